@@ -1,0 +1,448 @@
+#include "app/TTessaryM.h"
+
+#include "app/CommentMenu.h"
+#include "app/KindIcons.h"
+#include "app/MainActions.h"
+#include "app/TreeCommands.h"
+#include "app/WindowSettings.h"
+#include "platform/TessaryError.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/paths/Paths.h"
+#include "platform/treeview/TTreeView.h"
+#include "store/PageKind.h"
+#include "store/PageState.h"
+#include "store/TDM.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// The comment box's pale yellow (0x00C4FFFF as the report stores colours).
+const QColor kCommentColour(0xFF, 0xFF, 0xC4);
+
+bool isDocumentKind(int k)
+{
+    return k == PageKind::Document || k == PageKind::HostDocument5 ||
+           k == PageKind::HostDocument6 || k == PageKind::HostDocument7;
+}
+} // namespace
+
+TTessaryM::TTessaryM(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TessaryM"));
+    setWindowTitle(QStringLiteral("Tessary"));
+    resize(1096, 603);
+    buildLayout();
+    m_actions = new MainActions(this, Panel2, Panel3);
+    m_treeCommands = new TreeCommands(this);
+    wireCommands();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TTessaryM::Timer1Timer);
+    Timer1->start();
+}
+
+TTessaryM::~TTessaryM() = default;
+
+TDM *TTessaryM::store() const { return TDM::instance(); }
+
+void TTessaryM::buildLayout()
+{
+    auto *central = new QWidget(this);
+    auto *outer = new QVBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    Panel1 = new QWidget(central);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(30);
+    Panel1->installEventFilter(this);
+    auto *top = new QHBoxLayout(Panel1);
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(0);
+    Panel2 = new QWidget(Panel1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setLayout(new QHBoxLayout);
+    Panel2->layout()->setContentsMargins(0, 0, 0, 0);
+    Panel3 = new QWidget(Panel1);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setLayout(new QHBoxLayout);
+    Panel3->layout()->setContentsMargins(0, 0, 0, 0);
+    top->addWidget(Panel2);
+    top->addWidget(Panel3, 1);
+    outer->addWidget(Panel1);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setChildrenCollapsible(false);
+    LeftPanel = new QWidget(Splitter1);
+    LeftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    LeftPanel->setMinimumWidth(200);
+    auto *left = new QVBoxLayout(LeftPanel);
+    left->setContentsMargins(0, 0, 0, 0);
+    MainTree = new TTreeView(LeftPanel);
+    MainTree->setObjectName(QStringLiteral("MainTree"));
+    MainTree->setKindIcons(KindIcons::all());
+    left->addWidget(MainTree);
+
+    AdvSplitter1 = new QSplitter(Qt::Vertical, Splitter1);
+    AdvSplitter1->setObjectName(QStringLiteral("AdvSplitter1"));
+    AdvSplitter1->setChildrenCollapsible(false);
+    RightPanel = AdvSplitter1;
+    TopRightPanel = new QWidget(AdvSplitter1);
+    TopRightPanel->setObjectName(QStringLiteral("TopRightPanel"));
+    auto *editors = new QVBoxLayout(TopRightPanel);
+    editors->setContentsMargins(0, 0, 0, 0);
+    m_emptyPane = new QWidget(TopRightPanel);
+    editors->addWidget(m_emptyPane);
+    BottomRightPanel = new QWidget(AdvSplitter1);
+    BottomRightPanel->setObjectName(QStringLiteral("BottomRightPanel"));
+    BottomRightPanel->setMinimumHeight(10);
+    auto *bottom = new QVBoxLayout(BottomRightPanel);
+    bottom->setContentsMargins(0, 0, 0, 0);
+    Comment = new QPlainTextEdit(BottomRightPanel);
+    Comment->setObjectName(QStringLiteral("Comment"));
+    Comment->setTabChangesFocus(false);
+    QPalette pal = Comment->palette();
+    pal.setColor(QPalette::Base, kCommentColour);
+    pal.setColor(QPalette::Text, Qt::black);
+    Comment->setPalette(pal);
+    Comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    bottom->addWidget(Comment);
+    new CommentMenu(Comment);
+    AdvSplitter1->setStretchFactor(0, 1);
+    AdvSplitter1->setSizes({500, 30});
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({250, 846});
+    outer->addWidget(Splitter1, 1);
+    setCentralWidget(central);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    for (QLabel *&panel : m_statusPanels) {
+        panel = new QLabel(StatusBar1);
+        panel->setFixedWidth(150);
+        StatusBar1->addWidget(panel);
+    }
+    setStatusBar(StatusBar1);
+
+    connect(Splitter1, &QSplitter::splitterMoved, this,
+            [this] { Panel2->setFixedWidth(Splitter1->sizes().value(0)); });
+    connect(Comment, &QPlainTextEdit::textChanged, this, [] { CommentModified = true; });
+}
+
+void TTessaryM::wireCommands()
+{
+    auto on = [this](const char *name, void (TTessaryM::*slot)()) {
+        connect(m_actions->action(name), &QAction::triggered, this, [this, slot] {
+            guarded([this, slot] { (this->*slot)(); });
+        });
+    };
+    on("New1", &TTessaryM::New1Click);
+    on("Save1", &TTessaryM::Save1Click);
+    on("Quit1", &TTessaryM::Quit1Click);
+    for (const char *cancel : {"CancelBtn", "CancelChartBtn", "BtnCloudCancel", "btnDiagramCancel"})
+        on(cancel, &TTessaryM::CancelBtnClick);
+    connect(m_actions->action("About1"), &QAction::triggered, this, [this] {
+        dialogs().message(this, tr("Tessary %1\nAnalysis reports: an ordered tree of pages.")
+                                    .arg(QCoreApplication::applicationVersion()));
+    });
+    connect(MainTree, &QTreeWidget::itemSelectionChanged, this,
+            [this] { guarded([this] { ShowNode(); }); });
+    m_treeCommands->wire();
+}
+
+void TTessaryM::dockEditor(EditorSlot slot, QWidget *form, PageContent *content)
+{
+    form->setParent(TopRightPanel);
+    form->setWindowFlags(Qt::Widget);
+    TopRightPanel->layout()->addWidget(form);
+    form->hide();
+    m_editorForms.insert(int(slot), form);
+    if (store())
+        store()->registerEditor(slot, content);
+}
+
+void TTessaryM::setReportCaption(const QString &caption) { setWindowTitle(caption); }
+
+void TTessaryM::hideKindMenus()
+{
+    for (const char *name : {"DocMenu", "ChartMenu", "TableMenu"})
+        m_actions->menu(name)->menuAction()->setVisible(false);
+}
+
+// ---- Page display ----------------------------------------------------------
+
+void TTessaryM::ShowNode()
+{
+    QTreeWidgetItem *node = MainTree->selectedNode();
+    const int kind = node ? TTreeView::kind(node) : -1;
+    SaveModif();
+    ShowEditorNo(kind);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A tick of the intake timer may have changed the tree meanwhile.
+    node = MainTree->selectedNode();
+    if (node && store())
+        store()->loadPage(kind, TTreeView::dataWord(node));
+
+    Comment->clear();
+    if (node && kind != PageKind::Folder) {
+        Comment->setEnabled(true);
+        // The report root keeps its comment in the outline row (id 0).
+        if (store())
+            store()->GetComment(kind == PageKind::Root ? 0 : TTreeView::dataWord(node));
+    } else {
+        Comment->setEnabled(false);
+    }
+    PageModified = false;
+    CommentModified = false;
+    ShownItemIndex = node ? MainTree->absoluteIndex(node) : -1;
+    CheckButtons();
+}
+
+void TTessaryM::ShowEditorNo(int kind)
+{
+    const bool doc = isDocumentKind(kind);
+    const bool findable = doc || kind == PageKind::Table;
+    m_actions->action("Find1")->setEnabled(findable);
+    m_actions->action("Replace1")->setEnabled(findable);
+
+    const EditorSlot slot = editorSlotForKind(kind);
+    bool shown = false;
+    for (auto it = m_editorForms.cbegin(); it != m_editorForms.cend(); ++it) {
+        const bool visible = it.key() == int(slot);
+        it.value()->setVisible(visible);
+        shown = shown || visible;
+    }
+    m_emptyPane->setVisible(!shown);
+
+    m_actions->toolBar("WPBar")->setVisible(doc);
+    m_actions->menu("DocMenu")->menuAction()->setVisible(doc);
+    m_actions->toolBar("GridBar")->setVisible(kind == PageKind::Table);
+    m_actions->menu("TableMenu")->menuAction()->setVisible(kind == PageKind::Table);
+    m_actions->toolBar("ChartBar")->setVisible(kind == PageKind::Chart);
+    m_actions->menu("ChartMenu")->menuAction()->setVisible(kind == PageKind::Chart);
+    m_actions->toolBar("CloudBar")->setVisible(kind == PageKind::WordCloud);
+    m_actions->toolBar("ImageBar")->setVisible(kind == PageKind::Picture);
+    m_actions->toolBar("DiagramBar")->setVisible(kind == PageKind::Diagram);
+
+    if (doc) {
+        if (QWidget *form = editorForm(EditorSlot::Document))
+            form->setFocus();
+    }
+    if (kind != PageKind::Chart) {
+        if (PageContent *picture = store() ? store()->editor(EditorSlot::Picture) : nullptr)
+            picture->clearContent();
+    }
+}
+
+void TTessaryM::SaveModif()
+{
+    QTreeWidgetItem *node = ShownItemIndex > -1 ? MainTree->nodeAt(ShownItemIndex) : nullptr;
+    if (node && store()) {
+        const int kind = TTreeView::kind(node);
+        const qint32 id = TTreeView::dataWord(node);
+        if (PageModified) {
+            store()->MarkReportModified();
+            try {
+                store()->savePage(kind, id);
+            } catch (const std::exception &e) {
+                const EditorSlot slot = editorSlotForKind(kind);
+                if (slot == EditorSlot::Diagram || slot == EditorSlot::WordCloud)
+                    showStandardError(e, this);
+                else
+                    dialogs().message(this, tr("Cannot save data!"), Dialogs::Icon::Error);
+            }
+        }
+        if (CommentModified && kind != PageKind::Folder)
+            store()->SaveComment(kind == PageKind::Root ? 0 : id);
+    }
+    PageModified = false;
+    CommentModified = false;
+}
+
+void TTessaryM::CancelBtnClick()
+{
+    PageModified = false;
+    ShowNode();
+}
+
+void TTessaryM::CheckButtons()
+{
+    QTreeWidgetItem *node = MainTree->selectedNode();
+    const bool page = node && MainTree->absoluteIndex(node) > 0;
+    const int sibling = page ? MainTree->siblingIndex(node) : 0;
+    const int siblings = page ? MainTree->siblingCount(node) : 0;
+    const bool up = page && sibling >= 1;
+    const bool down = page && sibling + 1 < siblings;
+    const bool promote = page && TTreeView::level(node) > 1;
+    const bool demote = page && sibling >= 1;
+    const QList<QPair<const char *, bool>> states = {
+        {"UpBtn", up},           {"Moveup1", up},          {"DnBtn", down},
+        {"Movedown1", down},     {"LeftBtn", promote},     {"Promote1", promote},
+        {"RightBtn", demote},    {"Demote1", demote},      {"DeleteNodebtn", page},
+        {"NodeDelete", page}};
+    for (const auto &s : states)
+        m_actions->action(s.first)->setEnabled(s.second);
+    if (page)
+        m_statusPanels[0]->setText(QStringLiteral("%1/%2").arg(sibling + 1).arg(siblings));
+    RefreshToolButtons();
+}
+
+void TTessaryM::RefreshToolButtons()
+{
+    for (QToolBar *bar : m_actions->toolBars()) {
+        for (QToolButton *button : bar->findChildren<QToolButton *>())
+            button->setAutoRaise(button->isEnabled());
+    }
+}
+
+// ---- Intake ----------------------------------------------------------------
+
+void TTessaryM::Timer1Timer()
+{
+    if (!store() || store()->databaseFileName().isEmpty())
+        return;
+    if (QFileInfo::exists(TDM::signalFilePath()))
+        guarded([this] { store()->GetNewPages(); });
+}
+
+void TTessaryM::Panel1Click()
+{
+    if (store())
+        guarded([this] { store()->GetNewPages(); });
+}
+
+bool TTessaryM::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonPress)
+        Panel1Click();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- File commands ---------------------------------------------------------
+
+void TTessaryM::New1Click()
+{
+    const QString file = dialogs().saveFile(this, tr("New report"), paths().ProgramFolder,
+                                            tr("Output manager|*.sup"), QStringLiteral("SUP"));
+    if (!file.isEmpty())
+        store()->DBCreate(file);
+}
+
+void TTessaryM::Save1Click()
+{
+    const QString file = dialogs().openFile(this, tr("Open report"), paths().ProgramFolder,
+                                            tr("Output manager|*.sup"));
+    if (!file.isEmpty())
+        store()->DBOpen(file);
+}
+
+void TTessaryM::Quit1Click()
+{
+    SaveModif();
+    store()->CloseFile();
+    close();
+}
+
+// ---- Window life -------------------------------------------------------------
+
+void TTessaryM::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (FirstActivation)
+        FormActivate();
+}
+
+bool TTessaryM::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !FirstActivation)
+        FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TTessaryM::FormActivate()
+{
+    if (!FirstActivation)
+        return;
+    FirstActivation = false;
+    restorePlacement();
+    guarded([this] { openStartReport(); });
+    Panel2->setFixedWidth(Splitter1->sizes().value(0));
+}
+
+void TTessaryM::restorePlacement()
+{
+    const WindowPlacement p = WindowSettings::read(paths().SettingsPath, geometry());
+    setGeometry(p.left, p.top, p.width, p.height);
+    Splitter1->setSizes({p.treeWidth, qMax(1, width() - p.treeWidth)});
+    AdvSplitter1->setSizes({qMax(1, AdvSplitter1->height() - p.commentHeight), p.commentHeight});
+}
+
+void TTessaryM::openStartReport()
+{
+    const QString sample = paths().ProgramFolder + QStringLiteral("Sample.SUP");
+    if (!m_commandLineFile.isEmpty() && QFileInfo(m_commandLineFile).isFile())
+        store()->DBOpen(m_commandLineFile);
+    else if (QFileInfo(sample).isFile())
+        store()->DBOpen(sample);
+}
+
+void TTessaryM::FormDestroy()
+{
+    WindowPlacement p;
+    p.state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();
+    p.left = g.left();
+    p.top = g.top();
+    p.width = g.width();
+    p.height = g.height();
+    p.commentHeight = BottomRightPanel->height();
+    p.treeWidth = LeftPanel->width();
+    try {
+        WindowSettings::write(paths().SettingsPath, p);
+    } catch (const std::exception &e) {
+        qWarning("Cannot write the window settings: %s", e.what());
+    }
+}
+
+void TTessaryM::closeEvent(QCloseEvent *event)
+{
+    // Closing is never refused: what cannot be stored is reported, not kept.
+    if (!m_closed) {
+        m_closed = true;
+        try {
+            SaveModif();
+        } catch (...) {
+        }
+        try {
+            if (store())
+                store()->CloseFile();
+        } catch (...) {
+        }
+        FormDestroy();
+    }
+    event->accept();
+}
+
+void TTessaryM::showStandardError(const std::exception &e, QWidget *parent)
+{
+    const auto *te = dynamic_cast<const TessaryError *>(&e);
+    const QString text = te ? te->message() : QString::fromLocal8Bit(e.what());
+    dialogs().message(parent, text, Dialogs::Icon::Error);
+}

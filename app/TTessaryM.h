@@ -1,0 +1,110 @@
+#pragma once
+
+#include "store/PageContent.h"
+#include "store/StoreHost.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class MainActions;
+class QLabel;
+class QPlainTextEdit;
+class QSplitter;
+class QStatusBar;
+class QTimer;
+class TreeCommands;
+class TTreeView;
+class TDM;
+
+// The main window: the report tree on the left, the editor of the selected page
+// on the right with the comment box below, menus, one toolbar per page kind and
+// the intake timer. It owns no page data: pages live in the store and in the
+// editor that shows them.
+class TTessaryM : public QMainWindow, public StoreHost
+{
+    Q_OBJECT
+public:
+    explicit TTessaryM(QWidget *parent = nullptr);
+    ~TTessaryM() override;
+
+    // The report named on the command line (opened at the first activation).
+    void setCommandLineFile(const QString &file) { m_commandLineFile = file; }
+
+    // Docks an editor form for a group of page kinds and registers its content
+    // with the store.
+    void dockEditor(EditorSlot slot, QWidget *form, PageContent *content);
+    QWidget *editorForm(EditorSlot slot) const { return m_editorForms.value(int(slot)); }
+
+    // StoreHost
+    TTreeView *mainTree() override { return MainTree; }
+    QPlainTextEdit *commentBox() override { return Comment; }
+    void setReportCaption(const QString &caption) override;
+    void ShowNode() override;
+    void CheckButtons() override;
+    void hideKindMenus() override;
+
+    void ShowEditorNo(int kind);
+    void SaveModif();
+    void RefreshToolButtons();
+    void FormActivate();
+    void FormDestroy();
+    void Timer1Timer();
+    void Panel1Click();
+    void CancelBtnClick();
+    void New1Click();
+    void Save1Click();
+    void Quit1Click();
+
+    MainActions *actions() const { return m_actions; }
+    TreeCommands *treeCommands() const { return m_treeCommands; }
+    QTimer *timer() const { return Timer1; }
+    QLabel *statusPanel(int i) const { return m_statusPanels[i]; }
+
+    // Shows an error that ended a command in the application's standard error box.
+    static void showStandardError(const std::exception &e, QWidget *parent = nullptr);
+    // Runs a command and shows what it throws in the standard error box.
+    template <typename F> void guarded(F &&f)
+    {
+        try {
+            f();
+        } catch (const std::exception &e) {
+            showStandardError(e, this);
+        }
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void wireCommands();
+    void restorePlacement();
+    void openStartReport();
+    TDM *store() const;
+
+    QWidget *Panel1 = nullptr;
+    QWidget *Panel2 = nullptr;
+    QWidget *Panel3 = nullptr;
+    QWidget *LeftPanel = nullptr;
+    TTreeView *MainTree = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QWidget *RightPanel = nullptr;
+    QWidget *TopRightPanel = nullptr;
+    QWidget *BottomRightPanel = nullptr;
+    QPlainTextEdit *Comment = nullptr;
+    QSplitter *AdvSplitter1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *m_statusPanels[2] = {nullptr, nullptr};
+    QTimer *Timer1 = nullptr;
+    QWidget *m_emptyPane = nullptr;
+
+    MainActions *m_actions = nullptr;
+    TreeCommands *m_treeCommands = nullptr;
+    QHash<int, QWidget *> m_editorForms;
+    QString m_commandLineFile;
+    bool FirstActivation = true;
+    bool m_closed = false;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QTreeWidgetItem;
+class TNewNoteDlg;
+class TTessaryM;
+class TTreeView;
+
+// The commands of the report tree: new page or folder, rename, delete with the
+// rows of the subtree, colours, expand and collapse, moves and drag and drop.
+// Every change is stored at once with the tree.
+class TreeCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TreeCommands(TTessaryM *window);
+
+    // Connects the toolbar, Items menu, pop-up menu and tree signals.
+    void wire();
+
+    void NodeNewClick();
+    void NodeDeleteClick();
+    void NodeRenameClick();
+    void NodeExpandClick();
+    void NodeCollapseClick();
+    void UpBtnClick();
+    void DnBtnClick();
+    void LeftBtnClick();
+    void RightBtnClick();
+    // Own colours on with the background 0x00BBGGRR; White turns them off.
+    void setNodeColour(quint32 bgr);
+    void WhiteClick();
+    void CustomClick();
+    // Stores the tree after a drag in the tree ended.
+    void dragFinished();
+
+    TNewNoteDlg *newNoteDlg() const { return m_newNoteDlg; }
+    QMenu *popupMenu() const { return PopupMenu1; }
+    // Runs the "New Item" dialog; tests replace it to answer the dialog.
+    std::function<bool(TNewNoteDlg &)> runNewNoteDlg;
+
+    static constexpr quint32 Red = 0x0000FF;
+    static constexpr quint32 Yellow = 0x00FFFF;
+    static constexpr quint32 Green = 0x00FF00;
+    static constexpr quint32 Blue = 0xFFFF00;
+
+private:
+    void afterMove();
+    void updateItemsMenu();
+    QAction *popupAction(const QString &name, const QString &text, void (TreeCommands::*slot)());
+    void buildPopupMenu();
+    TTreeView *tree() const;
+
+    TTessaryM *m_window;
+    TNewNoteDlg *m_newNoteDlg;
+    QMenu *PopupMenu1 = nullptr;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/db/DbEngine.h"
+
+#include <memory>
+
+struct SqliteConnection;
+
+// The database engine on an SQLite 3 file: WAL journal and a busy timeout so
+// that the host process can write rows while this program reads them.
+// Field types are kept in the declared column types ("MEMO_Z2", "BLOB_Z9", ...)
+// so that the file describes itself to any SQLite client.
+class SqliteEngine : public DbEngine
+{
+public:
+    SqliteEngine();
+    ~SqliteEngine() override;
+
+    void createDatabase(const QString &fileName) override;
+    void connect(const QString &fileName) override;
+    void disconnect() override;
+    bool isConnected() const override;
+    QString fileName() const override;
+
+    bool tableExists(const QString &table) const override;
+    void dropTable(const QString &table) override;
+    void createTable(const QString &table, const FieldDefs &fields) override;
+    FieldDefs tableFields(const QString &table) const override;
+
+    std::unique_ptr<DbTable> table(const QString &table) override;
+
+private:
+    void openFile(const QString &fileName, bool create);
+
+    std::shared_ptr<SqliteConnection> m_conn;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "store/PageContent.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class DbEngine;
+class DbTable;
+class StoreHost;
+class TTreeView;
+class QTreeWidgetItem;
+
+// The report store: the open report file, its page rows, the stored tree and
+// the intake of rows written by the host. One instance lives for the life of
+// the program (TDM::instance()). Page content moves between a row and the
+// registered editor of its kind; nothing is cached, every operation locates its
+// row afresh, so rows written by another process are always seen.
+class TDM : public QObject
+{
+    Q_OBJECT
+public:
+    TDM(StoreHost *host, std::unique_ptr<DbEngine> engine, QObject *parent = nullptr);
+    ~TDM() override;
+
+    static TDM *instance();
+
+    void registerEditor(EditorSlot slot, PageContent *editor);
+    PageContent *editor(EditorSlot slot) const { return m_editors.value(int(slot)); }
+
+    // Report file.
+    void DBCreate(const QString &fileName);
+    void DBOpen(const QString &fileName);
+    void CloseFile();
+    bool isOpen() const;
+    QString databaseFileName() const;
+    QString PublicFileName() const { return m_publicFileName; }
+    bool StoreClosing() const { return m_storeClosing; }
+    void WriteProjectOption(const QString &section, const QString &key, const QString &value);
+    void MarkReportModified();
+
+    // Page rows.
+    qint32 AddRecord(int kind, const QString &info, const QString &fileName = QString());
+    void DeleteRecord(qint32 pageId);
+    void SaveTree();
+
+    void SaveWP(qint32 pageId) { saveContent(EditorSlot::Document, pageId); }
+    void SaveGrid(qint32 pageId) { saveContent(EditorSlot::Table, pageId); }
+    void SaveChart(qint32 pageId) { saveContent(EditorSlot::Chart, pageId); }
+    void SaveImage(qint32 pageId) { saveContent(EditorSlot::Picture, pageId); }
+    void SaveDiagram(qint32 pageId) { saveContent(EditorSlot::Diagram, pageId); }
+    void SaveWordCloud(qint32 pageId) { saveContent(EditorSlot::WordCloud, pageId); }
+    void SaveTimeLine(qint32 pageId);
+
+    bool GetWP(qint32 pageId) { return loadContent(EditorSlot::Document, pageId); }
+    bool GetGrid(qint32 pageId) { return loadContent(EditorSlot::Table, pageId); }
+    bool GetChart(qint32 pageId) { return loadContent(EditorSlot::Chart, pageId); }
+    bool GetImage(qint32 pageId) { return loadContent(EditorSlot::Picture, pageId); }
+    bool GetDiagram(qint32 pageId) { return loadContent(EditorSlot::Diagram, pageId); }
+    bool GetWordCloud(qint32 pageId) { return loadContent(EditorSlot::WordCloud, pageId); }
+    bool GetTimeLine(qint32 pageId) { return loadContent(EditorSlot::Timeline, pageId); }
+
+    // The store and load operations of a page kind (nothing for kinds without editor).
+    void savePage(int kind, qint32 pageId);
+    bool loadPage(int kind, qint32 pageId);
+
+    void GetComment(qint32 pageId);
+    void SaveComment(qint32 pageId);
+
+    // Places rows that no tree node shows yet under "New items" and deletes the
+    // intake signal file.
+    void GetNewPages();
+
+    // PageInfo of the chart page loaded last.
+    QString ChartInfo() const { return m_chartInfo; }
+
+    // Field 'field' (counting from 1) of a tab-separated text; empty when there are too few tabs.
+    static QString tabField(const QString &text, int field);
+    static QString signalFilePath();
+    static QString newItemsCaption() { return QStringLiteral("New items"); }
+
+private:
+    void saveContent(EditorSlot slot, qint32 pageId);
+    bool loadContent(EditorSlot slot, qint32 pageId);
+    // Moves to the row of pageId (-1: stays on the current row); false when there is none.
+    bool locatePage(qint32 pageId);
+    bool tableReady() const;
+    void onNodeDeleted(int kind, qint32 data);
+    void restoreSelection();
+    TTreeView *tree() const;
+
+    StoreHost *m_host;
+    std::unique_ptr<DbEngine> m_engine;
+    std::unique_ptr<DbTable> m_table;
+    QHash<int, PageContent *> m_editors;
+    QString m_publicFileName;
+    QString m_chartInfo;
+    bool m_storeClosing = false;
+};

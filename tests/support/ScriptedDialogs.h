@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/dialogs/Dialogs.h"
+
+#include <QList>
+#include <QVariant>
+
+// A Dialogs implementation for tests: every call is recorded in asked (as
+// "kind: text"), and answered from the queue of answers given with answer().
+// A call with no queued answer is answered as if the user cancelled (No for
+// confirmations) and recorded in unanswered, so that a test can check that the
+// program asked exactly what it expected.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
+    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
+    // input/open/save, QStringList for openMany, QColor for color, QFont for font;
+    // an invalid QVariant means "cancel".
+    void answer(const QString &kind, const QVariant &value);
+
+    QStringList asked;
+    QStringList unanswered;
+
+    void message(QWidget *parent, const QString &text, Icon icon) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    std::optional<QString> inputText(QWidget *parent, const QString &caption,
+                                     const QString &prompt, const QString &value) override;
+    QString openFile(QWidget *parent, const QString &caption, const QString &folder,
+                     const QString &filter, int filterIndex) override;
+    QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder,
+                          const QString &filter, int filterIndex) override;
+    QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
+                     const QString &filter, const QString &defaultExtension) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
+    bool print(QWidget *parent, QPrinter *printer) override;
+    bool printerSetup(QWidget *parent, QPrinter *printer) override;
+
+private:
+    QVariant take(const QString &kind, const QString &text);
+    QList<QPair<QString, QVariant>> m_answers;
+};
+
+// Installs a fresh ScriptedDialogs for the lifetime of this object and puts the
+// previous implementation back afterwards.
+class ScriptedDialogsScope
+{
+public:
+    ScriptedDialogsScope();
+    ~ScriptedDialogsScope();
+    ScriptedDialogs &operator*() { return *m_dialogs; }
+    ScriptedDialogs *operator->() { return m_dialogs; }
+
+private:
+    ScriptedDialogs *m_dialogs;
+    std::unique_ptr<Dialogs> m_previous;
+};
