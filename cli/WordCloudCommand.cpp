@@ -1,0 +1,293 @@
+// tessary-cli wordcloud: lays out a weighted word list with the word-cloud
+// engine and writes the cloud as a PNG, JPEG or SVG picture.
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "wordcloud/TzqCloudEngine.h"
+#include "wordcloud/TzqMtRandom.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+
+namespace {
+
+const char *const kPaletteNames[] = {
+    "Excel",   "Victorian", "Pastels", "Solid",        "Classic",   "Web",     "Modern",
+    "Rainbow", "WindowsXP", "MacOS",   "WindowsVista", "GrayScale", "Opera",   "Warm",
+    "Cool",    "OnBlack",   "Metro",   "iOS",          "Android",   "Lookout", "Seawash"};
+static_assert(sizeof(kPaletteNames) / sizeof(kPaletteNames[0]) == TzqPaletteCount,
+              "one name per palette");
+
+const char kHelp[] =
+    "usage: tessary-cli wordcloud --words FILE --size WxH --to OUT\n"
+    "                             [--palette NAME | --gradient START,MIDDLE,END]\n"
+    "                             [--shape rectangle|ellipse] [--random-start]\n"
+    "                             [--coverage N] [--seed N]\n"
+    "\n"
+    "Lays out a weighted word list as a word cloud and writes it as a picture.\n"
+    "\n"
+    "  --words FILE     UTF-8 text, one word per line: the word, a tab, a positive\n"
+    "                   whole-number weight. Empty lines and lines starting with #\n"
+    "                   are skipped.\n"
+    "  --size WxH       picture size in pixels, e.g. 800x600\n"
+    "  --to OUT         picture file; .png, .jpg/.jpeg or .svg\n"
+    "  --palette NAME   colour the words from a palette, in list order\n"
+    "  --gradient S,M,E colour the words by weight from S through M to E; colours as\n"
+    "                   #RRGGBB or names; M may be 'none' (or give only S,E).\n"
+    "                   Default: grey to black.\n"
+    "  --shape SHAPE    rectangle (default) or ellipse\n"
+    "  --random-start   start every word at a random spot instead of the centre\n"
+    "  --coverage N     percent of the cloud the words should fill (default 60);\n"
+    "                   lowered by 5 until every word fits\n"
+    "  --seed N         fixed random sequence, for repeatable pictures\n"
+    "\n"
+    "Prints how many words were placed and the coverage finally used.\n";
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << "tessary-cli wordcloud: " << message << "\n"
+        << "Try 'tessary-cli wordcloud --help'.\n";
+    return 2;
+}
+
+int failure(QTextStream &err, const QString &message)
+{
+    err << "tessary-cli wordcloud: " << message << "\n";
+    return 1;
+}
+
+QString paletteList()
+{
+    QStringList names;
+    for (const char *n : kPaletteNames)
+        names << QString::fromLatin1(n);
+    return names.join(QLatin1String(", "));
+}
+
+int paletteIndex(const QString &name)
+{
+    QString n = name.trimmed();
+    if (n.startsWith(QLatin1String("cp"), Qt::CaseInsensitive))
+        n = n.mid(2);
+    n.remove(QLatin1Char(' '));
+    for (int i = 0; i < TzqPaletteCount; ++i)
+        if (n.compare(QLatin1String(kPaletteNames[i]), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+bool parseColor(const QString &text, bool allowNone, TColor &color)
+{
+    const QString t = text.trimmed();
+    if (allowNone && (t.isEmpty() || t.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)) {
+        color = clNone;
+        return true;
+    }
+    const QColor c = QColor::fromString(t);
+    if (!c.isValid())
+        return false;
+    color = TzqRgb(c.red(), c.green(), c.blue());
+    return true;
+}
+
+struct WordLine
+{
+    QString text;
+    int weight;
+};
+
+// Reads the word list; on failure returns false with a message naming the line.
+bool readWords(const QString &path, QVector<WordLine> &words, QString &error)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("no such word file: %1").arg(path);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read the word file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines.at(i);
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        bool ok = false;
+        const int weight = fields.size() == 2 ? fields.at(1).trimmed().toInt(&ok) : 0;
+        if (fields.size() != 2 || fields.at(0).trimmed().isEmpty() || !ok || weight < 1) {
+            error = QStringLiteral("%1: line %2: expected a word, a tab and a positive whole "
+                                   "number, got \"%3\"")
+                        .arg(path)
+                        .arg(i + 1)
+                        .arg(line);
+            return false;
+        }
+        words.append({fields.at(0).trimmed(), weight});
+    }
+    if (words.isEmpty()) {
+        error = QStringLiteral("the word file %1 holds no words").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool writeSvg(TzqCloudEngine &cloud, const QString &path, const QSize &size)
+{
+    QSvgGenerator generator;
+    generator.setFileName(path);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QStringLiteral("Word cloud"));
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return false;
+    cloud.PaintTo(painter, QRect(QPoint(0, 0), size));
+    return painter.end();
+}
+
+} // namespace
+
+int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const CliArgs a(args,
+                    {"words", "size", "to", "palette", "gradient", "shape", "coverage", "seed"},
+                    {"random-start", "help"});
+    if (a.has(QStringLiteral("help")) || args.contains(QLatin1String("-h"))) {
+        out << kHelp;
+        return 0;
+    }
+    if (!a.ok())
+        return usageError(err, a.error());
+    if (!a.positional().isEmpty())
+        return usageError(err,
+                          QStringLiteral("unexpected argument \"%1\"").arg(a.positional().first()));
+    for (const char *required : {"words", "size", "to"})
+        if (!a.has(QLatin1String(required)))
+            return usageError(err, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
+
+    static const QRegularExpression sizeRe(
+        QStringLiteral("^\\s*(\\d{1,6})\\s*[xX]\\s*(\\d{1,6})\\s*$"));
+    const QRegularExpressionMatch m = sizeRe.match(a.value(QStringLiteral("size")));
+    const int width = m.hasMatch() ? m.captured(1).toInt() : 0;
+    const int height = m.hasMatch() ? m.captured(2).toInt() : 0;
+    if (width < 1 || height < 1 || width > 20000 || height > 20000)
+        return usageError(err, QStringLiteral("bad size \"%1\": expected WIDTHxHEIGHT, each 1 to "
+                                              "20000 pixels")
+                                   .arg(a.value(QStringLiteral("size"))));
+
+    const QString target = a.value(QStringLiteral("to"));
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    if (suffix == QLatin1String("xml"))
+        return failure(err, QStringLiteral("writing the word-cloud document (.xml) is not "
+                                           "available yet; write a .png, .jpg or .svg picture"));
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("jpg") &&
+        suffix != QLatin1String("jpeg") && suffix != QLatin1String("svg"))
+        return usageError(err, QStringLiteral("cannot write \"%1\": the picture must end in .png, "
+                                              ".jpg, .jpeg or .svg")
+                                   .arg(target));
+
+    if (a.has(QStringLiteral("palette")) && a.has(QStringLiteral("gradient")))
+        return usageError(err, QStringLiteral("give either --palette or --gradient, not both"));
+    int palette = -1;
+    if (a.has(QStringLiteral("palette"))) {
+        palette = paletteIndex(a.value(QStringLiteral("palette")));
+        if (palette < 0)
+            return usageError(err, QStringLiteral("unknown palette \"%1\"; known palettes: %2")
+                                       .arg(a.value(QStringLiteral("palette")), paletteList()));
+    }
+    TzqGradient gradient;
+    if (a.has(QStringLiteral("gradient"))) {
+        const QStringList parts = a.value(QStringLiteral("gradient")).split(QLatin1Char(','));
+        const bool ok = (parts.size() == 2 && parseColor(parts[0], false, gradient.StartColor) &&
+                         parseColor(parts[1], false, gradient.EndColor)) ||
+                        (parts.size() == 3 && parseColor(parts[0], false, gradient.StartColor) &&
+                         parseColor(parts[1], true, gradient.MiddleColor) &&
+                         parseColor(parts[2], false, gradient.EndColor));
+        if (!ok)
+            return usageError(err, QStringLiteral("bad gradient \"%1\": expected START,MIDDLE,END "
+                                                  "colours such as #808080,none,#000000")
+                                       .arg(a.value(QStringLiteral("gradient"))));
+        if (parts.size() == 2)
+            gradient.MiddleColor = clNone;
+    }
+    TzqCloudShape shape = csRectangle;
+    if (a.has(QStringLiteral("shape"))) {
+        const QString s = a.value(QStringLiteral("shape")).toLower();
+        if (s == QLatin1String("ellipse"))
+            shape = csEllipse;
+        else if (s != QLatin1String("rectangle"))
+            return usageError(err, QStringLiteral("unknown shape \"%1\": rectangle or ellipse")
+                                       .arg(a.value(QStringLiteral("shape"))));
+    }
+    int coverage = 60;
+    if (a.has(QStringLiteral("coverage"))) {
+        bool ok = false;
+        coverage = a.value(QStringLiteral("coverage")).toInt(&ok);
+        if (!ok || coverage < 0 || coverage > 255)
+            return usageError(err, QStringLiteral("bad coverage \"%1\": a percentage, 0 to 255")
+                                       .arg(a.value(QStringLiteral("coverage"))));
+    }
+    std::unique_ptr<TzqRandom> random;
+    if (a.has(QStringLiteral("seed"))) {
+        bool ok = false;
+        const uint seed = a.value(QStringLiteral("seed")).toUInt(&ok);
+        if (!ok)
+            return usageError(err, QStringLiteral("bad seed \"%1\": a whole number")
+                                       .arg(a.value(QStringLiteral("seed"))));
+        random = std::make_unique<TzqMtRandom>(seed);
+    }
+
+    QVector<WordLine> words;
+    QString error;
+    if (!readWords(a.value(QStringLiteral("words")), words, error))
+        return failure(err, error);
+
+    TzqCloudEngine cloud;
+    if (random)
+        cloud.SetRandom(std::move(random));
+    cloud.SetControlSize(QSize(width, height));
+    cloud.SetCoverage(coverage);
+    cloud.SetCloudShape(shape);
+    cloud.SetPlaceWordAtCenter(!a.has(QStringLiteral("random-start")));
+    if (palette >= 0) {
+        cloud.SetUsePalette(true);
+        cloud.SetPalette(TzqColorPalette(palette));
+    } else {
+        cloud.SetGradient(gradient);
+    }
+    for (const WordLine &w : words)
+        cloud.AddWord(w.text, w.weight);
+
+    const bool all = cloud.Generate(true);
+    const QSize size(width, height);
+    if (suffix == QLatin1String("svg")) {
+        if (!writeSvg(cloud, target, size))
+            return failure(err, QStringLiteral("cannot write %1").arg(target));
+    } else {
+        QImage image(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            cloud.PaintTo(painter, image.rect());
+        }
+        QImageWriter writer(target);
+        if (suffix != QLatin1String("png"))
+            writer.setQuality(90);
+        if (!writer.write(image))
+            return failure(err,
+                           QStringLiteral("cannot write %1: %2").arg(target, writer.errorString()));
+    }
+    out << "placed " << cloud.PlacedCount() << " of " << cloud.WordCount() << " words"
+        << (all ? "" : " (the rest did not fit)") << "\n";
+    out << "coverage " << QString::number(cloud.WorkingCoverage() * 100.0, 'f', 0) << "% (asked "
+        << cloud.Coverage() << "%)\n";
+    out << "wrote " << target << "\n";
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "wordcloud/WordCloudLogging.h"
+
+Q_LOGGING_CATEGORY(lcWordCloud, "tessary.wordcloud")
