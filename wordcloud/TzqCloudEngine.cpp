@@ -130,6 +130,7 @@ TzqWord *TzqCloudEngine::AddWord(std::unique_ptr<TzqWord> word)
 void TzqCloudEngine::ClearWords()
 {
     m_hitWord = nullptr;
+    m_placed.Reset(TzqRect());
     m_words.clear();
     m_placedCount = 0;
 }
@@ -249,7 +250,8 @@ bool TzqCloudEngine::Generate(bool reset)
     }
 
     m_placedCount = 0;
-    TzqPlacedSet placed;
+    // A new empty placed list (its bitmap memory is kept from layout to layout).
+    TzqPlacedSet &placed = m_placed;
     placed.Reset(m_cloudRect);
     m_spiral = TzqSpiralState();
     m_random->Randomize();

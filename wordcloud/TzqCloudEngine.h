@@ -196,5 +196,6 @@ private:
     std::unique_ptr<TzqRandom> m_random;
     CollisionTest m_collision = CollisionTest::Occupancy;
     TzqLayoutStats m_stats;
+    TzqPlacedSet m_placed;
     int m_generateDepth = 0;
 };

@@ -13,7 +13,11 @@ void TzqPlacedSet::Reset(const TzqRect &area)
     m_rows = m_exact ? area.Bottom - area.Top + 1 : 0;
     m_stride = (m_cols + 63) / 64;
     m_bits.assign(size_t(m_stride) * size_t(m_rows), 0);
-    m_ids.assign(size_t(m_cols) * size_t(m_rows), -1);
+    const size_t cells = size_t(m_cols) * size_t(m_rows);
+    if (cells > m_idCapacity) {
+        m_ids.reset(new int[cells]);
+        m_idCapacity = cells;
+    }
 }
 
 void TzqPlacedSet::Add(TzqWord *word)

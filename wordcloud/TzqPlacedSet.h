@@ -3,6 +3,7 @@
 #include "wordcloud/TzqRect.h"
 
 #include <QVector>
+#include <memory>
 #include <vector>
 
 class TzqWord;
@@ -35,6 +36,9 @@ private:
     int m_rows = 0;
     int m_stride = 0; // 64-bit words per row
     std::vector<quint64> m_bits;
-    std::vector<int> m_ids;
+    // Read only where a bit is set, so it is never cleared; kept across
+    // layouts of the same size.
+    std::unique_ptr<int[]> m_ids;
+    size_t m_idCapacity = 0;
     bool m_exact = true;
 };

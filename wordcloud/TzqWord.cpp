@@ -29,6 +29,30 @@ const QImage &referenceDevice()
     return device;
 }
 
+// Fonts of one face at one size, made once: a new QFont per measurement
+// would resolve the face (and its fallbacks) again every time. Layouts run
+// on the user-interface thread only. The entries are deliberately never
+// freed: fonts must not outlive the application object at exit.
+struct SizedFont
+{
+    QFont font;
+    QFontMetrics metrics;
+};
+
+const SizedFont &sizedFont(const QFont &face, int size)
+{
+    static QHash<QString, QHash<int, SizedFont *>> cache;
+    QHash<int, SizedFont *> &sizes = cache[face.key()];
+    SizedFont *&entry = sizes[size];
+    if (!entry) {
+        QFont f(face);
+        f.setPointSize(size);
+        const QFont device(f, &referenceDevice());
+        entry = new SizedFont{device, QFontMetrics(device)};
+    }
+    return *entry;
+}
+
 bool sameFace(const QFont &a, const QFont &b)
 {
     QFont x(a), y(b);
@@ -50,7 +74,8 @@ void fillOutline(QPainter &p, const QVector<QPolygonF> &polygons, QRgb color)
 
 } // namespace
 
-TzqWord::TzqWord() : m_font(QStringLiteral("Arial"), 10), m_raster(1, 1, QImage::Format_ARGB32)
+TzqWord::TzqWord()
+    : m_font(QStringLiteral("Arial"), 10), m_face(m_font), m_raster(1, 1, QImage::Format_ARGB32)
 {
     m_raster.fill(TzqColorToArgb(m_backColor));
 }
@@ -83,6 +108,8 @@ void TzqWord::SetFont(const QFont &font)
     if (!sameFace(font, m_font))
         clearCaches();
     m_font = font;
+    m_face = font;
+    m_face.setPointSize(10);
     if (font.pointSize() > 0)
         m_fontSize = font.pointSize();
     else if (font.pixelSize() > 0)
@@ -95,11 +122,9 @@ void TzqWord::clearCaches()
     m_outlineCache.clear();
 }
 
-QFont TzqWord::deviceFont(int size) const
+const QFont &TzqWord::deviceFont(int size) const
 {
-    QFont f(m_font);
-    f.setPointSize(qMax(1, size));
-    return QFont(f, &referenceDevice());
+    return sizedFont(m_face, qMax(1, size)).font;
 }
 
 QSize TzqWord::TextExtent(int size) const
@@ -109,7 +134,7 @@ QSize TzqWord::TextExtent(int size) const
     auto it = m_extentCache.constFind(size);
     if (it != m_extentCache.constEnd())
         return *it;
-    const QFontMetrics fm(deviceFont(size));
+    const QFontMetrics &fm = sizedFont(m_face, size).metrics;
     const QSize extent(fm.horizontalAdvance(m_text), fm.height());
     m_extentCache.insert(size, extent);
     return extent;
@@ -182,7 +207,7 @@ void TzqWord::BuildOutline()
     } else {
         // One line of text in the word's font, its top-left corner at the
         // frame's origin, as glyph polygons (curves flattened).
-        const QFont f = deviceFont(m_fontSize);
+        const QFont &f = deviceFont(m_fontSize);
         const QFontMetricsF fm(f);
         QPainterPath path;
         path.addText(QPointF(0, fm.ascent()), f, m_text);

@@ -78,13 +78,14 @@ public:
     QSize TextExtent(int size) const;
 
 private:
-    QFont deviceFont(int size) const;
+    const QFont &deviceFont(int size) const;
     void clearCaches();
 
     QString m_text;
     TColor m_textColor = clBlack;
     int m_weight = 0;
     QFont m_font;
+    QFont m_face; // m_font at a fixed size: the key of the shared font cache
     int m_fontSize = 10;
     TzqRect m_startingBounds;
     TzqRect m_bounds;
