@@ -155,18 +155,19 @@ void TzqCloudEngine::SetRandom(std::unique_ptr<TzqRandom> random)
 
 int TzqCloudEngine::CloudWidth() const
 {
-    return qMax(0, m_size.width() - m_margins.Left - m_margins.Right);
+    return qMax(0, ControlSize().width() - m_margins.Left - m_margins.Right);
 }
 
 int TzqCloudEngine::CloudHeight() const
 {
-    return qMax(0, m_size.height() - m_margins.Top - m_margins.Bottom);
+    return qMax(0, ControlSize().height() - m_margins.Top - m_margins.Bottom);
 }
 
 TzqRect TzqCloudEngine::GetCloudRect()
 {
-    m_cloudRect = TzqRect(m_margins.Left, m_margins.Top, qMax(0, m_size.width() - m_margins.Right),
-                          qMax(0, m_size.height() - m_margins.Bottom));
+    const QSize size = ControlSize();
+    m_cloudRect = TzqRect(m_margins.Left, m_margins.Top, qMax(0, size.width() - m_margins.Right),
+                          qMax(0, size.height() - m_margins.Bottom));
     return m_cloudRect;
 }
 

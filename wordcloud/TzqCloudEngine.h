@@ -119,7 +119,7 @@ public:
 
     // Size of the control (or picture) the cloud is drawn in. A change fits
     // the arrangement to the new size.
-    QSize ControlSize() const { return m_size; }
+    virtual QSize ControlSize() const { return m_size; }
     void SetControlSize(const QSize &size);
 
     // The random generator; the engine owns it.

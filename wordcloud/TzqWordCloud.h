@@ -30,6 +30,9 @@ public:
     // The cloud drawn into a new picture of the control's size.
     QImage ToImage();
     QByteArray ToSvg();
+    // The widget's own size, also while it is hidden and has not yet seen its
+    // resize event.
+    QSize ControlSize() const override { return size(); }
 
 signals:
     // A placed word was clicked (only emitted, and words only highlighted,
