@@ -174,6 +174,7 @@ void TTessaryM::dockEditor(EditorSlot slot, QWidget *form, PageContent *content)
     TopRightPanel->layout()->addWidget(form);
     form->hide();
     m_editorForms.insert(int(slot), form);
+    m_editorContents.insert(int(slot), content);
     if (store())
         store()->registerEditor(slot, content);
 }
@@ -197,8 +198,17 @@ void TTessaryM::ShowNode()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     // A tick of the intake timer may have changed the tree meanwhile.
     node = MainTree->selectedNode();
-    if (node && store())
-        store()->loadPage(kind, TTreeView::dataWord(node));
+    if (node && store()) {
+        // A page its editor cannot read is reported and shown empty; the
+        // comment and the rest of the report stay usable.
+        try {
+            store()->loadPage(kind, TTreeView::dataWord(node));
+        } catch (const std::exception &e) {
+            if (PageContent *content = m_editorContents.value(int(editorSlotForKind(kind))))
+                content->clearContent();
+            showStandardError(e, this);
+        }
+    }
 
     Comment->clear();
     if (node && kind != PageKind::Folder) {
@@ -381,13 +391,21 @@ void TTessaryM::FormActivate()
     if (!FirstActivation)
         return;
     FirstActivation = false;
+    // Editors made before the store registers with it now.
+    if (store()) {
+        for (auto it = m_editorContents.cbegin(); it != m_editorContents.cend(); ++it)
+            store()->registerEditor(EditorSlot(it.key()), it.value());
+    }
     restorePlacement();
-    guarded([this] { openStartReport(); });
+    if (store())
+        guarded([this] { openStartReport(); });
     Panel2->setFixedWidth(Splitter1->sizes().value(0));
 }
 
 void TTessaryM::restorePlacement()
 {
+    if (paths().SettingsPath.isEmpty())
+        return;
     const WindowPlacement p = WindowSettings::read(paths().SettingsPath, geometry());
     setGeometry(p.left, p.top, p.width, p.height);
     Splitter1->setSizes({p.treeWidth, qMax(1, width() - p.treeWidth)});
@@ -405,6 +423,8 @@ void TTessaryM::openStartReport()
 
 void TTessaryM::FormDestroy()
 {
+    if (paths().SettingsPath.isEmpty())
+        return;
     WindowPlacement p;
     p.state = isMinimized() ? 1 : isMaximized() ? 2 : 0;
     const QRect g = normalGeometry().isValid() ? normalGeometry() : geometry();

@@ -104,6 +104,7 @@ private:
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;
     QHash<int, QWidget *> m_editorForms;
+    QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;
     bool FirstActivation = true;
     bool m_closed = false;

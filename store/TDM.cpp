@@ -36,6 +36,14 @@ struct FlagScope
 };
 
 QString tr(const char *text) { return QCoreApplication::translate("TDM", text); }
+
+// The file-name part of a path written on any platform (the host writes
+// Windows paths into its project file).
+QString fileNamePart(const QString &path)
+{
+    const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
 } // namespace
 
 TDM::TDM(StoreHost *host, std::unique_ptr<DbEngine> engine, QObject *parent)
@@ -72,7 +80,7 @@ void TDM::DBCreate(const QString &fileName)
 {
     CloseFile();
     m_publicFileName = fileName;
-    m_host->setReportCaption(tr("Tessary - ") + QFileInfo(fileName).fileName().toUpper());
+    m_host->setReportCaption(tr("Tessary - ") + fileNamePart(fileName).toUpper());
     if (QFileInfo::exists(fileName))
         m_engine->connect(fileName);
     else
@@ -112,7 +120,7 @@ void TDM::DBOpen(const QString &fileName)
                                                        QStringLiteral("Public File Name"), fileName);
     if (m_publicFileName.isEmpty())
         m_publicFileName = fileName;
-    m_host->setReportCaption(tr("Tessary - ") + QFileInfo(m_publicFileName).fileName().toUpper());
+    m_host->setReportCaption(tr("Tessary - ") + fileNamePart(m_publicFileName).toUpper());
 
     TTreeView *t = tree();
     try {

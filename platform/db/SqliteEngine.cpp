@@ -1,0 +1,116 @@
+#include "platform/db/SqliteEngine.h"
+
+#include "platform/db/EngineError.h"
+#include "platform/db/SqliteConnection.h"
+#include "platform/db/SqliteTable.h"
+
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+QString declaredType(const FieldDef &f)
+{
+    auto compressed = [&](const char *base) {
+        return f.compressionLevel > 0 ? QStringLiteral("%1_Z%2").arg(QLatin1String(base)).arg(f.compressionLevel)
+                                      : QString::fromLatin1(base);
+    };
+    switch (f.type) {
+    case FieldType::AutoInc:
+        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case FieldType::Integer:
+        return QStringLiteral("INTEGER");
+    case FieldType::DateTime:
+        return QStringLiteral("DATETIME");
+    case FieldType::Memo:
+        return compressed("MEMO");
+    case FieldType::Blob:
+        return compressed("BLOB");
+    }
+    return QStringLiteral("BLOB");
+}
+
+} // namespace
+
+SqliteEngine::SqliteEngine() : m_conn(std::make_shared<SqliteConnection>()) {}
+
+SqliteEngine::~SqliteEngine() { disconnect(); }
+
+void SqliteEngine::openFile(const QString &fileName, bool create)
+{
+    disconnect();
+    m_conn = std::make_shared<SqliteConnection>();
+    m_conn->fileName = fileName;
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString m = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close_v2(db);
+        throw EngineError(QStringLiteral("Cannot open %1: %2").arg(fileName, m));
+    }
+    m_conn->db = db;
+    sqlite3_busy_timeout(db, 10000);
+    try {
+        // The first read of the file tells whether it is a database at all.
+        m_conn->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        m_conn->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        m_conn->exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    } catch (const EngineError &e) {
+        m_conn->close();
+        throw EngineError(QStringLiteral("%1 is not a report database (%2)")
+                              .arg(fileName, e.message().section(QStringLiteral(": "), 1)));
+    }
+}
+
+void SqliteEngine::createDatabase(const QString &fileName) { openFile(fileName, true); }
+
+void SqliteEngine::connect(const QString &fileName)
+{
+    if (!QFileInfo(fileName).isFile())
+        throw EngineError(QStringLiteral("The report file does not exist: %1").arg(fileName));
+    openFile(fileName, false);
+}
+
+void SqliteEngine::disconnect()
+{
+    if (m_conn)
+        m_conn->close();
+}
+
+bool SqliteEngine::isConnected() const { return m_conn && m_conn->isOpen(); }
+
+QString SqliteEngine::fileName() const { return m_conn ? m_conn->fileName : QString(); }
+
+bool SqliteEngine::tableExists(const QString &table) const
+{
+    sqlite3_stmt *s =
+        m_conn->prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
+    StatementScope scope(s);
+    const QByteArray name = table.toUtf8();
+    sqlite3_bind_text(s, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(s);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        m_conn->fail(QStringLiteral("Cannot read the list of tables"));
+    return rc == SQLITE_ROW;
+}
+
+void SqliteEngine::dropTable(const QString &table)
+{
+    m_conn->exec(QStringLiteral("DROP TABLE %1").arg(quoteIdentifier(table)));
+}
+
+void SqliteEngine::createTable(const QString &table, const FieldDefs &fields)
+{
+    QStringList columns;
+    for (const FieldDef &f : fields)
+        columns << quoteIdentifier(f.name) + QLatin1Char(' ') + declaredType(f) +
+                       (f.required && f.type != FieldType::AutoInc ? QStringLiteral(" NOT NULL") : QString());
+    m_conn->exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoteIdentifier(table), columns.join(QStringLiteral(", "))));
+}
+
+FieldDefs SqliteEngine::tableFields(const QString &table) const { return m_conn->tableFields(table); }
+
+std::unique_ptr<DbTable> SqliteEngine::table(const QString &table)
+{
+    return std::make_unique<SqliteTable>(m_conn, table);
+}

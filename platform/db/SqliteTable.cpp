@@ -1,0 +1,370 @@
+#include "platform/db/SqliteTable.h"
+
+#include "platform/db/EngineError.h"
+#include "platform/db/FieldCompression.h"
+#include "platform/db/SqliteConnection.h"
+
+#include <limits>
+#include <sqlite3.h>
+
+namespace {
+bool isPrefetched(FieldType t)
+{
+    return t == FieldType::AutoInc || t == FieldType::Integer || t == FieldType::DateTime;
+}
+
+QDateTime parseDate(const QString &text)
+{
+    for (const char *format : {"yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
+                               "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
+        const QDateTime d = QDateTime::fromString(text, QString::fromLatin1(format));
+        if (d.isValid())
+            return d;
+    }
+    return QDateTime::fromString(text, Qt::ISODateWithMs);
+}
+
+// Converts column i of a stepped statement into the field's value.
+QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
+{
+    const int type = sqlite3_column_type(s, i);
+    if (type == SQLITE_NULL)
+        return QVariant();
+    switch (f.type) {
+    case FieldType::AutoInc:
+    case FieldType::Integer:
+        return QVariant(qint64(sqlite3_column_int64(s, i)));
+    case FieldType::DateTime:
+        return parseDate(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i))));
+    case FieldType::Memo:
+    case FieldType::Blob: {
+        const bool text = type == SQLITE_TEXT;
+        const char *p = text ? reinterpret_cast<const char *>(sqlite3_column_text(s, i))
+                             : static_cast<const char *>(sqlite3_column_blob(s, i));
+        QByteArray bytes(p, sqlite3_column_bytes(s, i));
+        // A text value is taken as it is, also in a compressed field.
+        if (f.compressionLevel > 0 && !text) {
+            try {
+                bytes = FieldCompression::decompress(bytes);
+            } catch (const EngineError &e) {
+                throw EngineError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
+            }
+        }
+        if (f.type == FieldType::Memo)
+            return QString::fromUtf8(bytes);
+        return bytes;
+    }
+    }
+    return QVariant();
+}
+
+void bindValue(sqlite3_stmt *s, int i, const FieldDef &f, const QVariant &v)
+{
+    if (!v.isValid() || v.isNull()) {
+        sqlite3_bind_null(s, i);
+        return;
+    }
+    switch (f.type) {
+    case FieldType::AutoInc:
+    case FieldType::Integer:
+        sqlite3_bind_int64(s, i, v.toLongLong());
+        return;
+    case FieldType::DateTime: {
+        const QByteArray t = v.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")).toUtf8();
+        sqlite3_bind_text(s, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    case FieldType::Memo:
+    case FieldType::Blob: {
+        const QByteArray raw = f.type == FieldType::Memo ? v.toString().toUtf8() : v.toByteArray();
+        if (raw.isEmpty()) {
+            sqlite3_bind_null(s, i);
+        } else if (f.compressionLevel > 0) {
+            const QByteArray z = FieldCompression::compress(raw, f.compressionLevel);
+            sqlite3_bind_blob(s, i, z.constData(), int(z.size()), SQLITE_TRANSIENT);
+        } else if (f.type == FieldType::Memo) {
+            sqlite3_bind_text(s, i, raw.constData(), int(raw.size()), SQLITE_TRANSIENT);
+        } else {
+            sqlite3_bind_blob(s, i, raw.constData(), int(raw.size()), SQLITE_TRANSIENT);
+        }
+        return;
+    }
+    }
+}
+} // namespace
+
+SqliteTable::SqliteTable(std::shared_ptr<SqliteConnection> connection, const QString &table)
+    : m_conn(std::move(connection)), m_table(table)
+{
+}
+
+void SqliteTable::open()
+{
+    m_conn->ensureOpen();
+    const FieldDefs fields = m_conn->tableFields(m_table);
+    QString id;
+    for (const FieldDef &f : fields)
+        if (f.type == FieldType::AutoInc)
+            id = f.name;
+    if (fields.isEmpty())
+        throw EngineError(QStringLiteral("%1: table %2 does not exist").arg(m_conn->fileName, m_table));
+    m_fields = fields;
+    m_index.clear();
+    QStringList prefetch;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        m_index.insert(m_fields[i].name.toLower(), i);
+        if (isPrefetched(m_fields[i].type))
+            prefetch << quoteIdentifier(m_fields[i].name);
+    }
+    m_idColumn = id.isEmpty() ? QStringLiteral("rowid") : quoteIdentifier(id);
+    m_prefetch = prefetch.isEmpty() ? QString() : QStringLiteral(", ") + prefetch.join(QStringLiteral(", "));
+    m_open = true;
+    m_state = State::Browse;
+    m_buffer.clear();
+    first();
+}
+
+void SqliteTable::close()
+{
+    m_open = false;
+    m_rowId = NoRow;
+    m_row.clear();
+    m_buffer.clear();
+    m_state = State::Browse;
+}
+
+bool SqliteTable::isOpen() const { return m_open && m_conn->isOpen(); }
+
+void SqliteTable::ensureOpen() const
+{
+    if (!m_open)
+        throw EngineError(QStringLiteral("Table %1 is not open").arg(m_table));
+    m_conn->ensureOpen();
+}
+
+const FieldDef &SqliteTable::field(const QString &name) const
+{
+    const auto it = m_index.constFind(name.toLower());
+    if (it == m_index.cend())
+        throw EngineError(QStringLiteral("Table %1 has no field %2").arg(m_table, name));
+    return m_fields[*it];
+}
+
+bool SqliteTable::moveTo(const QString &condition, qint64 id)
+{
+    ensureOpen();
+    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT rowid%1 FROM %2 WHERE rowid %3 ? ORDER BY rowid LIMIT 1")
+                                          .arg(m_prefetch, quoteIdentifier(m_table), condition));
+    StatementScope scope(s);
+    sqlite3_bind_int64(s, 1, id);
+    const int rc = sqlite3_step(s);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+    m_row.clear();
+    m_state = State::Browse;
+    m_buffer.clear();
+    if (rc == SQLITE_DONE)
+        return false;
+    m_rowId = sqlite3_column_int64(s, 0);
+    int col = 1;
+    for (const FieldDef &f : m_fields)
+        if (isPrefetched(f.type))
+            m_row.insert(f.name.toLower(), columnValue(s, col++, f));
+    return true;
+}
+
+void SqliteTable::first()
+{
+    if (!moveTo(QStringLiteral(">="), std::numeric_limits<qint64>::min()))
+        m_rowId = NoRow;
+}
+
+void SqliteTable::next()
+{
+    if (m_rowId == NoRow)
+        return;
+    if (!moveTo(QStringLiteral(">"), m_rowId))
+        m_rowId = NoRow;
+}
+
+bool SqliteTable::gotoRowId(qint64 rowId)
+{
+    const qint64 keep = m_rowId;
+    if (moveTo(QStringLiteral("="), rowId))
+        return true;
+    if (keep != NoRow)
+        moveTo(QStringLiteral("="), keep);
+    return false;
+}
+
+bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
+{
+    ensureOpen();
+    const FieldDef &f = field(fieldName);
+    if (f.type == FieldType::AutoInc)
+        return gotoRowId(value.toLongLong());
+    if (f.compressionLevel > 0)
+        throw EngineError(QStringLiteral("Cannot locate on the compressed field %1").arg(f.name));
+    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
+                                          .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
+    qint64 found = NoRow;
+    {
+        StatementScope scope(s);
+        bindValue(s, 1, f, value);
+        const int rc = sqlite3_step(s);
+        if (rc == SQLITE_ROW)
+            found = sqlite3_column_int64(s, 0);
+        else if (rc != SQLITE_DONE)
+            m_conn->fail(QStringLiteral("Cannot search table %1").arg(m_table));
+    }
+    return found != NoRow && gotoRowId(found);
+}
+
+void SqliteTable::append()
+{
+    ensureOpen();
+    m_state = State::Insert;
+    m_buffer.clear();
+}
+
+void SqliteTable::edit()
+{
+    ensureOpen();
+    if (m_rowId == NoRow)
+        throw EngineError(QStringLiteral("No current record"));
+    m_state = State::Edit;
+    m_buffer.clear();
+}
+
+void SqliteTable::cancel()
+{
+    m_state = State::Browse;
+    m_buffer.clear();
+}
+
+void SqliteTable::post()
+{
+    ensureOpen();
+    if (m_state == State::Browse)
+        return;
+    QStringList names;
+    QList<const FieldDef *> defs;
+    QList<QVariant> values;
+    for (auto it = m_buffer.cbegin(); it != m_buffer.cend(); ++it) {
+        const FieldDef &f = field(it.key());
+        names << quoteIdentifier(f.name);
+        defs << &f;
+        values << it.value();
+    }
+    QString sql;
+    if (m_state == State::Insert) {
+        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_table))
+                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                    .arg(quoteIdentifier(m_table), names.join(QStringLiteral(", ")),
+                                         QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    } else {
+        if (names.isEmpty()) {
+            cancel();
+            return;
+        }
+        QStringList sets;
+        for (const QString &n : names)
+            sets << n + QStringLiteral(" = ?");
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdentifier(m_table), sets.join(QStringLiteral(", ")));
+    }
+    sqlite3_stmt *s = m_conn->prepare(sql);
+    qint64 row = m_rowId;
+    {
+        StatementScope scope(s);
+        for (int i = 0; i < defs.size(); ++i)
+            bindValue(s, i + 1, *defs[i], values[i]);
+        if (m_state == State::Edit)
+            sqlite3_bind_int64(s, defs.size() + 1, m_rowId);
+        if (sqlite3_step(s) != SQLITE_DONE)
+            m_conn->fail(QStringLiteral("Cannot write to table %1").arg(m_table));
+        if (m_state == State::Insert)
+            row = sqlite3_last_insert_rowid(m_conn->db);
+        else if (sqlite3_changes(m_conn->db) == 0)
+            throw EngineError(QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+    }
+    m_state = State::Browse;
+    m_buffer.clear();
+    gotoRowId(row);
+}
+
+void SqliteTable::deleteRow()
+{
+    ensureOpen();
+    if (m_rowId == NoRow)
+        throw EngineError(QStringLiteral("No current record"));
+    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
+    {
+        StatementScope scope(s);
+        sqlite3_bind_int64(s, 1, m_rowId);
+        if (sqlite3_step(s) != SQLITE_DONE)
+            m_conn->fail(QStringLiteral("Cannot delete from table %1").arg(m_table));
+    }
+    if (!moveTo(QStringLiteral(">"), m_rowId))
+        m_rowId = NoRow;
+    if (afterDelete)
+        afterDelete();
+}
+
+QVariant SqliteTable::value(const QString &name) const
+{
+    ensureOpen();
+    const FieldDef &f = field(name);
+    const QString key = f.name.toLower();
+    if (m_state != State::Browse && m_buffer.contains(key))
+        return m_buffer.value(key);
+    if (m_state == State::Insert)
+        return QVariant();
+    if (m_rowId == NoRow)
+        throw EngineError(QStringLiteral("No current record"));
+    const auto cached = m_row.constFind(key);
+    if (cached != m_row.cend())
+        return *cached;
+    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                          .arg(quoteIdentifier(f.name), quoteIdentifier(m_table)));
+    StatementScope scope(s);
+    sqlite3_bind_int64(s, 1, m_rowId);
+    const int rc = sqlite3_step(s);
+    if (rc == SQLITE_DONE)
+        throw EngineError(QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+    if (rc != SQLITE_ROW)
+        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+    const QVariant v = columnValue(s, 0, f);
+    m_row.insert(key, v);
+    return v;
+}
+
+void SqliteTable::setValue(const QString &name, const QVariant &v)
+{
+    ensureOpen();
+    if (m_state == State::Browse)
+        throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
+    m_buffer.insert(field(name).name.toLower(), v);
+}
+
+bool SqliteTable::isNull(const QString &f) const
+{
+    const QVariant v = value(f);
+    return !v.isValid() || v.isNull();
+}
+qint64 SqliteTable::asInteger(const QString &f) const { return value(f).toLongLong(); }
+QString SqliteTable::asText(const QString &f) const
+{
+    const QVariant v = value(f);
+    return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
+}
+QDateTime SqliteTable::asDateTime(const QString &f) const { return value(f).toDateTime(); }
+QByteArray SqliteTable::asBytes(const QString &f) const
+{
+    const QVariant v = value(f);
+    return v.typeId() == QMetaType::QString ? v.toString().toUtf8() : v.toByteArray();
+}
+void SqliteTable::setInteger(const QString &f, qint64 v) { setValue(f, QVariant(v)); }
+void SqliteTable::setText(const QString &f, const QString &v) { setValue(f, QVariant(v)); }
+void SqliteTable::setDateTime(const QString &f, const QDateTime &v) { setValue(f, QVariant(v)); }
+void SqliteTable::setBytes(const QString &f, const QByteArray &v) { setValue(f, QVariant(v)); }
+void SqliteTable::setNull(const QString &f) { setValue(f, QVariant()); }

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/db/DbTable.h"
+#include "platform/db/FieldDef.h"
+
+#include <QHash>
+#include <memory>
+
+struct SqliteConnection;
+
+// A cursor on one table of an SQLite database (see DbTable). It keeps only the
+// current row's id: every move reads the row afresh, integer and date fields at
+// once, text and bytes when they are asked for.
+class SqliteTable : public DbTable
+{
+public:
+    SqliteTable(std::shared_ptr<SqliteConnection> connection, const QString &table);
+
+    void open() override;
+    void close() override;
+    bool isOpen() const override;
+    QString tableName() const override { return m_table; }
+
+    void first() override;
+    void next() override;
+    bool eof() const override { return m_rowId == NoRow; }
+    bool locate(const QString &field, const QVariant &value) override;
+    qint64 currentRowId() const override { return m_rowId; }
+    bool gotoRowId(qint64 rowId) override;
+
+    void append() override;
+    void edit() override;
+    void post() override;
+    void cancel() override;
+    void deleteRow() override;
+
+    bool isNull(const QString &field) const override;
+    qint64 asInteger(const QString &field) const override;
+    QString asText(const QString &field) const override;
+    QDateTime asDateTime(const QString &field) const override;
+    QByteArray asBytes(const QString &field) const override;
+
+    void setInteger(const QString &field, qint64 value) override;
+    void setText(const QString &field, const QString &value) override;
+    void setDateTime(const QString &field, const QDateTime &value) override;
+    void setBytes(const QString &field, const QByteArray &value) override;
+    void setNull(const QString &field) override;
+
+private:
+    enum class State { Browse, Insert, Edit };
+    static constexpr qint64 NoRow = -1;
+
+    void ensureOpen() const;
+    const FieldDef &field(const QString &name) const;
+    // Moves to the first row whose id is greater than after (or equal to at, when given).
+    bool moveTo(const QString &condition, qint64 id);
+    QVariant value(const QString &field) const;
+    void setValue(const QString &field, const QVariant &v);
+
+    std::shared_ptr<SqliteConnection> m_conn;
+    QString m_table;
+    FieldDefs m_fields;
+    QHash<QString, int> m_index;
+    QString m_idColumn = QStringLiteral("rowid");
+    QString m_prefetch; // columns read on every move
+    bool m_open = false;
+    qint64 m_rowId = NoRow;
+    State m_state = State::Browse;
+    mutable QHash<QString, QVariant> m_row; // values of the current row read so far
+    QHash<QString, QVariant> m_buffer;      // values set since append() or edit()
+};

@@ -1,0 +1,103 @@
+#include "platform/dialogs/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+
+namespace {
+QString nthFilter(const QString &filter, int index)
+{
+    return qtFileFilter(filter).split(QStringLiteral(";;")).value(index - 1);
+}
+} // namespace
+
+void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
+{
+    const QString title = QStringLiteral("Tessary");
+    switch (icon) {
+    case Icon::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+    case Icon::Warning:
+        QMessageBox::warning(parent, title, text);
+        break;
+    case Icon::Error:
+        QMessageBox::critical(parent, title, text);
+        break;
+    }
+}
+
+bool QtDialogs::confirm(QWidget *parent, const QString &text)
+{
+    return QMessageBox::question(parent, QStringLiteral("Tessary"), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::inputText(QWidget *parent, const QString &caption,
+                                            const QString &prompt, const QString &value)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtDialogs::openFile(QWidget *parent, const QString &caption, const QString &folder,
+                            const QString &filter, int filterIndex)
+{
+    QString selected = nthFilter(filter, filterIndex);
+    return QFileDialog::getOpenFileName(parent, caption, folder, qtFileFilter(filter), &selected);
+}
+
+QStringList QtDialogs::openFiles(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter, int filterIndex)
+{
+    QString selected = nthFilter(filter, filterIndex);
+    return QFileDialog::getOpenFileNames(parent, caption, folder, qtFileFilter(filter), &selected);
+}
+
+QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QString &folder,
+                            const QString &filter, const QString &defaultExtension)
+{
+    QFileDialog dlg(parent, caption, folder, qtFileFilter(filter));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(defaultExtension);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return dlg.selectedFiles().first();
+}
+
+std::optional<QColor> QtDialogs::chooseColor(QWidget *parent, const QColor &initial)
+{
+    const QColor c = QColorDialog::getColor(initial, parent);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+std::optional<QFont> QtDialogs::chooseFont(QWidget *parent, const QFont &initial)
+{
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, initial, parent);
+    if (!ok)
+        return std::nullopt;
+    return f;
+}
+
+bool QtDialogs::print(QWidget *parent, QPrinter *printer)
+{
+    QPrintDialog dlg(printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
+{
+    QPageSetupDialog dlg(printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,69 @@
+#include "platform/paths/Paths.h"
+
+#include "platform/Logging.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+ProgramPaths &paths()
+{
+    static ProgramPaths p;
+    return p;
+}
+
+void computeProgramPaths(const QString &programFile)
+{
+    ProgramPaths &p = paths();
+    const QFileInfo program(programFile);
+    p.ProgramFolder = program.absolutePath() + QLatin1Char('/');
+    p.TempFolder = QDir::tempPath() + QLatin1Char('/');
+    p.AppDataPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+
+    // "tessary" keeps its settings in "Tessary.INI", as on every platform.
+    QString base = program.completeBaseName();
+    if (!base.isEmpty())
+        base[0] = base[0].toUpper();
+    const QString settingsName = base + QStringLiteral(".INI");
+
+    if (!p.AppDataPath.isEmpty()) {
+        p.UserDataFolder = p.AppDataPath + QStringLiteral("/Orvane/");
+        if (!QDir().mkpath(p.UserDataFolder))
+            qCWarning(lcPlatform) << "Cannot create" << p.UserDataFolder;
+        if (!QFileInfo::exists(p.UserDataFolder + settingsName))
+            CopyFileBlocks(p.ProgramFolder + settingsName, p.UserDataFolder + settingsName);
+    } else {
+        p.UserDataFolder = p.ProgramFolder;
+    }
+
+    // The shared folder is the first system-wide data folder, after the user's own.
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QString shared = data.size() > 1 ? data.at(1) : data.value(0, QDir::tempPath());
+    p.SharedDataFolder = shared + QStringLiteral("/Orvane/");
+    if (!QDir().mkpath(p.SharedDataFolder))
+        qCInfo(lcPlatform) << "Cannot create the shared data folder" << p.SharedDataFolder;
+
+    p.SettingsPath = p.UserDataFolder + settingsName;
+}
+
+int CopyFileBlocks(const QString &source, const QString &destination)
+{
+    if (QFileInfo(source).absoluteFilePath() == QFileInfo(destination).absoluteFilePath())
+        return CopySameName;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return CopySourceUnreadable;
+    QFile out(destination);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return CopyDestinationUncreatable;
+    char block[2048];
+    for (;;) {
+        const qint64 n = in.read(block, sizeof block);
+        if (n <= 0)
+            break;
+        if (out.write(block, n) != n)
+            return CopyShortWrite;
+    }
+    return CopyOk;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/TTessaryM.h"
+#include "platform/TessaryError.h"
+#include "platform/db/SqliteEngine.h"
+#include "platform/treeview/TTreeView.h"
+#include "store/PageState.h"
+#include "store/TDM.h"
+#include "tests/support/ScriptedDialogs.h"
+
+#include <QWidget>
+#include <memory>
+
+// An editor form that keeps its content as bytes; edit() changes it as a user
+// would and raises PageModified.
+class FakeEditorForm : public QWidget, public PageContent
+{
+public:
+    QByteArray content;
+    bool failSave = false;
+    bool failLoad = false;
+    int loads = 0;
+
+    void edit(const QByteArray &bytes)
+    {
+        content = bytes;
+        PageModified = true;
+    }
+    QByteArray saveContent() override
+    {
+        if (failSave)
+            throw std::runtime_error("disk full");
+        return content;
+    }
+    void loadContent(const QByteArray &bytes, const QString &) override
+    {
+        if (failLoad)
+            throw TessaryError("The page is not in a form this editor reads.");
+        content = bytes;
+        ++loads;
+    }
+    void clearContent() override { content.clear(); }
+};
+
+// The main window with the store on a fresh report, fake editors for every
+// page kind and scripted dialogs.
+struct AppFixture
+{
+    ScriptedDialogsScope dialogs;
+    std::unique_ptr<TTessaryM> window;
+    std::unique_ptr<TDM> dm;
+    FakeEditorForm *editors[int(EditorSlot::None)] = {};
+
+    AppFixture()
+    {
+        PageModified = CommentModified = false;
+        ShownItemIndex = -1;
+        window = std::make_unique<TTessaryM>();
+        dm = std::make_unique<TDM>(window.get(), std::make_unique<SqliteEngine>());
+        for (int s = 0; s < int(EditorSlot::None); ++s) {
+            editors[s] = new FakeEditorForm;
+            window->dockEditor(EditorSlot(s), editors[s], editors[s]);
+        }
+    }
+    ~AppFixture()
+    {
+        // The tests close the window themselves where closing matters.
+        window->hide();
+        dm.reset();
+        window.reset();
+    }
+    FakeEditorForm &editor(EditorSlot s) { return *editors[int(s)]; }
+    TTreeView &tree() { return *window->mainTree(); }
+    void select(int absoluteIndex) { tree().selectNode(tree().nodeAt(absoluteIndex)); }
+    QTreeWidgetItem *node(int absoluteIndex) { return tree().nodeAt(absoluteIndex); }
+};

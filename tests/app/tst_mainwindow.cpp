@@ -1,0 +1,320 @@
+// The main window: storing the page being left, cancel, folders and the root,
+// closing, start-up and the window's settings.
+#include "AppFixture.h"
+
+#include "app/MainActions.h"
+#include "platform/ini/IniFile.h"
+#include "platform/paths/Paths.h"
+#include "store/PageKind.h"
+#include "tests/support/TestReport.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+// A report with a table, a chart, a folder and a page in it.
+struct Pages
+{
+    qint32 table, chart, inner;
+};
+
+Pages buildPages(AppFixture &f)
+{
+    TTreeView &t = f.tree();
+    QTreeWidgetItem *root = t.nodeAt(0);
+    Pages p;
+    f.editor(EditorSlot::Table).content = "table v1";
+    p.table = f.dm->AddRecord(PageKind::Table, "table", "");
+    f.dm->SaveGrid(p.table);
+    f.editor(EditorSlot::Chart).content = "chart v1";
+    p.chart = f.dm->AddRecord(PageKind::Chart, "chart");
+    f.dm->SaveChart(p.chart);
+    t.addNode(root, "table", PageKind::Table, p.table);   // 3
+    t.addNode(root, "chart", PageKind::Chart, p.chart);   // 4
+    QTreeWidgetItem *folder = t.addNode(root, "folder", PageKind::Folder, -1); // 5
+    p.inner = f.dm->AddRecord(PageKind::Document, "inner");
+    t.addNode(folder, "inner", PageKind::Document, p.inner); // 6
+    f.dm->SaveTree();
+    return p;
+}
+
+QByteArray stored(AppFixture &f, EditorSlot slot, int kind, qint32 id)
+{
+    const QByteArray keep = f.editor(slot).content;
+    f.dm->loadPage(kind, id);
+    const QByteArray s = f.editor(slot).content;
+    f.editor(slot).content = keep;
+    return s;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir = testTempDir();
+        paths().ProgramFolder = dir + "/";
+        paths().SettingsPath = dir + "/Tessary.INI";
+    }
+
+    void leavingAPageStoresItUnderItsOwnId()
+    {
+        AppFixture f;
+        f.dm->DBCreate(dir + "/r.sup");
+        const Pages p = buildPages(f);
+
+        f.select(3);
+        QCOMPARE(f.editor(EditorSlot::Table).content, QByteArray("table v1"));
+        QVERIFY(f.editor(EditorSlot::Table).isVisibleTo(f.window.get()));
+        QCOMPARE(ShownItemIndex, 3);
+        f.editor(EditorSlot::Table).edit("table v2");
+        f.window->commentBox()->setPlainText("table note");
+        QVERIFY(CommentModified);
+        QFile::remove(dir + "/r.KVB");
+
+        f.select(4); // the chart
+        QCOMPARE(stored(f, EditorSlot::Table, PageKind::Table, p.table), QByteArray("table v2"));
+        QCOMPARE(stored(f, EditorSlot::Chart, PageKind::Chart, p.chart), QByteArray("chart v1"));
+        QCOMPARE(f.editor(EditorSlot::Chart).content, QByteArray("chart v1"));
+        QVERIFY(!f.editor(EditorSlot::Table).isVisibleTo(f.window.get()));
+        QVERIFY(f.editor(EditorSlot::Chart).isVisibleTo(f.window.get()));
+        QVERIFY(!PageModified && !CommentModified);
+        QCOMPARE(ShownItemIndex, 4);
+        QVERIFY(IniFile(dir + "/r.KVB").readString("OPTIONS", "SUP Modified") == "T");
+        // The comment went to the table's row, and comes back with the table.
+        QVERIFY(f.window->commentBox()->toPlainText().isEmpty());
+        f.select(3);
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("table note"));
+
+        // Selecting without changes stores nothing.
+        const int loads = f.editor(EditorSlot::Chart).loads;
+        f.select(4);
+        QCOMPARE(f.editor(EditorSlot::Chart).loads, loads + 1);
+        QCOMPARE(stored(f, EditorSlot::Table, PageKind::Table, p.table), QByteArray("table v2"));
+    }
+
+    void cancelReloadsTheStoredPage()
+    {
+        AppFixture f;
+        f.dm->DBCreate(dir + "/c.sup");
+        const Pages p = buildPages(f);
+        f.select(4);
+        f.editor(EditorSlot::Chart).edit("chart changed");
+        f.window->actions()->action("CancelChartBtn")->setEnabled(true);
+        f.window->actions()->action("CancelChartBtn")->trigger();
+        QCOMPARE(f.editor(EditorSlot::Chart).content, QByteArray("chart v1"));
+        QVERIFY(!PageModified);
+        f.select(3);
+        QCOMPARE(stored(f, EditorSlot::Chart, PageKind::Chart, p.chart), QByteArray("chart v1"));
+    }
+
+    void storeFailureIsReportedAndTheCommentStillStored()
+    {
+        AppFixture f;
+        f.dm->DBCreate(dir + "/fail.sup");
+        const Pages p = buildPages(f);
+        f.select(3);
+        f.editor(EditorSlot::Table).failSave = true;
+        f.editor(EditorSlot::Table).edit("lost?");
+        f.window->commentBox()->setPlainText("kept comment");
+        f.select(4);
+        QCOMPARE(f.dialogs->asked, QStringList({"message: Cannot save data!"}));
+        QVERIFY(!PageModified && !CommentModified);
+        QCOMPARE(ShownItemIndex, 4);
+        f.editor(EditorSlot::Table).failSave = false;
+        f.select(3);
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("kept comment"));
+        QCOMPARE(f.editor(EditorSlot::Table).content, QByteArray("table v1"));
+        Q_UNUSED(p);
+    }
+
+    void unreadablePageIsReportedAndShownEmpty()
+    {
+        AppFixture f;
+        f.dm->DBCreate(dir + "/bad.sup");
+        const Pages p = buildPages(f);
+        f.window->commentBox()->setPlainText("x");
+        f.select(3);
+        f.window->commentBox()->setPlainText("note on the table");
+        f.select(4);
+        f.editor(EditorSlot::Table).failLoad = true;
+        f.select(3);
+        QCOMPARE(f.dialogs->asked, QStringList({"message: The page is not in a form this editor reads."}));
+        QVERIFY(f.editor(EditorSlot::Table).content.isEmpty());
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("note on the table"));
+        QCOMPARE(ShownItemIndex, 3);
+        QVERIFY(!PageModified);
+        f.editor(EditorSlot::Table).failLoad = false;
+        f.select(4);
+        QCOMPARE(stored(f, EditorSlot::Table, PageKind::Table, p.table), QByteArray("table v1"));
+    }
+
+    void foldersAndTheRootShowNoEditor()
+    {
+        AppFixture f;
+        f.dm->DBCreate(dir + "/kinds.sup");
+        buildPages(f);
+        MainActions *a = f.window->actions();
+        auto anyEditorVisible = [&] {
+            for (FakeEditorForm *e : f.editors)
+                if (e->isVisibleTo(f.window.get()))
+                    return true;
+            return false;
+        };
+        auto anyKindBarVisible = [&] {
+            for (const char *bar : {"WPBar", "GridBar", "ChartBar", "ImageBar", "DiagramBar", "CloudBar"})
+                if (a->toolBar(bar)->isVisibleTo(f.window.get()))
+                    return true;
+            return false;
+        };
+
+        f.select(5); // folder
+        QVERIFY(!anyEditorVisible());
+        QVERIFY(!anyKindBarVisible());
+        QVERIFY(!f.window->commentBox()->isEnabled());
+        QVERIFY(f.window->commentBox()->toPlainText().isEmpty());
+        QVERIFY(!a->action("Find1")->isEnabled() && !a->action("Replace1")->isEnabled());
+
+        f.select(6); // a document: comment box enabled again, document toolbar and menu
+        QVERIFY(f.window->commentBox()->isEnabled());
+        QVERIFY(a->toolBar("WPBar")->isVisibleTo(f.window.get()));
+        QVERIFY(a->menu("DocMenu")->menuAction()->isVisible());
+        QVERIFY(a->action("Find1")->isEnabled() && a->action("Replace1")->isEnabled());
+        f.select(3); // table
+        QVERIFY(a->action("Find1")->isEnabled());
+        QVERIFY(a->menu("TableMenu")->menuAction()->isVisible());
+        QVERIFY(!a->menu("DocMenu")->menuAction()->isVisible());
+        f.select(4); // chart
+        QVERIFY(!a->action("Find1")->isEnabled());
+        QVERIFY(a->toolBar("ChartBar")->isVisibleTo(f.window.get()));
+
+        f.select(0); // the root: no editor, comment box enabled for the report's note
+        QVERIFY(!anyEditorVisible());
+        QVERIFY(!anyKindBarVisible());
+        QVERIFY(f.window->commentBox()->isEnabled());
+        f.window->commentBox()->setPlainText("report note");
+        f.select(1);
+        f.select(0);
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("report note"));
+
+        // Closing the report leaves no page shown and nothing selected.
+        f.dm->CloseFile();
+        QVERIFY(!anyEditorVisible());
+        QCOMPARE(ShownItemIndex, -1);
+        QVERIFY(!f.window->commentBox()->isEnabled());
+    }
+
+    void closingStoresUnsavedChangesAndSettings()
+    {
+        const QString file = dir + "/close.sup";
+        {
+            AppFixture f;
+            f.dm->DBCreate(file);
+            const Pages p = buildPages(f);
+            f.select(3);
+            f.editor(EditorSlot::Table).edit("changed before closing");
+            f.tree().addNode(f.node(0), "unsaved node", PageKind::Folder, -1);
+            f.window->resize(900, 500);
+            QVERIFY(f.window->close());
+            QVERIFY(!f.dm->isOpen());
+            AppFixture g;
+            g.dm->DBOpen(file);
+            QCOMPARE(stored(g, EditorSlot::Table, PageKind::Table, p.table),
+                     QByteArray("changed before closing"));
+            QCOMPARE(g.node(g.tree().nodeCount() - 1)->text(0), QString("unsaved node"));
+        }
+        IniFile ini(dir + "/Tessary.INI");
+        QCOMPARE(ini.readInteger("MAIN", "WIDTH", 0), 900);
+        QCOMPARE(ini.readInteger("MAIN", "HEIGHT", 0), 500);
+        QCOMPARE(ini.readInteger("TessaryM", "STATE", -1), 0);
+        QVERIFY(ini.readString("MAIN", "LEFT").contains(','));
+
+        // A store error while closing does not keep the window open.
+        AppFixture f;
+        f.dm->DBOpen(file);
+        f.select(3);
+        f.editor(EditorSlot::Table).failSave = true;
+        f.editor(EditorSlot::Table).edit("cannot be stored");
+        QVERIFY(f.window->close());
+        QVERIFY(!f.dm->isOpen());
+    }
+
+    void startUpOpensTheNamedReportOrTheSample()
+    {
+        // Placement comes from the settings file.
+        QFile ini(dir + "/Tessary.INI");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[MAIN]\nWIDTH=800\nHEIGHT=450\nTOP=-20\nLEFT=30,0\nCOMMENT=0\n[OTHER]\nX=1\n");
+        ini.close();
+        {
+            AppFixture f;
+            f.dm->DBCreate(dir + "/named.sup");
+            f.dm->CloseFile();
+            f.window->setCommandLineFile(dir + "/named.sup");
+            f.window->show();
+            QCOMPARE(f.dm->databaseFileName(), dir + "/named.sup");
+            QCOMPARE(f.window->windowTitle(), QString("Tessary - NAMED.SUP"));
+            QCOMPARE(f.tree().absoluteIndex(f.tree().selectedNode()), 1);
+            QCOMPARE(f.window->width(), 800);
+            QCOMPARE(f.window->height(), 450);
+            QCOMPARE(f.window->mainTree()->parentWidget()->width(), 200); // 0 gives 100, above the minimum
+        }
+        {
+            // A missing file falls back to the sample in the program folder.
+            AppFixture f;
+            f.dm->DBCreate(dir + "/Sample.SUP");
+            f.dm->CloseFile();
+            f.window->setCommandLineFile(dir + "/nothing-here.sup");
+            f.window->show();
+            QCOMPARE(f.dm->databaseFileName(), dir + "/Sample.SUP");
+        }
+        {
+            // Neither: no report, and the intake timer does nothing.
+            QVERIFY(QFile::remove(dir + "/Sample.SUP"));
+            AppFixture f;
+            f.window->setCommandLineFile(dir + "/nothing-here.sup");
+            f.window->show();
+            QVERIFY(!f.dm->isOpen());
+            QCOMPARE(f.tree().nodeCount(), 0);
+            f.window->ShowNode(); // nothing selected: must not fail
+            QVERIFY(f.dialogs->asked.isEmpty());
+        }
+        // Unrelated lines of the settings file survive the window's own writes.
+        IniFile after(dir + "/Tessary.INI");
+        QCOMPARE(after.readString("OTHER", "X"), QString("1"));
+    }
+
+    void fileCommandsUseTheDialogs()
+    {
+        AppFixture f;
+        f.dialogs->answer("save", dir + "/made.sup");
+        f.window->actions()->action("New1")->trigger();
+        QVERIFY(f.dm->isOpen());
+        QCOMPARE(f.tree().nodeCount(), 3);
+        f.dialogs->answer("open", dir + "/not-a-report.sup");
+        QFile junk(dir + "/not-a-report.sup");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("junk junk junk junk junk junk junk junk junk junk junk junk junk junk junk");
+        junk.close();
+        f.window->actions()->action("Save1")->trigger();
+        QCOMPARE(f.dialogs->asked.size(), 3);
+        QVERIFY(f.dialogs->asked[2].startsWith("message: "));
+        QVERIFY(!f.dm->isOpen());
+        // Cancelled dialogs do nothing.
+        f.window->actions()->action("Save1")->trigger();
+        QVERIFY(!f.dm->isOpen());
+    }
+
+private:
+    QString dir;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,148 @@
+// Intake: rows that another process appends to an open report are placed
+// under "New items" and the signal file is consumed.
+#include "FakeStoreHost.h"
+
+#include "platform/db/SqliteEngine.h"
+#include "store/PageKind.h"
+#include "store/PageState.h"
+#include "store/TDM.h"
+#include "tests/support/TestReport.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+qint32 hostAdd(const QString &file, const QString &kind, const QString &info, bool signal = false)
+{
+    QStringList args{"add", file, "--kind", kind, "--info", info, "--stdin"};
+    if (signal)
+        args << "--signal";
+    const CliResult r = runCli(args, "content of " + info.toUtf8());
+    if (r.exitCode != 0)
+        qWarning() << "tessary-cli add failed:" << r.err;
+    return qint32(r.out.trimmed().toInt());
+}
+
+QStringList childList(QTreeWidgetItem *node)
+{
+    QStringList out;
+    for (int i = 0; i < node->childCount(); ++i)
+        out << QStringLiteral("%1:%2:%3")
+                   .arg(node->child(i)->text(0))
+                   .arg(TTreeView::kind(node->child(i)))
+                   .arg(TTreeView::dataWord(node->child(i)));
+    return out;
+}
+
+void touch(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write("any content");
+}
+} // namespace
+
+class TestIntake : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        PageModified = CommentModified = false;
+        ShownItemIndex = -1;
+        QFile::remove(TDM::signalFilePath());
+    }
+
+    void tabFields()
+    {
+        QCOMPARE(TDM::tabField("a\tb\tc\td", 3), QString("c"));
+        QCOMPARE(TDM::tabField("a\tb\tc", 3), QString("c"));
+        QCOMPARE(TDM::tabField("a\tb\t", 3), QString(""));
+        QCOMPARE(TDM::tabField("a\tb", 3), QString(""));
+        QCOMPARE(TDM::tabField("only", 3), QString(""));
+        QCOMPARE(TDM::tabField("only", 1), QString("only"));
+        QCOMPARE(TDM::tabField("", 1), QString(""));
+        QCOMPARE(TDM::tabField("\t\ttitle\tmore\tfields", 3), QString("title"));
+    }
+
+    void rowsFromAnotherProcessArePlacedOnce()
+    {
+        FakeStoreHost host;
+        TDM dm(&host, std::make_unique<SqliteEngine>());
+        const QString file = testTempDir() + "/intake.sup";
+        dm.DBCreate(file);
+        TTreeView &t = host.tree;
+
+        // Nothing new: nothing added, the signal is consumed all the same.
+        touch(TDM::signalFilePath());
+        dm.GetNewPages();
+        QCOMPARE(t.nodeCount(), 3);
+        QVERIFY(!QFile::exists(TDM::signalFilePath()));
+
+        // The host appends rows while the report is open here.
+        const qint32 a = hostAdd(file, "chart", "x\ty\tAge by group\tmore", true);
+        const qint32 b = hostAdd(file, "table", "one tab only\there");
+        const qint32 root = hostAdd(file, "10", "a\tb\troot row");
+        QVERIFY(a > 0 && b > a && root > b);
+        QVERIFY(QFile::exists(TDM::signalFilePath()));
+        dm.GetNewPages();
+        QVERIFY(!QFile::exists(TDM::signalFilePath()));
+        QTreeWidgetItem *group = t.nodeAt(3);
+        QCOMPARE(group->text(0), QString("New items"));
+        QCOMPARE(TTreeView::kind(group), int(PageKind::Folder));
+        QCOMPARE(TTreeView::dataWord(group), -1);
+        QCOMPARE(group->parent(), t.nodeAt(0));
+        QCOMPARE(childList(group), QStringList({QStringLiteral("Age by group:2:%1").arg(a),
+                                               QStringLiteral(":1:%1").arg(b)}));
+
+        // A second intake reuses the folder; rows held by a node anywhere stay put.
+        const qint32 c = hostAdd(file, "diagram", "\t\tDiagram");
+        const qint32 d = hostAdd(file, "wordcloud", "\t\tCloud");
+        QTreeWidgetItem *moved = group->takeChild(0);
+        t.nodeAt(1)->addChild(moved);
+        dm.GetNewPages();
+        QCOMPARE(childList(group), QStringList({QStringLiteral(":1:%1").arg(b),
+                                               QStringLiteral("Diagram:12:%1").arg(c),
+                                               QStringLiteral("Cloud:13:%1").arg(d)}));
+        dm.GetNewPages();
+        QCOMPARE(t.nodeCount(), 8);
+
+        // After a rename the next intake makes a new folder; the last "New items" wins.
+        group->setText(0, "Results");
+        const qint32 e = hostAdd(file, "picture", "\t\tPic");
+        dm.GetNewPages();
+        QTreeWidgetItem *second = t.nodeAt(t.nodeCount() - 2);
+        QCOMPARE(second->text(0), QString("New items"));
+        QCOMPARE(childList(second), QStringList({QStringLiteral("Pic:3:%1").arg(e)}));
+
+        // Rows added while the report was closed appear when it is opened.
+        dm.CloseFile();
+        const qint32 f = hostAdd(file, "document", "\t\tWritten while closed");
+        dm.DBOpen(file);
+        QTreeWidgetItem *last = t.nodeAt(t.nodeCount() - 1);
+        QCOMPARE(last->text(0), QString("Written while closed"));
+        QCOMPARE(TTreeView::dataWord(last), f);
+        QCOMPARE(last->parent()->text(0), QString("New items"));
+
+        // The stored tree holds every placed node once closed.
+        dm.CloseFile();
+        const CliResult tree = runCli({"tree", file});
+        QCOMPARE(tree.exitCode, 0);
+        for (const QString &title : {"Age by group", "Diagram", "Cloud", "Pic", "Written while closed"})
+            QVERIFY2(tree.out.contains(title.toUtf8()), tree.out.constData());
+        QVERIFY(!tree.out.contains("root row"));
+    }
+
+    void noReportNoIntake()
+    {
+        FakeStoreHost host;
+        TDM dm(&host, std::make_unique<SqliteEngine>());
+        touch(TDM::signalFilePath());
+        dm.GetNewPages();
+        QVERIFY(QFile::exists(TDM::signalFilePath()));
+        QCOMPARE(host.tree.nodeCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestIntake)
+#include "tst_intake.moc"
