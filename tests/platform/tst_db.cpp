@@ -1,0 +1,243 @@
+// The database engine on real SQLite files: field types and compression, the
+// cursor, several connections and processes on one file, and bad files.
+#include "platform/db/DbTable.h"
+#include "platform/db/EngineError.h"
+#include "platform/db/FieldCompression.h"
+#include "platform/db/SqliteEngine.h"
+#include "tests/support/TestReport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+const FieldDefs kFields = {
+    {"PageId", FieldType::AutoInc, false, 0},   {"PageDate", FieldType::DateTime, false, 0},
+    {"PageInfo", FieldType::Memo, false, 2},    {"PageType", FieldType::Integer, false, 0},
+    {"PageContent", FieldType::Blob, false, 2}, {"PageComment", FieldType::Memo, false, 9},
+    {"PageRandomKey", FieldType::Integer, false, 0}};
+
+QString sqlite3(const QString &file, const QString &sql)
+{
+    QProcess p;
+    p.start("sqlite3", {file, sql});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+std::unique_ptr<DbTable> newTable(SqliteEngine &engine, const QString &file)
+{
+    engine.createDatabase(file);
+    engine.createTable("OUTPUT", kFields);
+    auto t = engine.table("OUTPUT");
+    t->open();
+    return t;
+}
+
+qint64 append(DbTable &t, int type, const QString &info)
+{
+    t.append();
+    t.setInteger("PageType", type);
+    t.setText("PageInfo", info);
+    t.post();
+    return t.asInteger("PageId");
+}
+} // namespace
+
+class TestDb : public QObject
+{
+    Q_OBJECT
+private slots:
+    void compression()
+    {
+        QByteArray big(5 * 1024 * 1024, '\0');
+        QRandomGenerator rng(7);
+        for (int i = 0; i < big.size(); i += 4)
+            *reinterpret_cast<quint32 *>(big.data() + i) = rng.generate() & 0x0F0F0F0F;
+        for (const QByteArray &data : {QByteArray(), QByteArray("x"), QByteArray(100000, 'a'), big}) {
+            for (int level : {2, 9}) {
+                const QByteArray z = FieldCompression::compress(data, level);
+                if (!data.isEmpty()) {
+                    QCOMPARE(quint8(z[0]) & 0x0F, 8); // deflate
+                    QCOMPARE((quint8(z[0]) * 256 + quint8(z[1])) % 31, 0);
+                }
+                QCOMPARE(FieldCompression::decompress(z), data);
+            }
+        }
+        const QByteArray z = FieldCompression::compress("hello hello hello", 9);
+        for (const QByteArray &bad : {QByteArray("garbage!"), z.left(z.size() - 3), z + "tail",
+                                      QByteArray("\x78\x9c"), QByteArray(1, '\x78')})
+            QVERIFY_THROWS_EXCEPTION(EngineError, FieldCompression::decompress(bad));
+    }
+
+    void cursorAndFieldTypes()
+    {
+        const QString file = testTempDir() + "/db.sup";
+        SqliteEngine engine;
+        auto t = newTable(engine, file);
+        QVERIFY(t->eof());
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->asInteger("PageId"));
+
+        // Outline row with an explicit id 0, then ids from 1.
+        t->append();
+        t->setInteger("PageId", 0);
+        t->setInteger("PageType", 10);
+        t->setText("PageInfo", "Outline");
+        t->post();
+        QCOMPARE(t->asInteger("PageId"), 0);
+        const QDateTime when = QDateTime(QDate(2026, 12, 5), QTime(14, 3, 59, 120));
+        QByteArray bytes;
+        for (int i = 0; i < 1000; ++i)
+            bytes.append(char(i % 256));
+        t->append();
+        t->setDateTime("PageDate", when);
+        t->setText("PageInfo", "a\tb\tÜberschrift – 漢字");
+        t->setInteger("PageType", 2);
+        t->setBytes("PageContent", bytes);
+        t->setText("PageComment", "line1\r\nline2");
+        t->post();
+        QCOMPARE(t->asInteger("PageId"), 1);
+        QCOMPARE(append(*t, 0, "second"), 2);
+        QCOMPARE(append(*t, 1, "third"), 3);
+
+        // Natural order and every type read back.
+        QList<qint64> ids;
+        for (t->first(); !t->eof(); t->next())
+            ids << t->asInteger("PageId");
+        QCOMPARE(ids, QList<qint64>({0, 1, 2, 3}));
+        QVERIFY(t->locate("PageId", 1));
+        QCOMPARE(t->asDateTime("PageDate"), when);
+        QCOMPARE(t->asText("PageInfo"), QString("a\tb\tÜberschrift – 漢字"));
+        QCOMPARE(t->asBytes("PageContent"), bytes);
+        QCOMPARE(t->asText("PageComment"), QString("line1\r\nline2"));
+        QVERIFY(t->isNull("PageRandomKey"));
+        QVERIFY(!t->isNull("PageInfo"));
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->asText("NoSuchField"));
+
+        // Locate: hit by id and by an integer field; a miss keeps the position.
+        QVERIFY(t->locate("PageType", 1));
+        QCOMPARE(t->asInteger("PageId"), 3);
+        QVERIFY(!t->locate("PageId", 42));
+        QCOMPARE(t->asInteger("PageId"), 3);
+        QVERIFY(!t->locate("PageType", 99));
+        QCOMPARE(t->asInteger("PageId"), 3);
+
+        // Edit changes only what was set; empty text is stored as NULL.
+        QVERIFY(t->locate("PageId", 1));
+        t->edit();
+        t->setText("PageComment", "");
+        QCOMPARE(t->asText("PageComment"), QString()); // the buffer is read while editing
+        t->post();
+        QCOMPARE(t->asBytes("PageContent"), bytes);
+        QCOMPARE(sqlite3(file, "select PageComment is null, typeof(PageInfo) from OUTPUT where PageId=1"),
+                 QString("1|blob"));
+        QCOMPARE(sqlite3(file, "select PageDate from OUTPUT where PageId=1"), QString("2026-12-05T14:03:59.120"));
+
+        // Delete moves to the next row and notifies.
+        int deleted = 0;
+        t->afterDelete = [&] { ++deleted; };
+        QVERIFY(t->locate("PageId", 2));
+        t->deleteRow();
+        QCOMPARE(deleted, 1);
+        QCOMPARE(t->asInteger("PageId"), 3);
+        t->deleteRow();
+        QVERIFY(t->eof());
+        QCOMPARE(sqlite3(file, "select group_concat(PageId) from OUTPUT"), QString("0,1"));
+        // A new row never reuses a deleted id.
+        QCOMPARE(append(*t, 0, "fourth"), 4);
+
+        // The declared types bring the field definitions back after reconnecting.
+        engine.disconnect();
+        QVERIFY(!t->isOpen());
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->first());
+        engine.connect(file);
+        const FieldDefs back = engine.tableFields("OUTPUT");
+        QCOMPARE(back.size(), kFields.size());
+        for (int i = 0; i < back.size(); ++i) {
+            QCOMPARE(back[i].name, kFields[i].name);
+            QCOMPARE(int(back[i].type), int(kFields[i].type));
+            QCOMPARE(back[i].compressionLevel, kFields[i].compressionLevel);
+        }
+        QVERIFY(engine.tableExists("OUTPUT"));
+        QVERIFY(!engine.tableExists("OTHER"));
+        engine.dropTable("OUTPUT");
+        QVERIFY(!engine.tableExists("OUTPUT"));
+        auto missing = engine.table("OUTPUT");
+        QVERIFY_THROWS_EXCEPTION(EngineError, missing->open());
+    }
+
+    void otherConnectionsAndProcesses()
+    {
+        const QString file = testTempDir() + "/shared.sup";
+        SqliteEngine mine;
+        auto t = newTable(mine, file);
+        append(*t, 10, "Outline");
+
+        // Another connection in this process.
+        SqliteEngine other;
+        other.connect(file);
+        auto o = other.table("OUTPUT");
+        o->open();
+        append(*o, 3, "from another connection");
+
+        // Another process: the plain sqlite3 command, with a compressed and a plain text value.
+        const QByteArray z = FieldCompression::compress("zipped by hand", 6).toHex();
+        QCOMPARE(sqlite3(file, QString("insert into OUTPUT (PageType, PageInfo) values (1, x'%1');"
+                                       "insert into OUTPUT (PageType, PageInfo, PageComment) values (2, 'plain text', 'plain note');"
+                                       "select count(*) from OUTPUT").arg(QString::fromLatin1(z))),
+                 QString("4"));
+        QStringList infos;
+        for (t->first(); !t->eof(); t->next())
+            infos << t->asText("PageInfo");
+        QCOMPARE(infos, QStringList({"Outline", "from another connection", "zipped by hand", "plain text"}));
+        QVERIFY(t->locate("PageType", 2));
+        QCOMPARE(t->asText("PageComment"), QString("plain note"));
+        QCOMPARE(sqlite3(file, "pragma journal_mode"), QString("wal"));
+
+        // A row deleted elsewhere: editing it fails clearly.
+        QVERIFY(t->locate("PageType", 1));
+        sqlite3(file, "delete from OUTPUT where PageType = 1");
+        t->edit();
+        t->setText("PageInfo", "too late");
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->post());
+
+        // A damaged compressed value is an error naming the field.
+        sqlite3(file, "update OUTPUT set PageContent = x'0102030405' where PageType = 3");
+        QVERIFY(t->locate("PageType", 3));
+        try {
+            t->asBytes("PageContent");
+            QFAIL("damaged value read");
+        } catch (const EngineError &e) {
+            QVERIFY2(e.message().contains("PageContent"), qPrintable(e.message()));
+        }
+    }
+
+    void badFiles()
+    {
+        const QString dir = testTempDir();
+        SqliteEngine engine;
+        try {
+            engine.connect(dir + "/missing.sup");
+            QFAIL("connected to a missing file");
+        } catch (const EngineError &e) {
+            QVERIFY(e.message().contains("missing.sup"));
+        }
+        QVERIFY(!QFile::exists(dir + "/missing.sup"));
+        QFile junk(dir + "/junk.sup");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(8192, 'q'));
+        junk.close();
+        try {
+            engine.connect(dir + "/junk.sup");
+            QFAIL("connected to a file that is not a database");
+        } catch (const EngineError &e) {
+            QVERIFY2(e.message().contains("not a report database"), qPrintable(e.message()));
+        }
+        QVERIFY(!engine.isConnected());
+        QVERIFY_THROWS_EXCEPTION(EngineError, engine.createDatabase(dir + "/no/such/folder/x.sup"));
+    }
+};
+
+QTEST_MAIN(TestDb)
+#include "tst_db.moc"
