@@ -60,6 +60,10 @@ int main(int argc, char **argv)
     QCommandLineOption smoke(QStringLiteral("quit-after-open"),
                              QStringLiteral("Open the report, print what is shown and quit."));
     parser.addOption(smoke);
+    QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                  QStringLiteral("With --quit-after-open: save a picture of the window."),
+                                  QStringLiteral("png"));
+    parser.addOption(screenshot);
     parser.process(app);
     const QString file = parser.positionalArguments().value(0);
 
@@ -92,6 +96,8 @@ int main(int argc, char **argv)
             out << "Tessary opened \"" << dm.databaseFileName() << "\" (" << window.windowTitle()
                 << "): " << tree->nodeCount() << " nodes, showing \""
                 << (shown ? shown->text(0) : QString()) << "\"\n";
+            if (parser.isSet(screenshot))
+                window.grab().save(parser.value(screenshot));
             window.close();
             QCoreApplication::quit();
         });

@@ -8,10 +8,8 @@
 #include <sqlite3.h>
 
 namespace {
-bool isPrefetched(FieldType t)
-{
-    return t == FieldType::AutoInc || t == FieldType::Integer || t == FieldType::DateTime;
-}
+// Integers are read with every move; dates, text and bytes when asked for.
+bool isPrefetched(FieldType t) { return t == FieldType::AutoInc || t == FieldType::Integer; }
 
 QDateTime parseDate(const QString &text)
 {

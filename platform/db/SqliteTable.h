@@ -9,8 +9,8 @@
 struct SqliteConnection;
 
 // A cursor on one table of an SQLite database (see DbTable). It keeps only the
-// current row's id: every move reads the row afresh, integer and date fields at
-// once, text and bytes when they are asked for.
+// current row's id: every move reads the row afresh, integer fields at once,
+// the others when they are asked for.
 class SqliteTable : public DbTable
 {
 public:
