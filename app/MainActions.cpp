@@ -181,7 +181,7 @@ const ActionDef kActions[] = {
 
 // Commands that work now; every other command waits for its editor.
 const QStringList kLiveActions = {
-    "New1", "Save1", "Quit1", "NodeNew", "NodeDelete", "NodeRename", "NodeExpand", "NodeCollapse",
+    "New1", "Save1", "Quit1", "Printersetup1", "Properties2", "NodeNew", "NodeDelete", "NodeRename", "NodeExpand", "NodeCollapse",
     "Moveup1", "Movedown1", "Promote1", "Demote1", "White1", "Red1", "Yellow1", "Green1", "Blue1",
     "Custom1", "UpBtn", "DnBtn", "LeftBtn", "RightBtn", "NewNodeBtn", "DeleteNodebtn", "About1"};
 } // namespace

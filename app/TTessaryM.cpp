@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -156,6 +157,8 @@ void TTessaryM::wireCommands()
     on("New1", &TTessaryM::New1Click);
     on("Save1", &TTessaryM::Save1Click);
     on("Quit1", &TTessaryM::Quit1Click);
+    on("Printersetup1", &TTessaryM::Printersetup1Click);
+    on("Properties2", &TTessaryM::Printersetup1Click);
     for (const char *cancel : {"CancelBtn", "CancelChartBtn", "BtnCloudCancel", "btnDiagramCancel"})
         on(cancel, &TTessaryM::CancelBtnClick);
     connect(m_actions->action("About1"), &QAction::triggered, this, [this] {
@@ -368,6 +371,13 @@ void TTessaryM::Quit1Click()
     SaveModif();
     store()->CloseFile();
     close();
+}
+
+void TTessaryM::Printersetup1Click()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    dialogs().printerSetup(this, m_printer.get());
 }
 
 // ---- Window life -------------------------------------------------------------

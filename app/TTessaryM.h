@@ -9,6 +9,7 @@
 class MainActions;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QSplitter;
 class QStatusBar;
 class QTimer;
@@ -54,6 +55,7 @@ public:
     void New1Click();
     void Save1Click();
     void Quit1Click();
+    void Printersetup1Click();
 
     MainActions *actions() const { return m_actions; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
@@ -100,6 +102,7 @@ private:
     QLabel *m_statusPanels[2] = {nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QWidget *m_emptyPane = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
 
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;

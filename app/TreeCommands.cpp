@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace {
@@ -18,12 +19,13 @@ quint32 toBgr(const QColor &c) { return quint32(c.red() | c.green() << 8 | c.blu
 } // namespace
 
 TreeCommands::TreeCommands(TTessaryM *window)
-    : QObject(window), m_window(window), m_newNoteDlg(new TNewNoteDlg(window))
+    : QObject(window), m_window(window), m_tree(window->mainTree()),
+      m_newNoteDlg(new TNewNoteDlg(window))
 {
     runNewNoteDlg = [](TNewNoteDlg &dlg) { return dlg.exec() == QDialog::Accepted; };
 }
 
-TTreeView *TreeCommands::tree() const { return m_window->mainTree(); }
+TTreeView *TreeCommands::tree() const { return m_tree; }
 
 void TreeCommands::wire()
 {
@@ -56,12 +58,12 @@ void TreeCommands::wire()
                 [this, bgr = c.second] { m_window->guarded([this, bgr] { setNodeColour(bgr); }); });
 
     // The tree's keys act only while the tree has the focus, so that Delete and
-    // the arrows keep their meaning in the editors and the comment box.
+    // the arrows keep their meaning in the editors and the comment box. The
+    // menus show them; the tree's key handler below runs them.
     for (const char *name :
-         {"NodeNew", "NodeDelete", "NodeRename", "Moveup1", "Movedown1", "Promote1", "Demote1"}) {
+         {"NodeNew", "NodeDelete", "NodeRename", "Moveup1", "Movedown1", "Promote1", "Demote1"})
         a->action(name)->setShortcutContext(Qt::WidgetShortcut);
-        tree()->addAction(a->action(name));
-    }
+    tree()->installEventFilter(this);
     connect(a->menu("Nodes1"), &QMenu::aboutToShow, this, &TreeCommands::updateItemsMenu);
     connect(tree(), &TTreeView::dragFinished, this,
             [this] { m_window->guarded([this] { dragFinished(); }); });
@@ -115,6 +117,26 @@ void TreeCommands::buildPopupMenu()
     tree()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tree(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { PopupMenu1->popup(tree()->viewport()->mapToGlobal(pos)); });
+}
+
+bool TreeCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || watched != m_tree)
+        return QObject::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QKeySequence pressed(key->keyCombination());
+    MainActions *a = m_window->actions();
+    for (const char *name :
+         {"NodeNew", "NodeDelete", "NodeRename", "Moveup1", "Movedown1", "Promote1", "Demote1"}) {
+        QAction *act = a->action(name);
+        if (act->shortcut() == pressed) {
+            updateItemsMenu();
+            if (act->isEnabled())
+                act->trigger();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TreeCommands::updateItemsMenu()

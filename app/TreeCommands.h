@@ -48,6 +48,9 @@ public:
     static constexpr quint32 Green = 0x00FF00;
     static constexpr quint32 Blue = 0xFFFF00;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void afterMove();
     void updateItemsMenu();
@@ -56,6 +59,7 @@ private:
     TTreeView *tree() const;
 
     TTessaryM *m_window;
+    TTreeView *m_tree; // the window's tree, kept: the filter sees it while the window is destroyed
     TNewNoteDlg *m_newNoteDlg;
     QMenu *PopupMenu1 = nullptr;
 };

@@ -64,9 +64,12 @@ void SingleInstance::onNewConnection()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            // The request is handled from the event loop, not inside this socket
+            // handler: opening a report runs events, and the socket may go.
             while (socket->canReadLine()) {
                 const QString line = QString::fromUtf8(socket->readLine()).trimmed();
-                emit fileRequested(line);
+                QMetaObject::invokeMethod(this, [this, line] { emit fileRequested(line); },
+                                          Qt::QueuedConnection);
             }
         });
     }

@@ -310,6 +310,10 @@ private slots:
         // Cancelled dialogs do nothing.
         f.window->actions()->action("Save1")->trigger();
         QVERIFY(!f.dm->isOpen());
+        f.dialogs->answer("printerSetup", true);
+        f.window->actions()->action("Printersetup1")->trigger();
+        f.window->actions()->action("Properties2")->trigger();
+        QCOMPARE(f.dialogs->asked.mid(4), QStringList({"printerSetup: ", "printerSetup: "}));
     }
 
 private:

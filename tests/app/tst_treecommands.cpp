@@ -279,6 +279,40 @@ private slots:
         QVERIFY2(stored.indexOf("  A1") < stored.indexOf("  B  "), stored.constData());
     }
 
+    void keyboard()
+    {
+        AppFixture f;
+        f.dm->DBCreate(file);
+        f.window->show();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.tree().setFocus();
+        QVERIFY(f.tree().hasFocus());
+        f.select(2);
+        QTest::keyClick(&f.tree(), Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".Second document", ".First document"}));
+        QTest::keyClick(&f.tree(), Qt::Key_Right, Qt::ControlModifier); // no previous sibling: nothing
+        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".Second document", ".First document"}));
+        QTest::keyClick(&f.tree(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(&f.tree(), Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document", "..Second document"}));
+        QTest::keyClick(&f.tree(), Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document", ".Second document"}));
+        f.dialogs->answer("input", "Renamed");
+        QTest::keyClick(&f.tree(), Qt::Key_F2);
+        QCOMPARE(f.tree().selectedNode()->text(0), QString("Renamed"));
+        f.dialogs->answer("confirm", true);
+        QTest::keyClick(&f.tree(), Qt::Key_Delete);
+        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document"}));
+        // The keys belong to the tree: Delete in the comment box edits the comment.
+        f.select(1);
+        f.window->commentBox()->setPlainText("abc");
+        f.window->commentBox()->setFocus();
+        QTest::keyClick(f.window->commentBox(), Qt::Key_Delete);
+        QCOMPARE(f.tree().nodeCount(), 2);
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("bc"));
+    }
+
     void commentBox()
     {
         AppFixture f;

@@ -1,0 +1,59 @@
+// The real program as a process: it opens the report named on its command
+// line, takes the host's rows, hands a second start over to the first, and
+// stores the tree when it is told to end.
+#include "store/TDM.h"
+#include "tests/support/TestReport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+
+class TestProcess : public QObject
+{
+    Q_OBJECT
+private slots:
+    void terminateStoresTheTree()
+    {
+        const QString dir = testTempDir();
+        const QString file = dir + "/proc.sup";
+        QCOMPARE(runCli({"new", file}).exitCode, 0);
+        // A row the tree does not hold yet: opening places it under "New items".
+        QCOMPARE(runCli({"add", file, "--kind", "table", "--info", "\t\tWaiting row", "--stdin"}, "x").exitCode, 0);
+
+        QProcess app;
+        app.setProcessChannelMode(QProcess::ForwardedChannels);
+        app.start(qEnvironmentVariable("TESSARY_APP"), {file});
+        QVERIFY(app.waitForStarted(30000));
+        // The program is ready when it consumes a signal file.
+        QFile::remove(TDM::signalFilePath());
+        QCOMPARE(runCli({"add", file, "--kind", "chart", "--info", "\t\tSignalled row", "--stdin", "--signal"}, "y").exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(TDM::signalFilePath()), 20000);
+
+        // A second start hands its file to the first and ends at once.
+        const QString other = dir + "/other.sup";
+        QCOMPARE(runCli({"new", other}).exitCode, 0);
+        QProcess second;
+        second.start(qEnvironmentVariable("TESSARY_APP"), {other});
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+
+        // The first copy switched to the other report, storing the first one's tree.
+        QTRY_VERIFY_WITH_TIMEOUT(runCli({"tree", file}).out.contains("Signalled row"), 20000);
+        const QByteArray tree = runCli({"tree", file}).out;
+        QVERIFY2(tree.contains("  New items  [folder, data -1]\n    Waiting row  [table"), tree.constData());
+
+        // SIGTERM closes the window like the window manager: the tree is stored.
+        QCOMPARE(runCli({"add", other, "--kind", "picture", "--info", "\t\tLate row", "--stdin", "--signal"}, "z").exitCode, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(TDM::signalFilePath()), 20000);
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY(app.waitForFinished(30000));
+        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(runCli({"tree", other}).out.contains("Late row"), runCli({"tree", other}).out.constData());
+        // The window's placement was written to the user's settings.
+        QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvane/Tessary.INI"));
+    }
+};
+
+QTEST_MAIN(TestProcess)
+#include "tst_process.moc"
