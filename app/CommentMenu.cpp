@@ -27,8 +27,9 @@ CommentMenu::CommentMenu(QPlainTextEdit *comment)
 
     connect(PopupMenu2, &QMenu::aboutToShow, this, &CommentMenu::updateEntries);
     m_comment->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_comment, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu2->popup(m_comment->viewport()->mapToGlobal(pos)); });
+    connect(m_comment, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        PopupMenu2->popup(m_comment->viewport()->mapToGlobal(pos));
+    });
 }
 
 void CommentMenu::updateEntries()
@@ -37,7 +38,8 @@ void CommentMenu::updateEntries()
     const QMimeData *clip = QGuiApplication::clipboard()->mimeData();
     for (QAction *a : PopupMenu2->actions()) {
         const QString n = a->objectName();
-        if (n == QLatin1String("Cut2") || n == QLatin1String("Copy2") || n == QLatin1String("Delete2"))
+        if (n == QLatin1String("Cut2") || n == QLatin1String("Copy2") ||
+            n == QLatin1String("Delete2"))
             a->setEnabled(selection);
         else if (n == QLatin1String("Paste2"))
             a->setEnabled(clip && clip->hasText() && !m_comment->isReadOnly());

@@ -181,9 +181,11 @@ const ActionDef kActions[] = {
 
 // Commands that work now; every other command waits for its editor.
 const QStringList kLiveActions = {
-    "New1", "Save1", "Quit1", "Printersetup1", "Properties2", "NodeNew", "NodeDelete", "NodeRename", "NodeExpand", "NodeCollapse",
-    "Moveup1", "Movedown1", "Promote1", "Demote1", "White1", "Red1", "Yellow1", "Green1", "Blue1",
-    "Custom1", "UpBtn", "DnBtn", "LeftBtn", "RightBtn", "NewNodeBtn", "DeleteNodebtn", "About1"};
+    "New1",       "Save1",         "Quit1",      "Printersetup1", "Properties2", "NodeNew",
+    "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",     "Movedown1",
+    "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",     "Green1",
+    "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",     "RightBtn",
+    "NewNodeBtn", "DeleteNodebtn", "About1"};
 } // namespace
 
 MainActions::MainActions(QMainWindow *window, QWidget *treeBarHost, QWidget *kindBarHost)
@@ -231,9 +233,15 @@ QAction *MainActions::action(const QString &name) const
     return a;
 }
 
-QMenu *MainActions::menu(const QString &name) const { return m_menus.value(name); }
+QMenu *MainActions::menu(const QString &name) const
+{
+    return m_menus.value(name);
+}
 
-QToolBar *MainActions::toolBar(const QString &name) const { return m_toolBars.value(name); }
+QToolBar *MainActions::toolBar(const QString &name) const
+{
+    return m_toolBars.value(name);
+}
 
 QMenu *MainActions::makeMenu(QWidget *parent, const QString &name, const QString &title,
                              const QStringList &actions)
@@ -264,25 +272,25 @@ void MainActions::buildMenus(QMainWindow *window)
     makeMenu(window, "Changecolor2", "Change color",
              {"White1", "Red1", "Yellow1", "Green1", "Blue1", "Custom1"});
     bar->addMenu(makeMenu(window, "Nodes1", "&Items",
-                          {"NodeNew", "NodeImport", "NodeDelete", "NodeRename", "Changecolor2",
-                           "-", "NodeExpand", "NodeCollapse", "-", "Moveup1", "Movedown1",
-                           "Promote1", "Demote1"}));
+                          {"NodeNew", "NodeImport", "NodeDelete", "NodeRename", "Changecolor2", "-",
+                           "NodeExpand", "NodeCollapse", "-", "Moveup1", "Movedown1", "Promote1",
+                           "Demote1"}));
     makeMenu(window, "WPTableMenu", "Table",
              {"WPACreateTable1", "WPASelectRow1", "WPAInsRow1", "WPADelRow1", "WPASelectColumn1",
               "WPAInsCol1", "WPADelCol1", "-", "WPABAllOn1", "WPABAllOff1", "WPABTop1",
               "WPABBottom1", "WPABLeft1", "WPABRight1"});
-    bar->addMenu(makeMenu(window, "DocMenu", "&Document",
-                          {"WPAUndo1", "WPARedo1", "-", "WPACut1", "WPACopy1", "WPAPaste1",
-                           "WPADeleteText1", "WPASellAll1", "-", "WPFont", "WPParagraph",
-                           "WPBullets", "WPTabStops", "WPTableMenu", "-", "WPPageSetup",
-                           "WPImport", "WPExport", "WPAPrint1"}));
+    bar->addMenu(
+        makeMenu(window, "DocMenu", "&Document",
+                 {"WPAUndo1", "WPARedo1", "-", "WPACut1", "WPACopy1", "WPAPaste1", "WPADeleteText1",
+                  "WPASellAll1", "-", "WPFont", "WPParagraph", "WPBullets", "WPTabStops",
+                  "WPTableMenu", "-", "WPPageSetup", "WPImport", "WPExport", "WPAPrint1"}));
     bar->addMenu(makeMenu(window, "ChartMenu", "&Chart",
                           {"ChartExport", "ChartPrint", "ChartEdit", "ChartImport", "-",
                            "Asbitmap1", "AsMetafile1"}));
     bar->addMenu(makeMenu(window, "TableMenu", "&Table",
                           {"TableExport", "TablePrint", "-", "TableCut", "TableCopy", "TablePaste",
-                           "-", "Row1", "Column1", "-", "Left1", "Center1", "Right1", "Font2",
-                           "-", "Fixedrow1", "Fixedcolumn1", "TableImport"}));
+                           "-", "Row1", "Column1", "-", "Left1", "Center1", "Right1", "Font2", "-",
+                           "Fixedrow1", "Fixedcolumn1", "TableImport"}));
     bar->addMenu(makeMenu(window, "Search1", "&Search", {"Find1", "Replace1", "Globalfind1"}));
     bar->addMenu(makeMenu(window, "Help1", "&Help", {"Help2", "About1"}));
     for (const char *kindMenu : {"DocMenu", "ChartMenu", "TableMenu"})
@@ -308,15 +316,16 @@ void MainActions::buildToolBars(QWidget *treeBarHost, QWidget *kindBarHost)
             {"UpBtn", "DnBtn", "LeftBtn", "RightBtn", "NewNodeBtn", "DeleteNodebtn", "ImportNode"})
         ->setToolButtonStyle(Qt::ToolButtonIconOnly);
     makeBar("WPBar", kindBarHost,
-            {"WPImport", "WPAPrint1", "WPAReplace1", "WPASearch1", "WPExport", "WPACut1",
-             "WPACopy1", "WPAPaste1", "WPABold1", "WPAItalic1", "WPAUnderline1", "WPABLeft1",
-             "WPACenter1", "WPABRight1", "WPBullets", "WPUndoBtn", "WPRedoBtn", "WPAStrikeout1",
-             "WPANumbers1", "WPFontColor", "WPBackGroundColor"});
+            {"WPImport",         "WPAPrint1", "WPAReplace1",   "WPASearch1",  "WPExport",
+             "WPACut1",          "WPACopy1",  "WPAPaste1",     "WPABold1",    "WPAItalic1",
+             "WPAUnderline1",    "WPABLeft1", "WPACenter1",    "WPABRight1",  "WPBullets",
+             "WPUndoBtn",        "WPRedoBtn", "WPAStrikeout1", "WPANumbers1", "WPFontColor",
+             "WPBackGroundColor"});
     makeBar("GridBar", kindBarHost,
             {"GridSaveBtn", "GridPrintBtn", "GridFindBtn", "GridReplaceBtn", "GridCutBtn",
              "GridCopyBtn", "GridPasteBtn", "GridClear", "GridLeftBtn", "GridCenterBtn",
-             "GridRightBtn", "GridBold", "GridItalic", "GridUnderline", "GridFontBtn",
-             "Multilines", "GridFontColor2", "GridBackGroundColor2", "CancelBtn"});
+             "GridRightBtn", "GridBold", "GridItalic", "GridUnderline", "GridFontBtn", "Multilines",
+             "GridFontColor2", "GridBackGroundColor2", "CancelBtn"});
     makeBar("ChartBar", kindBarHost,
             {"SaveChartBtn", "PrintChartBtn", "EditChartBtn", "PhotoBtn", "SwapSeriesBtn",
              "ZoomInBtn", "ZoomOutBtn", "RotationBtn", "View3D", "VBarBtn", "HBarBtn", "PieBtn",
@@ -328,9 +337,9 @@ void MainActions::buildToolBars(QWidget *treeBarHost, QWidget *kindBarHost)
             {"btnDiagramSave", "btnDiagramPrint", "BtnDiagramPhoto", "btnDiagramZoomIn",
              "btnDiagramZoomOut", "btnDiagramSelect", "btnDiagramDrag", "btnDiagramRange",
              "btnDiagramText", "btnDiagramSizing", "btnDiagramCancel"});
-    makeBar("CloudBar", kindBarHost,
-            {"BtnSaveCloud", "BtnPrintCloud", "BtnCloudPhoto", "BtnCloudOptions",
-             "BtnCloudCancel"});
+    makeBar(
+        "CloudBar", kindBarHost,
+        {"BtnSaveCloud", "BtnPrintCloud", "BtnCloudPhoto", "BtnCloudOptions", "BtnCloudCancel"});
     for (QToolBar *bar : m_toolBars)
         if (bar->objectName() != QLatin1String("ElToolBar1"))
             bar->setVisible(false);

@@ -61,14 +61,38 @@ void TNewNoteDlg::prepare(bool rootSelected)
     updateOk();
 }
 
-QString TNewNoteDlg::title() const { return m_title->text(); }
-void TNewNoteDlg::setTitle(const QString &title) { m_title->setText(title); }
-bool TNewNoteDlg::folder() const { return m_folder->isChecked(); }
-void TNewNoteDlg::setFolder(bool folder) { (folder ? m_folder : m_document)->setChecked(true); }
-bool TNewNoteDlg::underCurrent() const { return m_under->isChecked() || !m_after->isEnabled(); }
-void TNewNoteDlg::setUnderCurrent(bool under) { (under ? m_under : m_after)->setChecked(true); }
-bool TNewNoteDlg::afterAllowed() const { return m_after->isEnabled(); }
-bool TNewNoteDlg::okEnabled() const { return m_ok->isEnabled(); }
+QString TNewNoteDlg::title() const
+{
+    return m_title->text();
+}
+void TNewNoteDlg::setTitle(const QString &title)
+{
+    m_title->setText(title);
+}
+bool TNewNoteDlg::folder() const
+{
+    return m_folder->isChecked();
+}
+void TNewNoteDlg::setFolder(bool folder)
+{
+    (folder ? m_folder : m_document)->setChecked(true);
+}
+bool TNewNoteDlg::underCurrent() const
+{
+    return m_under->isChecked() || !m_after->isEnabled();
+}
+void TNewNoteDlg::setUnderCurrent(bool under)
+{
+    (under ? m_under : m_after)->setChecked(true);
+}
+bool TNewNoteDlg::afterAllowed() const
+{
+    return m_after->isEnabled();
+}
+bool TNewNoteDlg::okEnabled() const
+{
+    return m_ok->isEnabled();
+}
 
 void TNewNoteDlg::showEvent(QShowEvent *event)
 {
@@ -78,4 +102,7 @@ void TNewNoteDlg::showEvent(QShowEvent *event)
     m_title->selectAll();
 }
 
-void TNewNoteDlg::updateOk() { m_ok->setEnabled(!m_title->text().trimmed().isEmpty()); }
+void TNewNoteDlg::updateOk()
+{
+    m_ok->setEnabled(!m_title->text().trimmed().isEmpty());
+}

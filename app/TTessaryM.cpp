@@ -59,7 +59,10 @@ TTessaryM::TTessaryM(QWidget *parent) : QMainWindow(parent)
 
 TTessaryM::~TTessaryM() = default;
 
-TDM *TTessaryM::store() const { return TDM::instance(); }
+TDM *TTessaryM::store() const
+{
+    return TDM::instance();
+}
 
 void TTessaryM::buildLayout()
 {
@@ -150,9 +153,8 @@ void TTessaryM::buildLayout()
 void TTessaryM::wireCommands()
 {
     auto on = [this](const char *name, void (TTessaryM::*slot)()) {
-        connect(m_actions->action(name), &QAction::triggered, this, [this, slot] {
-            guarded([this, slot] { (this->*slot)(); });
-        });
+        connect(m_actions->action(name), &QAction::triggered, this,
+                [this, slot] { guarded([this, slot] { (this->*slot)(); }); });
     };
     on("New1", &TTessaryM::New1Click);
     on("Save1", &TTessaryM::Save1Click);
@@ -182,7 +184,10 @@ void TTessaryM::dockEditor(EditorSlot slot, QWidget *form, PageContent *content)
         store()->registerEditor(slot, content);
 }
 
-void TTessaryM::setReportCaption(const QString &caption) { setWindowTitle(caption); }
+void TTessaryM::setReportCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+}
 
 void TTessaryM::hideKindMenus()
 {
@@ -306,10 +311,9 @@ void TTessaryM::CheckButtons()
     const bool promote = page && TTreeView::level(node) > 1;
     const bool demote = page && sibling >= 1;
     const QList<QPair<const char *, bool>> states = {
-        {"UpBtn", up},           {"Moveup1", up},          {"DnBtn", down},
-        {"Movedown1", down},     {"LeftBtn", promote},     {"Promote1", promote},
-        {"RightBtn", demote},    {"Demote1", demote},      {"DeleteNodebtn", page},
-        {"NodeDelete", page}};
+        {"UpBtn", up},           {"Moveup1", up},       {"DnBtn", down},      {"Movedown1", down},
+        {"LeftBtn", promote},    {"Promote1", promote}, {"RightBtn", demote}, {"Demote1", demote},
+        {"DeleteNodebtn", page}, {"NodeDelete", page}};
     for (const auto &s : states)
         m_actions->action(s.first)->setEnabled(s.second);
     if (page)

@@ -15,7 +15,10 @@
 #include <QMenu>
 
 namespace {
-quint32 toBgr(const QColor &c) { return quint32(c.red() | c.green() << 8 | c.blue() << 16); }
+quint32 toBgr(const QColor &c)
+{
+    return quint32(c.red() | c.green() << 8 | c.blue() << 16);
+}
 } // namespace
 
 TreeCommands::TreeCommands(TTessaryM *window)
@@ -25,7 +28,10 @@ TreeCommands::TreeCommands(TTessaryM *window)
     runNewNoteDlg = [](TNewNoteDlg &dlg) { return dlg.exec() == QDialog::Accepted; };
 }
 
-TTreeView *TreeCommands::tree() const { return m_tree; }
+TTreeView *TreeCommands::tree() const
+{
+    return m_tree;
+}
 
 void TreeCommands::wire()
 {
@@ -87,7 +93,8 @@ void TreeCommands::buildPopupMenu()
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     popupAction(QStringLiteral("New2"), tr("New..."), &TreeCommands::NodeNewClick);
     popupAction(QStringLiteral("Importfiles1"), tr("Import files..."), nullptr)->setEnabled(false);
-    QAction *del = popupAction(QStringLiteral("Delete3"), tr("Delete"), &TreeCommands::NodeDeleteClick);
+    QAction *del =
+        popupAction(QStringLiteral("Delete3"), tr("Delete"), &TreeCommands::NodeDeleteClick);
     popupAction(QStringLiteral("Rename2"), tr("Rename..."), &TreeCommands::NodeRenameClick);
     QMenu *colours = PopupMenu1->addMenu(tr("Change color"));
     colours->setObjectName(QStringLiteral("Changecolor1"));
@@ -99,16 +106,19 @@ void TreeCommands::buildPopupMenu()
     };
     QAction *white = colours->addAction(tr("White"));
     white->setObjectName(QStringLiteral("White2"));
-    connect(white, &QAction::triggered, this, [this] { m_window->guarded([this] { WhiteClick(); }); });
+    connect(white, &QAction::triggered, this,
+            [this] { m_window->guarded([this] { WhiteClick(); }); });
     colour("Red2", tr("Red"), Red);
     colour("Yellow2", tr("Yellow"), Yellow);
     colour("Green2", tr("Green"), Green);
     colour("Blue2", tr("Blue"), Blue);
     QAction *custom = colours->addAction(tr("Custom..."));
     custom->setObjectName(QStringLiteral("Custom2"));
-    connect(custom, &QAction::triggered, this, [this] { m_window->guarded([this] { CustomClick(); }); });
+    connect(custom, &QAction::triggered, this,
+            [this] { m_window->guarded([this] { CustomClick(); }); });
     popupAction(QStringLiteral("Expandall2"), tr("Expand all"), &TreeCommands::NodeExpandClick);
-    popupAction(QStringLiteral("Collapseall1"), tr("Colapse all"), &TreeCommands::NodeCollapseClick);
+    popupAction(QStringLiteral("Collapseall1"), tr("Colapse all"),
+                &TreeCommands::NodeCollapseClick);
 
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this, del] {
         QTreeWidgetItem *node = tree()->selectedNode();
@@ -216,9 +226,15 @@ void TreeCommands::NodeDeleteClick()
     m_window->ShowNode();
 }
 
-void TreeCommands::NodeExpandClick() { tree()->expandAll(); }
+void TreeCommands::NodeExpandClick()
+{
+    tree()->expandAll();
+}
 
-void TreeCommands::NodeCollapseClick() { tree()->collapseAll(); }
+void TreeCommands::NodeCollapseClick()
+{
+    tree()->collapseAll();
+}
 
 // ---- Colours ---------------------------------------------------------------
 
@@ -250,9 +266,10 @@ void TreeCommands::CustomClick()
     if (!node)
         return;
     const quint32 current = TTreeView::backColour(node);
-    const QColor initial = current == NoColour ? QColor(Qt::white)
-                                               : QColor(int(current & 0xFF), int(current >> 8 & 0xFF),
-                                                        int(current >> 16 & 0xFF));
+    const QColor initial =
+        current == NoColour
+            ? QColor(Qt::white)
+            : QColor(int(current & 0xFF), int(current >> 8 & 0xFF), int(current >> 16 & 0xFF));
     if (const std::optional<QColor> c = dialogs().chooseColor(m_window, initial))
         setNodeColour(toBgr(*c));
 }

@@ -34,7 +34,8 @@ void write(const QString &settingsPath, const WindowPlacement &p)
     const QString main = QStringLiteral("MAIN");
     ini.writeInteger(QStringLiteral("TessaryM"), QStringLiteral("STATE"), p.state);
     ini.writeInteger(main, QStringLiteral("TOP"), p.top);
-    ini.writeString(main, QStringLiteral("LEFT"), QStringLiteral("%1,%2").arg(p.left).arg(p.treeWidth));
+    ini.writeString(main, QStringLiteral("LEFT"),
+                    QStringLiteral("%1,%2").arg(p.left).arg(p.treeWidth));
     ini.writeInteger(main, QStringLiteral("WIDTH"), p.width);
     ini.writeInteger(main, QStringLiteral("HEIGHT"), p.height);
     ini.writeInteger(main, QStringLiteral("COMMENT"), p.commentHeight);

@@ -56,13 +56,15 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QStringLiteral("Tessary keeps an analysis report."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("report"), QStringLiteral("Report file (.SUP) to open."));
+    parser.addPositionalArgument(QStringLiteral("report"),
+                                 QStringLiteral("Report file (.SUP) to open."));
     QCommandLineOption smoke(QStringLiteral("quit-after-open"),
                              QStringLiteral("Open the report, print what is shown and quit."));
     parser.addOption(smoke);
-    QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                  QStringLiteral("With --quit-after-open: save a picture of the window."),
-                                  QStringLiteral("png"));
+    QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("With --quit-after-open: save a picture of the window."),
+        QStringLiteral("png"));
     parser.addOption(screenshot);
     parser.process(app);
     const QString file = parser.positionalArguments().value(0);
@@ -76,13 +78,14 @@ int main(int argc, char **argv)
     TTessaryM window;
     TDM dm(&window, std::make_unique<SqliteEngine>());
     window.setCommandLineFile(file);
-    QObject::connect(&guard, &SingleInstance::fileRequested, &window, [&window, &dm](const QString &f) {
-        window.showNormal();
-        window.raise();
-        window.activateWindow();
-        if (!f.isEmpty())
-            window.guarded([&] { dm.DBOpen(f); });
-    });
+    QObject::connect(&guard, &SingleInstance::fileRequested, &window,
+                     [&window, &dm](const QString &f) {
+                         window.showNormal();
+                         window.raise();
+                         window.activateWindow();
+                         if (!f.isEmpty())
+                             window.guarded([&] { dm.DBOpen(f); });
+                     });
 #ifdef Q_OS_UNIX
     closeOnTerminate(&window);
 #endif

@@ -86,7 +86,8 @@ void printTree(QTextStream &out, const QVector<TreeNodeRecord> &nodes, int depth
         out << QString(depth * 2, QLatin1Char(' ')) << n.text << "  [" << PageKind::name(n.kind)
             << ", data " << n.data;
         if (n.ownColours)
-            out << ", colour 0x" << QString::number(n.backColour, 16).rightJustified(6, QLatin1Char('0'));
+            out << ", colour 0x"
+                << QString::number(n.backColour, 16).rightJustified(6, QLatin1Char('0'));
         out << "]\n";
         printTree(out, n.children, depth + 1);
     }
@@ -110,7 +111,8 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
         return usageError(err, "new", "name one report file");
     const QString path = a.positional().first();
     if (QFileInfo::exists(path) && !a.has("force")) {
-        err << "tessary-cli new: " << path << " exists already (use --force to replace its pages)\n";
+        err << "tessary-cli new: " << path
+            << " exists already (use --force to replace its pages)\n";
         return 1;
     }
     SqliteEngine engine;
@@ -123,7 +125,8 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
     table->open();
     TreeNodeRecord root = node(QStringLiteral("Project name"), PageKind::Root, 0);
     ReportSchema::appendOutlineRow(*table, TreeStream::write({root}));
-    for (const QString &title : {QStringLiteral("First document"), QStringLiteral("Second document")})
+    for (const QString &title :
+         {QStringLiteral("First document"), QStringLiteral("Second document")})
         root.children.append(node(title, PageKind::Document,
                                   ReportSchema::appendPageRow(*table, PageKind::Document, title)));
     writeTree(*table, {root});
@@ -133,7 +136,8 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    const CliArgs a(args, {"kind", "info", "file", "comment", "folder"}, {"help", "stdin", "signal"});
+    const CliArgs a(args, {"kind", "info", "file", "comment", "folder"},
+                    {"help", "stdin", "signal"});
     if (a.has("help")) {
         out << "usage: tessary-cli add REPORT --kind K --info TEXT (--file F | --stdin)\n"
                "                       [--comment TEXT] [--folder NAME] [--signal]\n\n"
@@ -148,7 +152,8 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
                "  --folder NAME  also place the page in the stored tree, in the folder NAME\n"
                "                 under the root (made when missing); for reports that are\n"
                "                 not open in Tessary\n"
-               "  --signal       then create the intake signal file " << TDM::signalFilePath() << "\n";
+               "  --signal       then create the intake signal file "
+            << TDM::signalFilePath() << "\n";
         return 0;
     }
     if (!a.ok())
@@ -159,7 +164,8 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!a.has("kind"))
         return usageError(err, "add", "--kind is required");
     if (!PageKind::parse(a.value("kind"), &kind))
-        return usageError(err, "add", QStringLiteral("unknown page kind \"%1\"").arg(a.value("kind")));
+        return usageError(err, "add",
+                          QStringLiteral("unknown page kind \"%1\"").arg(a.value("kind")));
     if (!a.has("info"))
         return usageError(err, "add", "--info is required");
     if (a.has("file") == a.has("stdin"))
@@ -169,7 +175,8 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.has("file")) {
         QFile f(a.value("file"));
         if (!f.open(QIODevice::ReadOnly)) {
-            err << "tessary-cli add: cannot read " << a.value("file") << ": " << f.errorString() << "\n";
+            err << "tessary-cli add: cannot read " << a.value("file") << ": " << f.errorString()
+                << "\n";
             return 1;
         }
         content = f.readAll();
@@ -245,11 +252,13 @@ int cmdCat(const QStringList &args, QTextStream &out, QTextStream &err)
         return 0;
     }
     if (!a.ok() || a.positional().size() != 2)
-        return usageError(err, "cat", a.ok() ? QStringLiteral("name a report and a page id") : a.error());
+        return usageError(err, "cat",
+                          a.ok() ? QStringLiteral("name a report and a page id") : a.error());
     bool ok = false;
     const qint64 id = a.positional().at(1).toLongLong(&ok);
     if (!ok)
-        return usageError(err, "cat", QStringLiteral("\"%1\" is not a page id").arg(a.positional().at(1)));
+        return usageError(err, "cat",
+                          QStringLiteral("\"%1\" is not a page id").arg(a.positional().at(1)));
     SqliteEngine engine;
     std::unique_ptr<DbTable> table = openReport(engine, a.positional().first());
     if (!table->locate(ReportSchema::PageId, id)) {
@@ -286,7 +295,8 @@ int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const CliArgs a(args, {}, {"help"});
     if (a.has("help")) {
-        out << "usage: tessary-cli signal\n\nCreates the intake signal file " << TDM::signalFilePath()
+        out << "usage: tessary-cli signal\n\nCreates the intake signal file "
+            << TDM::signalFilePath()
             << ":\na running Tessary then places the report's new rows under \"New items\".\n";
         return 0;
     }

@@ -34,7 +34,8 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
         usage(args.isEmpty() ? err : out);
         return args.isEmpty() ? 2 : 0;
     }

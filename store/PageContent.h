@@ -25,7 +25,17 @@ public:
 };
 
 // The editor slots of the store: one editor serves each group of page kinds.
-enum class EditorSlot { Document, Table, Chart, Picture, Timeline, Diagram, WordCloud, None };
+enum class EditorSlot
+{
+    Document,
+    Table,
+    Chart,
+    Picture,
+    Timeline,
+    Diagram,
+    WordCloud,
+    None
+};
 
 // The slot whose editor shows pages of a kind (None for root, folders, 4 and 9).
 EditorSlot editorSlotForKind(int kind);

@@ -17,9 +17,15 @@ const QHash<int, QString> &names()
 }
 } // namespace
 
-bool holdsPageId(int kind) { return kind != Root && kind != Folder; }
+bool holdsPageId(int kind)
+{
+    return kind != Root && kind != Folder;
+}
 
-QString name(int kind) { return names().value(kind, QString::number(kind)); }
+QString name(int kind)
+{
+    return names().value(kind, QString::number(kind));
+}
 
 bool parse(const QString &text, int *kind)
 {

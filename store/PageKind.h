@@ -4,7 +4,8 @@
 
 // Page kinds: the PageType of a row and the kind (and icon) of its tree node.
 namespace PageKind {
-enum : int {
+enum : int
+{
     Document = 0,
     Table = 1,
     Chart = 2,

@@ -12,12 +12,9 @@ namespace ReportSchema {
 FieldDefs outputFields()
 {
     return {
-        {PageId, FieldType::AutoInc, false, 0},
-        {PageDate, FieldType::DateTime, false, 0},
-        {PageInfo, FieldType::Memo, false, 2},
-        {PageType, FieldType::Integer, false, 0},
-        {PageContent, FieldType::Blob, false, 2},
-        {PageComment, FieldType::Memo, false, 9},
+        {PageId, FieldType::AutoInc, false, 0},        {PageDate, FieldType::DateTime, false, 0},
+        {PageInfo, FieldType::Memo, false, 2},         {PageType, FieldType::Integer, false, 0},
+        {PageContent, FieldType::Blob, false, 2},      {PageComment, FieldType::Memo, false, 9},
         {PageRandomKey, FieldType::Integer, false, 0},
     };
 }

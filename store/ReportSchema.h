@@ -27,8 +27,8 @@ void createOutputTable(DbEngine &engine);
 // Appends the outline row (id 0, kind 10, "Outline") holding treeStream.
 void appendOutlineRow(DbTable &table, const QByteArray &treeStream);
 // Appends a page row and returns its id (date now; empty fields stay NULL).
-qint32 appendPageRow(DbTable &table, int kind, const QString &info,
-                     const QByteArray &content = {}, const QString &comment = {});
+qint32 appendPageRow(DbTable &table, int kind, const QString &info, const QByteArray &content = {},
+                     const QString &comment = {});
 // The host project file of a report: same path with extension ".KVB"; an
 // existing file whose extension differs only in case is used as it is.
 QString projectFilePath(const QString &reportPath);

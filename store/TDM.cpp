@@ -35,7 +35,10 @@ struct FlagScope
     bool &flag;
 };
 
-QString tr(const char *text) { return QCoreApplication::translate("TDM", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TDM", text);
+}
 
 // The file-name part of a path written on any platform (the host writes
 // Windows paths into its project file).
@@ -59,15 +62,30 @@ TDM::~TDM()
         g_instance = nullptr;
 }
 
-TDM *TDM::instance() { return g_instance; }
+TDM *TDM::instance()
+{
+    return g_instance;
+}
 
-void TDM::registerEditor(EditorSlot slot, PageContent *editor) { m_editors.insert(int(slot), editor); }
+void TDM::registerEditor(EditorSlot slot, PageContent *editor)
+{
+    m_editors.insert(int(slot), editor);
+}
 
-TTreeView *TDM::tree() const { return m_host->mainTree(); }
+TTreeView *TDM::tree() const
+{
+    return m_host->mainTree();
+}
 
-bool TDM::isOpen() const { return m_engine->isConnected() && m_table && m_table->isOpen(); }
+bool TDM::isOpen() const
+{
+    return m_engine->isConnected() && m_table && m_table->isOpen();
+}
 
-bool TDM::tableReady() const { return !m_storeClosing && isOpen(); }
+bool TDM::tableReady() const
+{
+    return !m_storeClosing && isOpen();
+}
 
 QString TDM::databaseFileName() const
 {
@@ -116,8 +134,9 @@ void TDM::DBOpen(const QString &fileName)
     m_engine->disconnect();
 
     const QString projectFile = ReportSchema::projectFilePath(fileName);
-    m_publicFileName = IniFile(projectFile).readString(QStringLiteral("OPTIONS"),
-                                                       QStringLiteral("Public File Name"), fileName);
+    m_publicFileName =
+        IniFile(projectFile)
+            .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
     if (m_publicFileName.isEmpty())
         m_publicFileName = fileName;
     m_host->setReportCaption(tr("Tessary - ") + fileNamePart(m_publicFileName).toUpper());
@@ -384,8 +403,8 @@ QString TDM::tabField(const QString &text, int field)
 
 QString TDM::signalFilePath()
 {
-    const QString temp = paths().TempFolder.isEmpty() ? QDir::tempPath() + QLatin1Char('/')
-                                                      : paths().TempFolder;
+    const QString temp =
+        paths().TempFolder.isEmpty() ? QDir::tempPath() + QLatin1Char('/') : paths().TempFolder;
     return temp + QStringLiteral("XKTree.new");
 }
 

@@ -67,7 +67,8 @@ void appendRows(const QString &file, int rows)
     auto table = engine.table(ReportSchema::Table);
     table->open();
     for (int i = 0; i < rows; ++i)
-        ReportSchema::appendPageRow(*table, PageKind::Chart, QStringLiteral("a\tb\tNew %1").arg(i), "chart");
+        ReportSchema::appendPageRow(*table, PageKind::Chart, QStringLiteral("a\tb\tNew %1").arg(i),
+                                    "chart");
 }
 } // namespace
 
@@ -91,15 +92,16 @@ int main(int argc, char **argv)
     dm.DBOpen(file);
     QCoreApplication::processEvents();
     const qint64 openMs = t.elapsed();
-    std::printf("open %d pages and show the tree: %lld ms (aim < 300 ms); peak RSS %ld MB (+%ld MB)\n",
-                pages, openMs, peakRssKb() / 1024, (peakRssKb() - rssBefore) / 1024);
+    std::printf(
+        "open %d pages and show the tree: %lld ms (aim < 300 ms); peak RSS %ld MB (+%ld MB)\n",
+        pages, openMs, peakRssKb() / 1024, (peakRssKb() - rssBefore) / 1024);
 
     const int rounds = 20;
     t.restart();
     for (int i = 0; i < rounds; ++i)
         dm.SaveTree();
-    std::printf("SaveTree on %d nodes: %.1f ms each (aim < 50 ms)\n", window.mainTree()->nodeCount(),
-                double(t.elapsed()) / rounds);
+    std::printf("SaveTree on %d nodes: %.1f ms each (aim < 50 ms)\n",
+                window.mainTree()->nodeCount(), double(t.elapsed()) / rounds);
 
     // Intake of 5,000 rows: from the signal file to the nodes shown, poll included.
     const int fresh = 5000;
@@ -116,7 +118,8 @@ int main(int argc, char **argv)
     };
     while (!shown() && t.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    std::printf("intake of %d rows, signal file to nodes shown: %lld ms (poll wait included; aim < 1000 ms)\n",
+    std::printf("intake of %d rows, signal file to nodes shown: %lld ms (poll wait included; aim < "
+                "1000 ms)\n",
                 fresh, t.elapsed());
     // The intake alone, without the poll, on a tree that already holds every row.
     t.restart();

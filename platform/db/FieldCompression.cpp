@@ -47,11 +47,13 @@ QByteArray decompress(const QByteArray &stream)
     inflateEnd(&zs);
     if (rc != Z_STREAM_END)
         throw EngineError(QStringLiteral("A compressed field is damaged: %1")
-                              .arg(rc == Z_BUF_ERROR ? QStringLiteral("the zlib stream is truncated")
-                                                     : message.isEmpty() ? QStringLiteral("invalid zlib data")
-                                                                         : message));
+                              .arg(rc == Z_BUF_ERROR
+                                       ? QStringLiteral("the zlib stream is truncated")
+                                   : message.isEmpty() ? QStringLiteral("invalid zlib data")
+                                                       : message));
     if (trailing)
-        throw EngineError(QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+        throw EngineError(
+            QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
     return out;
 }
 

@@ -4,7 +4,8 @@
 #include <QString>
 
 // The kinds of field a report table can hold.
-enum class FieldType {
+enum class FieldType
+{
     AutoInc,  // 32-bit integer identity assigned by the engine on append
     Integer,  // signed integer
     DateTime, // local date and time

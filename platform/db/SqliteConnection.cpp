@@ -49,7 +49,8 @@ void SqliteConnection::exec(const QString &sql)
 
 void SqliteConnection::fail(const QString &what) const
 {
-    const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("not connected");
+    const QString engine =
+        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("not connected");
     throw EngineError(QStringLiteral("%1: %2 (%3)").arg(fileName, what, engine));
 }
 
@@ -99,8 +100,10 @@ FieldDefs SqliteConnection::tableFields(const QString &table)
     FieldDefs out;
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        const QString name = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
-        const QString type = QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 2)));
+        const QString name =
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 1)));
+        const QString type =
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, 2)));
         FieldDef f = fieldFromDeclared(name, type, sqlite3_column_int(s, 5) > 0);
         f.required = sqlite3_column_int(s, 3) != 0;
         out.append(f);

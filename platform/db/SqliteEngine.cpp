@@ -11,8 +11,9 @@ namespace {
 QString declaredType(const FieldDef &f)
 {
     auto compressed = [&](const char *base) {
-        return f.compressionLevel > 0 ? QStringLiteral("%1_Z%2").arg(QLatin1String(base)).arg(f.compressionLevel)
-                                      : QString::fromLatin1(base);
+        return f.compressionLevel > 0
+                   ? QStringLiteral("%1_Z%2").arg(QLatin1String(base)).arg(f.compressionLevel)
+                   : QString::fromLatin1(base);
     };
     switch (f.type) {
     case FieldType::AutoInc:
@@ -33,7 +34,10 @@ QString declaredType(const FieldDef &f)
 
 SqliteEngine::SqliteEngine() : m_conn(std::make_shared<SqliteConnection>()) {}
 
-SqliteEngine::~SqliteEngine() { disconnect(); }
+SqliteEngine::~SqliteEngine()
+{
+    disconnect();
+}
 
 void SqliteEngine::openFile(const QString &fileName, bool create)
 {
@@ -62,7 +66,10 @@ void SqliteEngine::openFile(const QString &fileName, bool create)
     }
 }
 
-void SqliteEngine::createDatabase(const QString &fileName) { openFile(fileName, true); }
+void SqliteEngine::createDatabase(const QString &fileName)
+{
+    openFile(fileName, true);
+}
 
 void SqliteEngine::connect(const QString &fileName)
 {
@@ -77,14 +84,20 @@ void SqliteEngine::disconnect()
         m_conn->close();
 }
 
-bool SqliteEngine::isConnected() const { return m_conn && m_conn->isOpen(); }
+bool SqliteEngine::isConnected() const
+{
+    return m_conn && m_conn->isOpen();
+}
 
-QString SqliteEngine::fileName() const { return m_conn ? m_conn->fileName : QString(); }
+QString SqliteEngine::fileName() const
+{
+    return m_conn ? m_conn->fileName : QString();
+}
 
 bool SqliteEngine::tableExists(const QString &table) const
 {
-    sqlite3_stmt *s =
-        m_conn->prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
+    sqlite3_stmt *s = m_conn->prepare(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"));
     StatementScope scope(s);
     const QByteArray name = table.toUtf8();
     sqlite3_bind_text(s, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
@@ -104,11 +117,16 @@ void SqliteEngine::createTable(const QString &table, const FieldDefs &fields)
     QStringList columns;
     for (const FieldDef &f : fields)
         columns << quoteIdentifier(f.name) + QLatin1Char(' ') + declaredType(f) +
-                       (f.required && f.type != FieldType::AutoInc ? QStringLiteral(" NOT NULL") : QString());
-    m_conn->exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoteIdentifier(table), columns.join(QStringLiteral(", "))));
+                       (f.required && f.type != FieldType::AutoInc ? QStringLiteral(" NOT NULL")
+                                                                   : QString());
+    m_conn->exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                     .arg(quoteIdentifier(table), columns.join(QStringLiteral(", "))));
 }
 
-FieldDefs SqliteEngine::tableFields(const QString &table) const { return m_conn->tableFields(table); }
+FieldDefs SqliteEngine::tableFields(const QString &table) const
+{
+    return m_conn->tableFields(table);
+}
 
 std::unique_ptr<DbTable> SqliteEngine::table(const QString &table)
 {

@@ -9,12 +9,15 @@
 
 namespace {
 // Integers are read with every move; dates, text and bytes when asked for.
-bool isPrefetched(FieldType t) { return t == FieldType::AutoInc || t == FieldType::Integer; }
+bool isPrefetched(FieldType t)
+{
+    return t == FieldType::AutoInc || t == FieldType::Integer;
+}
 
 QDateTime parseDate(const QString &text)
 {
-    for (const char *format : {"yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
-                               "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
+    for (const char *format : {"yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
+                               "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
         const QDateTime d = QDateTime::fromString(text, QString::fromLatin1(format));
         if (d.isValid())
             return d;
@@ -33,7 +36,8 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
     case FieldType::Integer:
         return QVariant(qint64(sqlite3_column_int64(s, i)));
     case FieldType::DateTime:
-        return parseDate(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i))));
+        return parseDate(
+            QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i))));
     case FieldType::Memo:
     case FieldType::Blob: {
         const bool text = type == SQLITE_TEXT;
@@ -68,7 +72,8 @@ void bindValue(sqlite3_stmt *s, int i, const FieldDef &f, const QVariant &v)
         sqlite3_bind_int64(s, i, v.toLongLong());
         return;
     case FieldType::DateTime: {
-        const QByteArray t = v.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")).toUtf8();
+        const QByteArray t =
+            v.toDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")).toUtf8();
         sqlite3_bind_text(s, i, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         return;
     }
@@ -105,7 +110,8 @@ void SqliteTable::open()
         if (f.type == FieldType::AutoInc)
             id = f.name;
     if (fields.isEmpty())
-        throw EngineError(QStringLiteral("%1: table %2 does not exist").arg(m_conn->fileName, m_table));
+        throw EngineError(
+            QStringLiteral("%1: table %2 does not exist").arg(m_conn->fileName, m_table));
     m_fields = fields;
     m_index.clear();
     QStringList prefetch;
@@ -115,7 +121,8 @@ void SqliteTable::open()
             prefetch << quoteIdentifier(m_fields[i].name);
     }
     m_idColumn = id.isEmpty() ? QStringLiteral("rowid") : quoteIdentifier(id);
-    m_prefetch = prefetch.isEmpty() ? QString() : QStringLiteral(", ") + prefetch.join(QStringLiteral(", "));
+    m_prefetch =
+        prefetch.isEmpty() ? QString() : QStringLiteral(", ") + prefetch.join(QStringLiteral(", "));
     m_open = true;
     m_state = State::Browse;
     m_buffer.clear();
@@ -131,7 +138,10 @@ void SqliteTable::close()
     m_state = State::Browse;
 }
 
-bool SqliteTable::isOpen() const { return m_open && m_conn->isOpen(); }
+bool SqliteTable::isOpen() const
+{
+    return m_open && m_conn->isOpen();
+}
 
 void SqliteTable::ensureOpen() const
 {
@@ -151,8 +161,9 @@ const FieldDef &SqliteTable::field(const QString &name) const
 bool SqliteTable::moveTo(const QString &condition, qint64 id)
 {
     ensureOpen();
-    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT rowid%1 FROM %2 WHERE rowid %3 ? ORDER BY rowid LIMIT 1")
-                                          .arg(m_prefetch, quoteIdentifier(m_table), condition));
+    sqlite3_stmt *s = m_conn->prepare(
+        QStringLiteral("SELECT rowid%1 FROM %2 WHERE rowid %3 ? ORDER BY rowid LIMIT 1")
+            .arg(m_prefetch, quoteIdentifier(m_table), condition));
     StatementScope scope(s);
     sqlite3_bind_int64(s, 1, id);
     const int rc = sqlite3_step(s);
@@ -203,8 +214,9 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
         return gotoRowId(value.toLongLong());
     if (f.compressionLevel > 0)
         throw EngineError(QStringLiteral("Cannot locate on the compressed field %1").arg(f.name));
-    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
-                                          .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
+    sqlite3_stmt *s =
+        m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
+                            .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
     qint64 found = NoRow;
     {
         StatementScope scope(s);
@@ -256,10 +268,12 @@ void SqliteTable::post()
     }
     QString sql;
     if (m_state == State::Insert) {
-        sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_table))
-                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(quoteIdentifier(m_table), names.join(QStringLiteral(", ")),
-                                         QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+        sql = names.isEmpty()
+                  ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_table))
+                  : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(quoteIdentifier(m_table), names.join(QStringLiteral(", ")),
+                             QStringList(names.size(), QStringLiteral("?"))
+                                 .join(QStringLiteral(", ")));
     } else {
         if (names.isEmpty()) {
             cancel();
@@ -268,7 +282,8 @@ void SqliteTable::post()
         QStringList sets;
         for (const QString &n : names)
             sets << n + QStringLiteral(" = ?");
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoteIdentifier(m_table), sets.join(QStringLiteral(", ")));
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                  .arg(quoteIdentifier(m_table), sets.join(QStringLiteral(", ")));
     }
     sqlite3_stmt *s = m_conn->prepare(sql);
     qint64 row = m_rowId;
@@ -283,7 +298,8 @@ void SqliteTable::post()
         if (m_state == State::Insert)
             row = sqlite3_last_insert_rowid(m_conn->db);
         else if (sqlite3_changes(m_conn->db) == 0)
-            throw EngineError(QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            throw EngineError(
+                QStringLiteral("%1: the record was deleted by another user").arg(m_table));
     }
     m_state = State::Browse;
     m_buffer.clear();
@@ -295,7 +311,8 @@ void SqliteTable::deleteRow()
     ensureOpen();
     if (m_rowId == NoRow)
         throw EngineError(QStringLiteral("No current record"));
-    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
+    sqlite3_stmt *s = m_conn->prepare(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
     {
         StatementScope scope(s);
         sqlite3_bind_int64(s, 1, m_rowId);
@@ -328,7 +345,8 @@ QVariant SqliteTable::value(const QString &name) const
     sqlite3_bind_int64(s, 1, m_rowId);
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
-        throw EngineError(QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+        throw EngineError(
+            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
     if (rc != SQLITE_ROW)
         m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
     const QVariant v = columnValue(s, 0, f);
@@ -349,20 +367,41 @@ bool SqliteTable::isNull(const QString &f) const
     const QVariant v = value(f);
     return !v.isValid() || v.isNull();
 }
-qint64 SqliteTable::asInteger(const QString &f) const { return value(f).toLongLong(); }
+qint64 SqliteTable::asInteger(const QString &f) const
+{
+    return value(f).toLongLong();
+}
 QString SqliteTable::asText(const QString &f) const
 {
     const QVariant v = value(f);
     return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
 }
-QDateTime SqliteTable::asDateTime(const QString &f) const { return value(f).toDateTime(); }
+QDateTime SqliteTable::asDateTime(const QString &f) const
+{
+    return value(f).toDateTime();
+}
 QByteArray SqliteTable::asBytes(const QString &f) const
 {
     const QVariant v = value(f);
     return v.typeId() == QMetaType::QString ? v.toString().toUtf8() : v.toByteArray();
 }
-void SqliteTable::setInteger(const QString &f, qint64 v) { setValue(f, QVariant(v)); }
-void SqliteTable::setText(const QString &f, const QString &v) { setValue(f, QVariant(v)); }
-void SqliteTable::setDateTime(const QString &f, const QDateTime &v) { setValue(f, QVariant(v)); }
-void SqliteTable::setBytes(const QString &f, const QByteArray &v) { setValue(f, QVariant(v)); }
-void SqliteTable::setNull(const QString &f) { setValue(f, QVariant()); }
+void SqliteTable::setInteger(const QString &f, qint64 v)
+{
+    setValue(f, QVariant(v));
+}
+void SqliteTable::setText(const QString &f, const QString &v)
+{
+    setValue(f, QVariant(v));
+}
+void SqliteTable::setDateTime(const QString &f, const QDateTime &v)
+{
+    setValue(f, QVariant(v));
+}
+void SqliteTable::setBytes(const QString &f, const QByteArray &v)
+{
+    setValue(f, QVariant(v));
+}
+void SqliteTable::setNull(const QString &f)
+{
+    setValue(f, QVariant());
+}

@@ -47,7 +47,12 @@ public:
     void setNull(const QString &field) override;
 
 private:
-    enum class State { Browse, Insert, Edit };
+    enum class State
+    {
+        Browse,
+        Insert,
+        Edit
+    };
     static constexpr qint64 NoRow = -1;
 
     void ensureOpen() const;

@@ -17,7 +17,12 @@ class QPrinter;
 class Dialogs
 {
 public:
-    enum class Icon { Information, Warning, Error };
+    enum class Icon
+    {
+        Information,
+        Warning,
+        Error
+    };
 
     virtual ~Dialogs() = default;
 

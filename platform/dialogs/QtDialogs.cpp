@@ -34,14 +34,16 @@ void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
 bool QtDialogs::confirm(QWidget *parent, const QString &text)
 {
     return QMessageBox::question(parent, QStringLiteral("Tessary"), text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<QString> QtDialogs::inputText(QWidget *parent, const QString &caption,
                                             const QString &prompt, const QString &value)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
+    const QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -8,8 +8,8 @@ class QtDialogs : public Dialogs
 public:
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
-    std::optional<QString> inputText(QWidget *parent, const QString &caption,
-                                     const QString &prompt, const QString &value) override;
+    std::optional<QString> inputText(QWidget *parent, const QString &caption, const QString &prompt,
+                                     const QString &value) override;
     QString openFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, int filterIndex) override;
     QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder,

@@ -16,7 +16,8 @@ public:
 
     const QString &path() const { return m_path; }
 
-    QString readString(const QString &section, const QString &key, const QString &def = QString()) const;
+    QString readString(const QString &section, const QString &key,
+                       const QString &def = QString()) const;
     int readInteger(const QString &section, const QString &key, int def) const;
     bool hasKey(const QString &section, const QString &key) const;
 

@@ -12,7 +12,8 @@
 namespace {
 QString userName()
 {
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("user")));
+    QString user =
+        qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("user")));
     user.remove(QLatin1Char('/'));
     return user;
 }
@@ -27,7 +28,8 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::claim(const QString &argument)
 {
-    m_lock = std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_name + QStringLiteral(".lock"));
+    m_lock = std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + m_name +
+                                         QStringLiteral(".lock"));
     // Only a lock whose process has ended is stale, however old it is.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(100)) {
@@ -68,8 +70,8 @@ void SingleInstance::onNewConnection()
             // handler: opening a report runs events, and the socket may go.
             while (socket->canReadLine()) {
                 const QString line = QString::fromUtf8(socket->readLine()).trimmed();
-                QMetaObject::invokeMethod(this, [this, line] { emit fileRequested(line); },
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, line] { emit fileRequested(line); }, Qt::QueuedConnection);
             }
         });
     }

@@ -6,10 +6,10 @@
 // the platform separator '/'.
 struct ProgramPaths
 {
-    QString ProgramFolder;    // folder of the program file
-    QString TempFolder;       // the user's temporary folder (honours TMPDIR)
-    QString AppDataPath;      // roaming application data, no trailing separator
-    QString UserDataFolder;   // AppDataPath + "/Orvane/", or ProgramFolder when AppDataPath is empty
+    QString ProgramFolder;  // folder of the program file
+    QString TempFolder;     // the user's temporary folder (honours TMPDIR)
+    QString AppDataPath;    // roaming application data, no trailing separator
+    QString UserDataFolder; // AppDataPath + "/Orvane/", or ProgramFolder when AppDataPath is empty
     QString SharedDataFolder; // all-users data folder + "/Orvane/"
     QString SettingsPath;     // UserDataFolder + program name + ".INI"
 };
@@ -24,7 +24,8 @@ ProgramPaths &paths();
 void computeProgramPaths(const QString &programFile);
 
 // Result codes of CopyFileBlocks.
-enum CopyFileResult {
+enum CopyFileResult
+{
     CopyOk = 0,
     CopySameName = 1,
     CopySourceUnreadable = 2,

@@ -6,7 +6,8 @@
 #include <QTreeWidgetItemIterator>
 
 namespace {
-enum Role {
+enum Role
+{
     KindRole = Qt::UserRole + 1,
     DataRole,
     OwnColoursRole,
@@ -66,8 +67,8 @@ QTreeWidgetItem *TTreeView::addNode(QTreeWidgetItem *parent, const QString &text
     return item;
 }
 
-QTreeWidgetItem *TTreeView::insertNodeAfter(QTreeWidgetItem *sibling, const QString &text,
-                                            int kind, qint32 data)
+QTreeWidgetItem *TTreeView::insertNodeAfter(QTreeWidgetItem *sibling, const QString &text, int kind,
+                                            qint32 data)
 {
     QTreeWidgetItem *item = createNode(text, kind, data);
     QTreeWidgetItem *parent = sibling->parent();
@@ -78,14 +79,20 @@ QTreeWidgetItem *TTreeView::insertNodeAfter(QTreeWidgetItem *sibling, const QStr
     return item;
 }
 
-int TTreeView::kind(const QTreeWidgetItem *item) { return item->data(0, KindRole).toInt(); }
+int TTreeView::kind(const QTreeWidgetItem *item)
+{
+    return item->data(0, KindRole).toInt();
+}
 
 qint32 TTreeView::dataWord(const QTreeWidgetItem *item)
 {
     return qint32(item->data(0, DataRole).toInt());
 }
 
-void TTreeView::setDataWord(QTreeWidgetItem *item, qint32 data) { item->setData(0, DataRole, data); }
+void TTreeView::setDataWord(QTreeWidgetItem *item, qint32 data)
+{
+    item->setData(0, DataRole, data);
+}
 
 bool TTreeView::ownColours(const QTreeWidgetItem *item)
 {
@@ -285,9 +292,15 @@ void TTreeView::loadRecords(const QVector<TreeNodeRecord> &records)
     addTopLevelItems(items);
 }
 
-QByteArray TTreeView::saveToStream() const { return TreeStream::write(records()); }
+QByteArray TTreeView::saveToStream() const
+{
+    return TreeStream::write(records());
+}
 
-void TTreeView::loadFromStream(const QByteArray &bytes) { loadRecords(TreeStream::read(bytes)); }
+void TTreeView::loadFromStream(const QByteArray &bytes)
+{
+    loadRecords(TreeStream::read(bytes));
+}
 
 void TTreeView::moveNode(QTreeWidgetItem *node, QTreeWidgetItem *newParent, int index)
 {

@@ -46,7 +46,8 @@ private slots:
         };
         QList<qint32> ids;
         for (const QStringList &a : adds) {
-            const CliResult r = runCli(QStringList{"add", file} + a + QStringList{"--stdin", "--signal"}, "bytes");
+            const CliResult r =
+                runCli(QStringList{"add", file} + a + QStringList{"--stdin", "--signal"}, "bytes");
             QCOMPARE(r.exitCode, 0);
             ids << qint32(r.out.trimmed().toInt());
         }
@@ -67,7 +68,8 @@ private slots:
         // After closing, the stored tree holds the new nodes.
         QVERIFY(f.window->close());
         const QByteArray tree = runCli({"tree", file}).out;
-        QVERIFY2(tree.contains("  New items  [folder, data -1]\n    Age of respondents  [chart"), tree.constData());
+        QVERIFY2(tree.contains("  New items  [folder, data -1]\n    Age of respondents  [chart"),
+                 tree.constData());
         QVERIFY(!tree.contains("not placed"));
     }
 
@@ -94,7 +96,9 @@ private slots:
         QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(panel->width() - 5, 5));
         QCOMPARE(f.tree().nodeCount(), 3);
         // A row without a signal file is placed by the click.
-        QCOMPARE(runCli({"add", file, "--kind", "picture", "--info", "\t\tPicture", "--stdin"}, "x").exitCode, 0);
+        QCOMPARE(runCli({"add", file, "--kind", "picture", "--info", "\t\tPicture", "--stdin"}, "x")
+                     .exitCode,
+                 0);
         QVERIFY(!QFile::exists(TDM::signalFilePath()));
         QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(panel->width() - 5, 5));
         QVERIFY(newItems(f.tree()));

@@ -34,8 +34,8 @@ Pages buildPages(AppFixture &f)
     f.editor(EditorSlot::Chart).content = "chart v1";
     p.chart = f.dm->AddRecord(PageKind::Chart, "chart");
     f.dm->SaveChart(p.chart);
-    t.addNode(root, "table", PageKind::Table, p.table);   // 3
-    t.addNode(root, "chart", PageKind::Chart, p.chart);   // 4
+    t.addNode(root, "table", PageKind::Table, p.table);                        // 3
+    t.addNode(root, "chart", PageKind::Chart, p.chart);                        // 4
     QTreeWidgetItem *folder = t.addNode(root, "folder", PageKind::Folder, -1); // 5
     p.inner = f.dm->AddRecord(PageKind::Document, "inner");
     t.addNode(folder, "inner", PageKind::Document, p.inner); // 6
@@ -146,7 +146,8 @@ private slots:
         f.select(4);
         f.editor(EditorSlot::Table).failLoad = true;
         f.select(3);
-        QCOMPARE(f.dialogs->asked, QStringList({"message: The page is not in a form this editor reads."}));
+        QCOMPARE(f.dialogs->asked,
+                 QStringList({"message: The page is not in a form this editor reads."}));
         QVERIFY(f.editor(EditorSlot::Table).content.isEmpty());
         QCOMPARE(f.window->commentBox()->toPlainText(), QString("note on the table"));
         QCOMPARE(ShownItemIndex, 3);
@@ -169,7 +170,8 @@ private slots:
             return false;
         };
         auto anyKindBarVisible = [&] {
-            for (const char *bar : {"WPBar", "GridBar", "ChartBar", "ImageBar", "DiagramBar", "CloudBar"})
+            for (const char *bar :
+                 {"WPBar", "GridBar", "ChartBar", "ImageBar", "DiagramBar", "CloudBar"})
                 if (a->toolBar(bar)->isVisibleTo(f.window.get()))
                     return true;
             return false;
@@ -264,7 +266,8 @@ private slots:
             QCOMPARE(f.tree().absoluteIndex(f.tree().selectedNode()), 1);
             QCOMPARE(f.window->width(), 800);
             QCOMPARE(f.window->height(), 450);
-            QCOMPARE(f.window->mainTree()->parentWidget()->width(), 200); // 0 gives 100, above the minimum
+            QCOMPARE(f.window->mainTree()->parentWidget()->width(),
+                     200); // 0 gives 100, above the minimum
         }
         {
             // A missing file falls back to the sample in the program folder.

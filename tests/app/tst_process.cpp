@@ -19,7 +19,10 @@ private slots:
         const QString file = dir + "/proc.sup";
         QCOMPARE(runCli({"new", file}).exitCode, 0);
         // A row the tree does not hold yet: opening places it under "New items".
-        QCOMPARE(runCli({"add", file, "--kind", "table", "--info", "\t\tWaiting row", "--stdin"}, "x").exitCode, 0);
+        QCOMPARE(
+            runCli({"add", file, "--kind", "table", "--info", "\t\tWaiting row", "--stdin"}, "x")
+                .exitCode,
+            0);
 
         QProcess app;
         app.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -27,7 +30,11 @@ private slots:
         QVERIFY(app.waitForStarted(30000));
         // The program is ready when it consumes a signal file.
         QFile::remove(TDM::signalFilePath());
-        QCOMPARE(runCli({"add", file, "--kind", "chart", "--info", "\t\tSignalled row", "--stdin", "--signal"}, "y").exitCode, 0);
+        QCOMPARE(runCli({"add", file, "--kind", "chart", "--info", "\t\tSignalled row", "--stdin",
+                         "--signal"},
+                        "y")
+                     .exitCode,
+                 0);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(TDM::signalFilePath()), 20000);
 
         // A second start hands its file to the first and ends at once.
@@ -41,15 +48,21 @@ private slots:
         // The first copy switched to the other report, storing the first one's tree.
         QTRY_VERIFY_WITH_TIMEOUT(runCli({"tree", file}).out.contains("Signalled row"), 20000);
         const QByteArray tree = runCli({"tree", file}).out;
-        QVERIFY2(tree.contains("  New items  [folder, data -1]\n    Waiting row  [table"), tree.constData());
+        QVERIFY2(tree.contains("  New items  [folder, data -1]\n    Waiting row  [table"),
+                 tree.constData());
 
         // SIGTERM closes the window like the window manager: the tree is stored.
-        QCOMPARE(runCli({"add", other, "--kind", "picture", "--info", "\t\tLate row", "--stdin", "--signal"}, "z").exitCode, 0);
+        QCOMPARE(runCli({"add", other, "--kind", "picture", "--info", "\t\tLate row", "--stdin",
+                         "--signal"},
+                        "z")
+                     .exitCode,
+                 0);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(TDM::signalFilePath()), 20000);
         ::kill(pid_t(app.processId()), SIGTERM);
         QVERIFY(app.waitForFinished(30000));
         QCOMPARE(app.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(runCli({"tree", other}).out.contains("Late row"), runCli({"tree", other}).out.constData());
+        QVERIFY2(runCli({"tree", other}).out.contains("Late row"),
+                 runCli({"tree", other}).out.constData());
         // The window's placement was written to the user's settings.
         QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvane/Tessary.INI"));
     }

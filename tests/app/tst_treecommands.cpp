@@ -76,7 +76,8 @@ private slots:
         };
         f.window->actions()->action("NodeNew")->trigger();
         QVERIFY(asked);
-        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document", ".Second document", ".Results"}));
+        QCOMPARE(shape(f.tree()),
+                 QStringList({"Project name", ".First document", ".Second document", ".Results"}));
         QCOMPARE(TTreeView::kind(f.node(3)), int(PageKind::Folder));
         QCOMPARE(TTreeView::dataWord(f.node(3)), -1);
         QCOMPARE(f.tree().selectedNode(), f.node(3));
@@ -98,10 +99,12 @@ private slots:
         f.select(1);
         answerNewItem(f, "After first", false, false);
         f.window->actions()->action("NodeNew")->trigger();
-        QCOMPARE(shape(f.tree()).mid(0, 4), QStringList({"Project name", ".First document", ".After first", ".Second document"}));
+        QCOMPARE(shape(f.tree()).mid(0, 4), QStringList({"Project name", ".First document",
+                                                         ".After first", ".Second document"}));
         f.select(1);
         c->runNewNoteDlg = [](TNewNoteDlg &d) {
-            QTest::qVerify(d.afterAllowed() && !d.underCurrent(), "remembered", "", __FILE__, __LINE__);
+            QTest::qVerify(d.afterAllowed() && !d.underCurrent(), "remembered", "", __FILE__,
+                           __LINE__);
             return false; // Cancel
         };
         const int nodes = f.tree().nodeCount();
@@ -111,7 +114,8 @@ private slots:
 
         // The stored tree holds every change.
         const CliResult tree = runCli({"tree", file});
-        QVERIFY2(tree.out.contains("Findings") && tree.out.contains("After first"), tree.out.constData());
+        QVERIFY2(tree.out.contains("Findings") && tree.out.contains("After first"),
+                 tree.out.constData());
     }
 
     void deleteRemovesTheRowsOfTheSubtreeAfterConfirmation()
@@ -129,7 +133,8 @@ private slots:
         f.tree().selectNode(folder);
         f.dialogs->answer("confirm", false);
         f.window->actions()->action("NodeDelete")->trigger();
-        QCOMPARE(f.dialogs->asked.last(), QString("confirm: Are you sure you want to delete item: Folder"));
+        QCOMPARE(f.dialogs->asked.last(),
+                 QString("confirm: Are you sure you want to delete item: Folder"));
         QCOMPARE(t.nodeCount(), 7);
         QCOMPARE(rowCount(file), 5);
 
@@ -163,7 +168,7 @@ private slots:
         f.dialogs->answer("input", QString());
         f.window->actions()->action("NodeRename")->trigger();
         QCOMPARE(f.node(1)->text(0), QString()); // an empty title is accepted
-        f.dialogs->answer("input", QVariant()); // cancelled
+        f.dialogs->answer("input", QVariant());  // cancelled
         f.window->actions()->action("NodeRename")->trigger();
         QCOMPARE(f.node(1)->text(0), QString());
         QVERIFY(runCli({"tree", file}).out.contains("\n    [document"));
@@ -210,7 +215,8 @@ private slots:
         QVERIFY(a->action("UpBtn")->isEnabled() && !a->action("DnBtn")->isEnabled());
         QVERIFY(a->action("RightBtn")->isEnabled() && !a->action("LeftBtn")->isEnabled());
         a->action("RightBtn")->trigger(); // demote: last child of X
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X", "..X1", "..Y"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
+                                        "..X1", "..Y"}));
         QCOMPARE(t.selectedNode()->text(0), QString("Y"));
         QCOMPARE(ShownItemIndex, 5);
         QCOMPARE(f.window->statusPanel(0)->text(), QString("2/2"));
@@ -219,15 +225,18 @@ private slots:
         f.select(4); // X1: first child; promote places it right after X
         a->action("Promote1")->setEnabled(true);
         a->action("Promote1")->trigger();
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X", "..Y", ".X1"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
+                                        "..Y", ".X1"}));
         QCOMPARE(ShownItemIndex, 5);
 
         f.select(3); // X with its child moves up, then down
         a->action("UpBtn")->trigger();
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".X", "..Y", ".Second document", ".X1"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".X", "..Y",
+                                        ".Second document", ".X1"}));
         QCOMPARE(ShownItemIndex, 2);
         a->action("DnBtn")->trigger();
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X", "..Y", ".X1"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
+                                        "..Y", ".X1"}));
         QVERIFY(runCli({"tree", file}).out.contains("    Y  [folder"));
 
         f.select(1); // first sibling: no up, no demote
@@ -255,19 +264,23 @@ private slots:
         QTreeWidgetItem *c = t.addNode(root, "C", PageKind::Folder, -1);
         // Project name, First, Second, A, A1, B, C
 
-        QVERIFY(!t.canDropOn(a, a1));   // into its own subtree
+        QVERIFY(!t.canDropOn(a, a1)); // into its own subtree
         QVERIFY(!t.canDropOn(a, a));
         QVERIFY(!t.canDropOn(root, a)); // the root is never dragged
         QVERIFY(t.canDropOn(a1, c));
 
         t.dropNode(c, a, false); // plain drop: last child of the target
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".A", "..A1", "..C", ".B"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".A",
+                                        "..A1", "..C", ".B"}));
         t.dropNode(b, f.node(2), true); // from below under the same parent: before the target
-        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".B", ".Second document", ".A", "..A1", "..C"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".B", ".Second document",
+                                        ".A", "..A1", "..C"}));
         t.dropNode(f.node(1), f.node(3), true); // from above: right after the target
-        QCOMPARE(shape(t), QStringList({"Project name", ".B", ".Second document", ".First document", ".A", "..A1", "..C"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".B", ".Second document", ".First document",
+                                        ".A", "..A1", "..C"}));
         t.dropNode(a1, f.node(1), true); // from another parent: before the target, at its level
-        QCOMPARE(shape(t), QStringList({"Project name", ".A1", ".B", ".Second document", ".First document", ".A", "..C"}));
+        QCOMPARE(shape(t), QStringList({"Project name", ".A1", ".B", ".Second document",
+                                        ".First document", ".A", "..C"}));
         t.dropNode(b, root, true); // beside the root is refused: it becomes the root's last child
         QCOMPARE(shape(t).last(), QString(".B"));
         QCOMPARE(TTreeView::kind(t.nodeAt(0)), int(PageKind::Root));
@@ -290,14 +303,19 @@ private slots:
         QVERIFY(f.tree().hasFocus());
         f.select(2);
         QTest::keyClick(&f.tree(), Qt::Key_Up, Qt::ControlModifier);
-        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".Second document", ".First document"}));
-        QTest::keyClick(&f.tree(), Qt::Key_Right, Qt::ControlModifier); // no previous sibling: nothing
-        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".Second document", ".First document"}));
+        QCOMPARE(shape(f.tree()),
+                 QStringList({"Project name", ".Second document", ".First document"}));
+        QTest::keyClick(&f.tree(), Qt::Key_Right,
+                        Qt::ControlModifier); // no previous sibling: nothing
+        QCOMPARE(shape(f.tree()),
+                 QStringList({"Project name", ".Second document", ".First document"}));
         QTest::keyClick(&f.tree(), Qt::Key_Down, Qt::ControlModifier);
         QTest::keyClick(&f.tree(), Qt::Key_Right, Qt::ControlModifier);
-        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document", "..Second document"}));
+        QCOMPARE(shape(f.tree()),
+                 QStringList({"Project name", ".First document", "..Second document"}));
         QTest::keyClick(&f.tree(), Qt::Key_Left, Qt::ControlModifier);
-        QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document", ".Second document"}));
+        QCOMPARE(shape(f.tree()),
+                 QStringList({"Project name", ".First document", ".Second document"}));
         f.dialogs->answer("input", "Renamed");
         QTest::keyClick(&f.tree(), Qt::Key_F2);
         QCOMPARE(f.tree().selectedNode()->text(0), QString("Renamed"));
@@ -328,7 +346,8 @@ private slots:
         box->appendPlainText("second line");
         f.select(2);
         f.dm->CloseFile();
-        QCOMPARE(runCli({"cat", file, "1", "--comment"}).out, QByteArray("bold and italic\r\nsecond line"));
+        QCOMPARE(runCli({"cat", file, "1", "--comment"}).out,
+                 QByteArray("bold and italic\r\nsecond line"));
         f.dm->DBOpen(file);
         f.select(1);
         QCOMPARE(box->toPlainText(), QString("bold and italic\nsecond line"));
@@ -344,7 +363,8 @@ private slots:
         };
         box->moveCursor(QTextCursor::Start);
         emit menu->aboutToShow();
-        QVERIFY(!entry("Cut2")->isEnabled() && !entry("Copy2")->isEnabled() && !entry("Delete2")->isEnabled());
+        QVERIFY(!entry("Cut2")->isEnabled() && !entry("Copy2")->isEnabled() &&
+                !entry("Delete2")->isEnabled());
         QVERIFY(entry("Paste2")->isEnabled());
         box->selectAll();
         emit menu->aboutToShow();

@@ -26,7 +26,8 @@ private slots:
         QCOMPARE(lines[0], QString("id\tdate\tkind\tinfo\tcontent\tcomment"));
         QVERIFY(lines[1].startsWith("0\t"));
         QVERIFY(lines[1].contains("\troot\tOutline\t"));
-        QVERIFY(lines[2].startsWith("1\t") && lines[2].endsWith("\tdocument\tFirst document\t0\t0"));
+        QVERIFY(lines[2].startsWith("1\t") &&
+                lines[2].endsWith("\tdocument\tFirst document\t0\t0"));
         QVERIFY(lines[3].startsWith("2\t"));
 
         QByteArray binary;
@@ -40,17 +41,17 @@ private slots:
         QCOMPARE(runCli({"cat", file, "3"}).out, binary);
         QCOMPARE(runCli({"cat", file, "3", "--comment"}).out, QByteArray("line 1\r\nline 2"));
         r = runCli({"list", file});
-        QVERIFY2(r.out.contains("3\t") && r.out.contains("\tpicture\ta\\tb\\tPic\\nture\t256\t14\n"),
+        QVERIFY2(r.out.contains("3\t") &&
+                     r.out.contains("\tpicture\ta\\tb\\tPic\\nture\t256\t14\n"),
                  r.out.constData());
 
         r = runCli({"tree", file});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(QString::fromUtf8(r.out),
-                 QString("Project name  [root, data 0]\n"
-                         "  First document  [document, data 1]\n"
-                         "  Second document  [document, data 2]\n"
-                         "  Pictures  [folder, data -1]\n"
-                         "    Pic\nture  [picture, data 3]\n"));
+        QCOMPARE(QString::fromUtf8(r.out), QString("Project name  [root, data 0]\n"
+                                                   "  First document  [document, data 1]\n"
+                                                   "  Second document  [document, data 2]\n"
+                                                   "  Pictures  [folder, data -1]\n"
+                                                   "    Pic\nture  [picture, data 3]\n"));
 
         // A page given in a file, and a kind by number.
         QFile f(dir + "/page.html");
@@ -84,11 +85,17 @@ private slots:
             {{"frobnicate"}, 2, "unknown command"},
             {{"list", dir + "/missing.sup"}, 1, "no such report"},
             {{"list", dir + "/junk.sup"}, 1, "junk.sup"},
-            {{"add", file, "--kind", "spreadsheet", "--info", "x", "--stdin"}, 2, "unknown page kind"},
+            {{"add", file, "--kind", "spreadsheet", "--info", "x", "--stdin"},
+             2,
+             "unknown page kind"},
             {{"add", file, "--kind", "1", "--info", "x"}, 2, "exactly one of --file and --stdin"},
-            {{"add", file, "--kind", "1", "--info", "x", "--stdin", "--file", "y"}, 2, "exactly one"},
+            {{"add", file, "--kind", "1", "--info", "x", "--stdin", "--file", "y"},
+             2,
+             "exactly one"},
             {{"add", file, "--info", "x", "--stdin"}, 2, "--kind is required"},
-            {{"add", file, "--kind", "1", "--info", "x", "--file", dir + "/none"}, 1, "cannot read"},
+            {{"add", file, "--kind", "1", "--info", "x", "--file", dir + "/none"},
+             1,
+             "cannot read"},
             {{"add", file, "--kind"}, 2, "needs a value"},
             {{"cat", file, "99"}, 1, "no page 99"},
             {{"cat", file, "abc"}, 2, "not a page id"},
@@ -97,7 +104,8 @@ private slots:
         };
         for (const Case &c : cases) {
             const CliResult r = runCli(c.args);
-            QVERIFY2(r.exitCode == c.code, qPrintable(c.args.join(' ') + " -> " + QString::number(r.exitCode)));
+            QVERIFY2(r.exitCode == c.code,
+                     qPrintable(c.args.join(' ') + " -> " + QString::number(r.exitCode)));
             QVERIFY2(r.err.contains(c.message), qPrintable(c.args.join(' ') + ": " + r.err));
         }
         // Nothing was appended by the failed calls.

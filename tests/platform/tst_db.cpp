@@ -13,9 +13,9 @@
 
 namespace {
 const FieldDefs kFields = {
-    {"PageId", FieldType::AutoInc, false, 0},   {"PageDate", FieldType::DateTime, false, 0},
-    {"PageInfo", FieldType::Memo, false, 2},    {"PageType", FieldType::Integer, false, 0},
-    {"PageContent", FieldType::Blob, false, 2}, {"PageComment", FieldType::Memo, false, 9},
+    {"PageId", FieldType::AutoInc, false, 0},       {"PageDate", FieldType::DateTime, false, 0},
+    {"PageInfo", FieldType::Memo, false, 2},        {"PageType", FieldType::Integer, false, 0},
+    {"PageContent", FieldType::Blob, false, 2},     {"PageComment", FieldType::Memo, false, 9},
     {"PageRandomKey", FieldType::Integer, false, 0}};
 
 QString sqlite3(const QString &file, const QString &sql)
@@ -55,7 +55,8 @@ private slots:
         QRandomGenerator rng(7);
         for (int i = 0; i < big.size(); i += 4)
             *reinterpret_cast<quint32 *>(big.data() + i) = rng.generate() & 0x0F0F0F0F;
-        for (const QByteArray &data : {QByteArray(), QByteArray("x"), QByteArray(100000, 'a'), big}) {
+        for (const QByteArray &data :
+             {QByteArray(), QByteArray("x"), QByteArray(100000, 'a'), big}) {
             for (int level : {2, 9}) {
                 const QByteArray z = FieldCompression::compress(data, level);
                 if (!data.isEmpty()) {
@@ -130,9 +131,11 @@ private slots:
         QCOMPARE(t->asText("PageComment"), QString()); // the buffer is read while editing
         t->post();
         QCOMPARE(t->asBytes("PageContent"), bytes);
-        QCOMPARE(sqlite3(file, "select PageComment is null, typeof(PageInfo) from OUTPUT where PageId=1"),
+        QCOMPARE(sqlite3(file,
+                         "select PageComment is null, typeof(PageInfo) from OUTPUT where PageId=1"),
                  QString("1|blob"));
-        QCOMPARE(sqlite3(file, "select PageDate from OUTPUT where PageId=1"), QString("2026-12-05T14:03:59.120"));
+        QCOMPARE(sqlite3(file, "select PageDate from OUTPUT where PageId=1"),
+                 QString("2026-12-05T14:03:59.120"));
 
         // Delete moves to the next row and notifies.
         int deleted = 0;
@@ -184,13 +187,16 @@ private slots:
         // Another process: the plain sqlite3 command, with a compressed and a plain text value.
         const QByteArray z = FieldCompression::compress("zipped by hand", 6).toHex();
         QCOMPARE(sqlite3(file, QString("insert into OUTPUT (PageType, PageInfo) values (1, x'%1');"
-                                       "insert into OUTPUT (PageType, PageInfo, PageComment) values (2, 'plain text', 'plain note');"
-                                       "select count(*) from OUTPUT").arg(QString::fromLatin1(z))),
+                                       "insert into OUTPUT (PageType, PageInfo, PageComment) "
+                                       "values (2, 'plain text', 'plain note');"
+                                       "select count(*) from OUTPUT")
+                                   .arg(QString::fromLatin1(z))),
                  QString("4"));
         QStringList infos;
         for (t->first(); !t->eof(); t->next())
             infos << t->asText("PageInfo");
-        QCOMPARE(infos, QStringList({"Outline", "from another connection", "zipped by hand", "plain text"}));
+        QCOMPARE(infos, QStringList({"Outline", "from another connection", "zipped by hand",
+                                     "plain text"}));
         QVERIFY(t->locate("PageType", 2));
         QCOMPARE(t->asText("PageComment"), QString("plain note"));
         QCOMPARE(sqlite3(file, "pragma journal_mode"), QString("wal"));

@@ -35,8 +35,9 @@ private slots:
     void iniEditsKeepForeignLines()
     {
         const QString path = testTempDir() + "/Host.KVB";
-        const QByteArray original = "; written by the host\r\n[OPTIONS]\r\nPublic File Name = C:\\a b.sup\r\n"
-                                    "Unknown=keep me\r\n\r\n[Other]\r\nSUP Modified=F\r\nx\r\n";
+        const QByteArray original =
+            "; written by the host\r\n[OPTIONS]\r\nPublic File Name = C:\\a b.sup\r\n"
+            "Unknown=keep me\r\n\r\n[Other]\r\nSUP Modified=F\r\nx\r\n";
         write(path, original);
         IniFile ini(path);
         QCOMPARE(ini.readString("options", "PUBLIC FILE NAME"), QString("C:\\a b.sup"));
@@ -45,8 +46,11 @@ private slots:
         QVERIFY(ini.hasKey("Other", "sup modified"));
         ini.writeString("OPTIONS", "SUP Modified", "T");
         ini.updateFile();
-        QCOMPARE(read(path), QByteArray("; written by the host\r\n[OPTIONS]\r\nPublic File Name = C:\\a b.sup\r\n"
-                                        "Unknown=keep me\r\nSUP Modified=T\r\n\r\n[Other]\r\nSUP Modified=F\r\nx\r\n"));
+        QCOMPARE(
+            read(path),
+            QByteArray(
+                "; written by the host\r\n[OPTIONS]\r\nPublic File Name = C:\\a b.sup\r\n"
+                "Unknown=keep me\r\nSUP Modified=T\r\n\r\n[Other]\r\nSUP Modified=F\r\nx\r\n"));
         // Changing a key touches only its line; a new section goes at the end.
         IniFile again(path);
         again.writeString("OPTIONS", "sup modified", "T");
@@ -82,9 +86,11 @@ private slots:
         write(dir + "/empty", "");
         QCOMPARE(CopyFileBlocks(dir + "/empty", dir + "/dst2"), int(CopyOk));
         QCOMPARE(read(dir + "/dst2"), QByteArray());
-        QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/../" + QFileInfo(dir).fileName() + "/src"), int(CopySameName));
+        QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/../" + QFileInfo(dir).fileName() + "/src"),
+                 int(CopySameName));
         QCOMPARE(CopyFileBlocks(dir + "/nothing", dir + "/dst3"), int(CopySourceUnreadable));
-        QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/no/folder/dst"), int(CopyDestinationUncreatable));
+        QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/no/folder/dst"),
+                 int(CopyDestinationUncreatable));
     }
 
     void programPaths()
@@ -126,16 +132,19 @@ private slots:
     void dialogsSeam()
     {
         QCOMPARE(qtFileFilter("Output manager|*.sup"), QString("Output manager (*.sup)"));
-        QCOMPARE(qtFileFilter("Tablular data (*.tab;*.csv)|*.tab;*.csv;*.grid2|Chart results (*.kcx)|*.kcx"),
+        QCOMPARE(qtFileFilter(
+                     "Tablular data (*.tab;*.csv)|*.tab;*.csv;*.grid2|Chart results (*.kcx)|*.kcx"),
                  QString("Tablular data (*.tab *.csv *.grid2);;Chart results (*.kcx)"));
         ScriptedDialogsScope scope;
         scope->answer("confirm", true);
         scope->answer("input", "typed");
         QVERIFY(dialogs().confirm(nullptr, "Sure?"));
         QVERIFY(!dialogs().confirm(nullptr, "Again?")); // nothing queued: No
-        QCOMPARE(dialogs().inputText(nullptr, "Edit title", "prompt", "old").value(), QString("typed"));
+        QCOMPARE(dialogs().inputText(nullptr, "Edit title", "prompt", "old").value(),
+                 QString("typed"));
         QVERIFY(!dialogs().inputText(nullptr, "Edit title", "prompt", "old").has_value());
-        QCOMPARE(scope->asked, QStringList({"confirm: Sure?", "confirm: Again?", "input: Edit title", "input: Edit title"}));
+        QCOMPARE(scope->asked, QStringList({"confirm: Sure?", "confirm: Again?",
+                                            "input: Edit title", "input: Edit title"}));
         QCOMPARE(scope->unanswered, QStringList({"confirm: Again?", "input: Edit title"}));
     }
 };

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(TTreeView::dataWord(group), -1);
         QCOMPARE(group->parent(), t.nodeAt(0));
         QCOMPARE(childList(group), QStringList({QStringLiteral("Age by group:2:%1").arg(a),
-                                               QStringLiteral(":1:%1").arg(b)}));
+                                                QStringLiteral(":1:%1").arg(b)}));
 
         // A second intake reuses the folder; rows held by a node anywhere stay put.
         const qint32 c = hostAdd(file, "diagram", "\t\tDiagram");
@@ -102,8 +102,8 @@ private slots:
         t.nodeAt(1)->addChild(moved);
         dm.GetNewPages();
         QCOMPARE(childList(group), QStringList({QStringLiteral(":1:%1").arg(b),
-                                               QStringLiteral("Diagram:12:%1").arg(c),
-                                               QStringLiteral("Cloud:13:%1").arg(d)}));
+                                                QStringLiteral("Diagram:12:%1").arg(c),
+                                                QStringLiteral("Cloud:13:%1").arg(d)}));
         dm.GetNewPages();
         QCOMPARE(t.nodeCount(), 8);
 
@@ -128,7 +128,8 @@ private slots:
         dm.CloseFile();
         const CliResult tree = runCli({"tree", file});
         QCOMPARE(tree.exitCode, 0);
-        for (const QString &title : {"Age by group", "Diagram", "Cloud", "Pic", "Written while closed"})
+        for (const QString &title :
+             {"Age by group", "Diagram", "Cloud", "Pic", "Written while closed"})
             QVERIFY2(tree.out.contains(title.toUtf8()), tree.out.constData());
         QVERIFY(!tree.out.contains("root row"));
     }

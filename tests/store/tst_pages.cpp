@@ -37,13 +37,14 @@ private slots:
 
     void everyKindRoundTripsItsContent()
     {
-        const QList<int> kinds = {PageKind::Document, PageKind::Table, PageKind::Chart,
-                                  PageKind::Picture, PageKind::Timeline, PageKind::Diagram,
+        const QList<int> kinds = {PageKind::Document,  PageKind::Table,        PageKind::Chart,
+                                  PageKind::Picture,   PageKind::Timeline,     PageKind::Diagram,
                                   PageKind::WordCloud, PageKind::HostDocument6};
         QHash<int, qint32> ids;
         QHash<int, QByteArray> contents;
         for (int kind : kinds) {
-            const qint32 id = dm->AddRecord(kind, QStringLiteral("Seite %1 – ünïcode\tb\tTitle").arg(kind));
+            const qint32 id =
+                dm->AddRecord(kind, QStringLiteral("Seite %1 – ünïcode\tb\tTitle").arg(kind));
             QVERIFY(id > 0);
             ids.insert(kind, id);
             // Binary content with every byte value, different per kind.
@@ -58,7 +59,8 @@ private slots:
             editor(kind).content.clear();
             QVERIFY(dm->loadPage(kind, ids[kind]));
             QCOMPARE(editor(kind).content, contents[kind]);
-            QCOMPARE(editor(kind).pageInfo, QStringLiteral("Seite %1 – ünïcode\tb\tTitle").arg(kind));
+            QCOMPARE(editor(kind).pageInfo,
+                     QStringLiteral("Seite %1 – ünïcode\tb\tTitle").arg(kind));
         }
         // The chart's PageInfo is kept for the chart editor.
         QCOMPARE(dm->ChartInfo(), QStringLiteral("Seite 2 – ünïcode\tb\tTitle"));

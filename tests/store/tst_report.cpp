@@ -3,9 +3,9 @@
 #include "FakeStoreHost.h"
 
 #include "platform/TessaryError.h"
+#include "platform/db/DbTable.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/ini/IniFile.h"
-#include "platform/db/DbTable.h"
 #include "platform/treeview/TreeStream.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
@@ -23,10 +23,12 @@ namespace {
 QStringList sqlite3(const QString &file, const QString &sql)
 {
     QProcess p;
-    p.start(QStringLiteral("sqlite3"), {QStringLiteral("-separator"), QStringLiteral("|"), file, sql});
+    p.start(QStringLiteral("sqlite3"),
+            {QStringLiteral("-separator"), QStringLiteral("|"), file, sql});
     if (!p.waitForFinished(30000) || p.exitCode() != 0)
         qWarning() << "sqlite3 failed:" << p.readAllStandardError();
-    return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return QString::fromUtf8(p.readAllStandardOutput())
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 // Inflates a zlib stream with plain zlib.
@@ -99,8 +101,8 @@ private slots:
         QVERIFY(first >= 1 && second > first);
 
         // The rows as any SQLite client sees them, the text inflated with plain zlib.
-        const QStringList rows =
-            sqlite3(file, "select PageId, PageType, hex(PageInfo), PageRandomKey is null from OUTPUT order by rowid");
+        const QStringList rows = sqlite3(file, "select PageId, PageType, hex(PageInfo), "
+                                               "PageRandomKey is null from OUTPUT order by rowid");
         QCOMPARE(rows.size(), 3);
         const QStringList outline = rows[0].split('|');
         QCOMPARE(outline[0], QString("0"));
@@ -112,7 +114,8 @@ private slots:
         QCOMPARE(rows[2].split('|')[3], QString("1"));
 
         // The outline row holds the tree stream, zlib-compressed.
-        const QStringList tree = sqlite3(file, "select hex(PageContent) from OUTPUT where PageId = 0");
+        const QStringList tree =
+            sqlite3(file, "select hex(PageContent) from OUTPUT where PageId = 0");
         const QByteArray json = inflateHex(tree.value(0));
         QVERIFY2(json.startsWith("{") && json.contains("\"tessary-tree\"") &&
                      json.contains("Second document"),
@@ -218,8 +221,10 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray text = f.readAll();
         f.close();
-        QVERIFY2(text.startsWith("; host project\r\n[OPTIONS]\r\nPublic File Name=C:\\Data\\Survey 2026.sup\r\n"),
-                 text.constData());
+        QVERIFY2(
+            text.startsWith(
+                "; host project\r\n[OPTIONS]\r\nPublic File Name=C:\\Data\\Survey 2026.sup\r\n"),
+            text.constData());
         QVERIFY(text.contains("SUP Modified=T\r\n"));
         QVERIFY(text.contains("[VARS]\r\nA=B"));
 
@@ -258,7 +263,10 @@ private slots:
         dm.CloseFile();
         for (int variant = 0; variant < 2; ++variant) {
             if (variant == 0)
-                QVERIFY(QProcess::execute("sqlite3", {file, "update OUTPUT set PageContent = x'789c0b' where PageId = 0"}) == 0);
+                QVERIFY(QProcess::execute(
+                            "sqlite3",
+                            {file, "update OUTPUT set PageContent = x'789c0b' where PageId = 0"}) ==
+                        0);
             else
                 writeOutline(file, "{\"format\":\"something-else\"}");
             const QByteArray before = fileHash(file);

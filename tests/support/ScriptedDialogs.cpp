@@ -20,12 +20,18 @@ QVariant ScriptedDialogs::take(const QString &kind, const QString &text)
     return QVariant();
 }
 
-void ScriptedDialogs::message(QWidget *, const QString &text, Icon) { take("message", text); }
+void ScriptedDialogs::message(QWidget *, const QString &text, Icon)
+{
+    take("message", text);
+}
 
-bool ScriptedDialogs::confirm(QWidget *, const QString &text) { return take("confirm", text).toBool(); }
+bool ScriptedDialogs::confirm(QWidget *, const QString &text)
+{
+    return take("confirm", text).toBool();
+}
 
-std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &caption, const QString &,
-                                                  const QString &)
+std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &caption,
+                                                  const QString &, const QString &)
 {
     const QVariant v = take("input", caption);
     if (!v.isValid())
@@ -33,19 +39,20 @@ std::optional<QString> ScriptedDialogs::inputText(QWidget *, const QString &capt
     return v.toString();
 }
 
-QString ScriptedDialogs::openFile(QWidget *, const QString &caption, const QString &, const QString &, int)
+QString ScriptedDialogs::openFile(QWidget *, const QString &caption, const QString &,
+                                  const QString &, int)
 {
     return take("open", caption).toString();
 }
 
-QStringList ScriptedDialogs::openFiles(QWidget *, const QString &caption, const QString &, const QString &,
-                                       int)
+QStringList ScriptedDialogs::openFiles(QWidget *, const QString &caption, const QString &,
+                                       const QString &, int)
 {
     return take("openMany", caption).toStringList();
 }
 
-QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QString &, const QString &,
-                                  const QString &)
+QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QString &,
+                                  const QString &, const QString &)
 {
     return take("save", caption).toString();
 }
@@ -66,9 +73,15 @@ std::optional<QFont> ScriptedDialogs::chooseFont(QWidget *, const QFont &)
     return v.value<QFont>();
 }
 
-bool ScriptedDialogs::print(QWidget *, QPrinter *) { return take("print", QString()).toBool(); }
+bool ScriptedDialogs::print(QWidget *, QPrinter *)
+{
+    return take("print", QString()).toBool();
+}
 
-bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *) { return take("printerSetup", QString()).toBool(); }
+bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
+{
+    return take("printerSetup", QString()).toBool();
+}
 
 ScriptedDialogsScope::ScriptedDialogsScope()
 {
@@ -77,4 +90,7 @@ ScriptedDialogsScope::ScriptedDialogsScope()
     m_previous = installDialogs(std::move(d));
 }
 
-ScriptedDialogsScope::~ScriptedDialogsScope() { installDialogs(std::move(m_previous)); }
+ScriptedDialogsScope::~ScriptedDialogsScope()
+{
+    installDialogs(std::move(m_previous));
+}
