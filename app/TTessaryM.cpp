@@ -125,8 +125,8 @@ void TTessaryM::buildLayout()
     pal.setColor(QPalette::Base, kCommentColour);
     pal.setColor(QPalette::Text, Qt::black);
     Comment->setPalette(pal);
-    Comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Comment->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     bottom->addWidget(Comment);
     new CommentMenu(Comment);
     AdvSplitter1->setStretchFactor(0, 1);

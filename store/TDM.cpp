@@ -374,8 +374,8 @@ void TDM::GetComment(qint32 pageId)
     QTextCursor c = box->textCursor();
     c.movePosition(QTextCursor::Start);
     box->setTextCursor(c);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void TDM::SaveComment(qint32 pageId)

@@ -248,6 +248,25 @@ private slots:
         QVERIFY(!f.dm->isOpen());
     }
 
+    void quitStoresThePageAndTheComment()
+    {
+        const QString file = dir + "/quit.sup";
+        AppFixture f;
+        f.dm->DBCreate(file);
+        const Pages p = buildPages(f);
+        f.window->show();
+        f.select(4);
+        f.editor(EditorSlot::Chart).edit("chart at quit");
+        f.window->commentBox()->setPlainText("comment at quit");
+        f.window->actions()->action("Quit1")->trigger();
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.dm->isOpen());
+        f.dm->DBOpen(file);
+        QCOMPARE(stored(f, EditorSlot::Chart, PageKind::Chart, p.chart), QByteArray("chart at quit"));
+        f.select(4);
+        QCOMPARE(f.window->commentBox()->toPlainText(), QString("comment at quit"));
+    }
+
     void startUpOpensTheNamedReportOrTheSample()
     {
         // Placement comes from the settings file.
