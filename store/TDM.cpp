@@ -35,10 +35,6 @@ struct FlagScope
     bool &flag;
 };
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("TDM", text);
-}
 
 // The file-name part of a path written on any platform (the host writes
 // Windows paths into its project file).
