@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -333,10 +334,20 @@ void TTessaryM::RefreshToolButtons()
 
 void TTessaryM::Timer1Timer()
 {
-    if (!store() || store()->databaseFileName().isEmpty())
+    if (m_intakeRunning || !store() || store()->databaseFileName().isEmpty())
         return;
-    if (QFileInfo::exists(TDM::signalFilePath()))
-        guarded([this] { store()->GetNewPages(); });
+    if (!QFileInfo::exists(TDM::signalFilePath()))
+        return;
+    // An error box runs events, and with them further ticks: one intake at a
+    // time, and one message per signal rather than one per second.
+    m_intakeRunning = true;
+    try {
+        store()->GetNewPages();
+    } catch (const std::exception &e) {
+        QFile::remove(TDM::signalFilePath());
+        showStandardError(e, this);
+    }
+    m_intakeRunning = false;
 }
 
 void TTessaryM::Panel1Click()

@@ -111,4 +111,5 @@ private:
     QString m_commandLineFile;
     bool FirstActivation = true;
     bool m_closed = false;
+    bool m_intakeRunning = false;
 };

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -83,6 +84,21 @@ private slots:
         QVERIFY(QFile::exists(TDM::signalFilePath()));
         f.window->Panel1Click(); // no report: nothing happens, nothing fails
         QVERIFY(f.dialogs->asked.isEmpty());
+    }
+
+    void anUnreadableReportIsReportedOncePerSignal()
+    {
+        const QString file = testTempDir() + "/broken.sup";
+        AppFixture f;
+        f.dm->DBCreate(file);
+        f.window->timer()->stop();
+        QCOMPARE(QProcess::execute("sqlite3", {file, "drop table OUTPUT"}), 0);
+        touchSignal();
+        f.window->Timer1Timer();
+        f.window->Timer1Timer();
+        QCOMPARE(f.dialogs->asked.size(), 1);
+        QVERIFY(f.dialogs->asked[0].contains("OUTPUT"));
+        QVERIFY(!QFile::exists(TDM::signalFilePath()));
     }
 
     void clickOnTheTopPanelRunsTheIntake()
