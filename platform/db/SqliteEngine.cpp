@@ -1,5 +1,6 @@
 #include "platform/db/SqliteEngine.h"
 
+#include "platform/Logging.h"
 #include "platform/db/EngineError.h"
 #include "platform/db/SqliteConnection.h"
 #include "platform/db/SqliteTable.h"
@@ -54,16 +55,27 @@ void SqliteEngine::openFile(const QString &fileName, bool create)
     }
     m_conn->db = db;
     sqlite3_busy_timeout(db, 10000);
+    // The first read of the file tells whether it is a database at all.
+    char *error = nullptr;
+    const int check =
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error);
+    if (check != SQLITE_OK) {
+        const QString m = QString::fromUtf8(error ? error : sqlite3_errstr(check));
+        sqlite3_free(error);
+        m_conn->close();
+        if (check == SQLITE_NOTADB || check == SQLITE_CORRUPT)
+            throw EngineError(
+                QStringLiteral("File is not a report database: %1 (%2)").arg(fileName, m));
+        throw EngineError(QStringLiteral("Cannot read %1: %2").arg(fileName, m));
+    }
     try {
-        // The first read of the file tells whether it is a database at all.
-        m_conn->exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         m_conn->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         m_conn->exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } catch (const EngineError &e) {
+    } catch (const EngineError &) {
         m_conn->close();
-        throw EngineError(QStringLiteral("%1 is not a report database (%2)")
-                              .arg(fileName, e.message().section(QStringLiteral(": "), 1)));
+        throw;
     }
+    qCDebug(lcDb) << "connected to" << fileName;
 }
 
 void SqliteEngine::createDatabase(const QString &fileName)

@@ -132,7 +132,7 @@ void SqliteTable::open()
 void SqliteTable::close()
 {
     m_open = false;
-    m_rowId = NoRow;
+    m_hasRow = false;
     m_row.clear();
     m_buffer.clear();
     m_state = State::Browse;
@@ -175,6 +175,7 @@ bool SqliteTable::moveTo(const QString &condition, qint64 id)
     if (rc == SQLITE_DONE)
         return false;
     m_rowId = sqlite3_column_int64(s, 0);
+    m_hasRow = true;
     int col = 1;
     for (const FieldDef &f : m_fields)
         if (isPrefetched(f.type))
@@ -185,23 +186,25 @@ bool SqliteTable::moveTo(const QString &condition, qint64 id)
 void SqliteTable::first()
 {
     if (!moveTo(QStringLiteral(">="), std::numeric_limits<qint64>::min()))
-        m_rowId = NoRow;
+        m_hasRow = false;
 }
 
 void SqliteTable::next()
 {
-    if (m_rowId == NoRow)
+    if (!m_hasRow)
         return;
     if (!moveTo(QStringLiteral(">"), m_rowId))
-        m_rowId = NoRow;
+        m_hasRow = false;
 }
 
 bool SqliteTable::gotoRowId(qint64 rowId)
 {
+    const bool had = m_hasRow;
     const qint64 keep = m_rowId;
     if (moveTo(QStringLiteral("="), rowId))
         return true;
-    if (keep != NoRow)
+    // Not found: stay where we were (the row is read afresh).
+    if (had)
         moveTo(QStringLiteral("="), keep);
     return false;
 }
@@ -217,17 +220,19 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
     sqlite3_stmt *s =
         m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
                             .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
-    qint64 found = NoRow;
+    bool found = false;
+    qint64 foundId = 0;
     {
         StatementScope scope(s);
         bindValue(s, 1, f, value);
         const int rc = sqlite3_step(s);
-        if (rc == SQLITE_ROW)
-            found = sqlite3_column_int64(s, 0);
-        else if (rc != SQLITE_DONE)
+        if (rc == SQLITE_ROW) {
+            found = true;
+            foundId = sqlite3_column_int64(s, 0);
+        } else if (rc != SQLITE_DONE)
             m_conn->fail(QStringLiteral("Cannot search table %1").arg(m_table));
     }
-    return found != NoRow && gotoRowId(found);
+    return found && gotoRowId(foundId);
 }
 
 void SqliteTable::append()
@@ -240,7 +245,7 @@ void SqliteTable::append()
 void SqliteTable::edit()
 {
     ensureOpen();
-    if (m_rowId == NoRow)
+    if (!m_hasRow)
         throw EngineError(QStringLiteral("No current record"));
     m_state = State::Edit;
     m_buffer.clear();
@@ -309,7 +314,7 @@ void SqliteTable::post()
 void SqliteTable::deleteRow()
 {
     ensureOpen();
-    if (m_rowId == NoRow)
+    if (!m_hasRow)
         throw EngineError(QStringLiteral("No current record"));
     sqlite3_stmt *s = m_conn->prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
@@ -320,7 +325,7 @@ void SqliteTable::deleteRow()
             m_conn->fail(QStringLiteral("Cannot delete from table %1").arg(m_table));
     }
     if (!moveTo(QStringLiteral(">"), m_rowId))
-        m_rowId = NoRow;
+        m_hasRow = false;
     if (afterDelete)
         afterDelete();
 }
@@ -334,7 +339,7 @@ QVariant SqliteTable::value(const QString &name) const
         return m_buffer.value(key);
     if (m_state == State::Insert)
         return QVariant();
-    if (m_rowId == NoRow)
+    if (!m_hasRow)
         throw EngineError(QStringLiteral("No current record"));
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())

@@ -23,9 +23,10 @@ public:
 
     void first() override;
     void next() override;
-    bool eof() const override { return m_rowId == NoRow; }
+    bool eof() const override { return !m_hasRow; }
     bool locate(const QString &field, const QVariant &value) override;
-    qint64 currentRowId() const override { return m_rowId; }
+    // -1 at eof(); a row's id may be any integer, so test eof() first.
+    qint64 currentRowId() const override { return m_hasRow ? m_rowId : -1; }
     bool gotoRowId(qint64 rowId) override;
 
     void append() override;
@@ -53,7 +54,6 @@ private:
         Insert,
         Edit
     };
-    static constexpr qint64 NoRow = -1;
 
     void ensureOpen() const;
     const FieldDef &field(const QString &name) const;
@@ -69,7 +69,8 @@ private:
     QString m_idColumn = QStringLiteral("rowid");
     QString m_prefetch; // columns read on every move
     bool m_open = false;
-    qint64 m_rowId = NoRow;
+    bool m_hasRow = false;
+    qint64 m_rowId = 0;
     State m_state = State::Browse;
     mutable QHash<QString, QVariant> m_row; // values of the current row read so far
     QHash<QString, QVariant> m_buffer;      // values set since append() or edit()
