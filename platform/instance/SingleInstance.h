@@ -19,6 +19,10 @@ public:
 
     // Returns true when this process is the first copy (and starts listening);
     // false when another copy runs, after sending it argument (may be empty).
+    // A lock left by a process that has ended is taken over. When the lock is
+    // held by a live process that does not answer on the socket within about two
+    // seconds, this copy still returns false: two copies writing the same
+    // settings and report would do more harm than a start that is refused.
     bool claim(const QString &argument);
 
 signals:

@@ -47,23 +47,44 @@ void computeProgramPaths(const QString &programFile)
     p.SettingsPath = p.UserDataFolder + settingsName;
 }
 
+namespace {
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(a), fb(b);
+    if (fa.exists() && fb.exists())
+        return fa.canonicalFilePath() == fb.canonicalFilePath();
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+    return QDir::cleanPath(fa.absoluteFilePath())
+               .compare(QDir::cleanPath(fb.absoluteFilePath()), cs) == 0;
+}
+} // namespace
+
 int CopyFileBlocks(const QString &source, const QString &destination)
 {
-    if (QFileInfo(source).absoluteFilePath() == QFileInfo(destination).absoluteFilePath())
+    if (sameFile(source, destination))
         return CopySameName;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return CopySourceUnreadable;
     QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Unbuffered, so that a block the disk refuses shows at once as a short write.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return CopyDestinationUncreatable;
     char block[2048];
     for (;;) {
         const qint64 n = in.read(block, sizeof block);
-        if (n <= 0)
+        if (n < 0)
+            return CopySourceUnreadable;
+        if (n == 0)
             break;
         if (out.write(block, n) != n)
             return CopyShortWrite;
     }
+    if (!out.flush())
+        return CopyShortWrite;
     return CopyOk;
 }
