@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
+#include <zlib.h>
 
 namespace {
 const FieldDefs kFields = {
@@ -55,8 +56,11 @@ private slots:
         QRandomGenerator rng(7);
         for (int i = 0; i < big.size(); i += 4)
             *reinterpret_cast<quint32 *>(big.data() + i) = rng.generate() & 0x0F0F0F0F;
+        QByteArray noise(5 * 1024 * 1024 + 3, '\0');
+        for (char &c : noise)
+            c = char(rng.generate());
         for (const QByteArray &data :
-             {QByteArray(), QByteArray("x"), QByteArray(100000, 'a'), big}) {
+             {QByteArray(), QByteArray("x"), QByteArray(100000, 'a'), big, noise}) {
             for (int level : {2, 9}) {
                 const QByteArray z = FieldCompression::compress(data, level);
                 if (!data.isEmpty()) {
@@ -114,7 +118,12 @@ private slots:
         QCOMPARE(t->asText("PageComment"), QString("line1\r\nline2"));
         QVERIFY(t->isNull("PageRandomKey"));
         QVERIFY(!t->isNull("PageInfo"));
-        QVERIFY_THROWS_EXCEPTION(EngineError, t->asText("NoSuchField"));
+        try {
+            t->asText("NoSuchField");
+            QFAIL("unknown field read");
+        } catch (const EngineError &e) {
+            QVERIFY2(e.message().contains("NoSuchField"), qPrintable(e.message()));
+        }
 
         // Locate: hit by id and by an integer field; a miss keeps the position.
         QVERIFY(t->locate("PageType", 1));
@@ -147,13 +156,37 @@ private slots:
         t->deleteRow();
         QVERIFY(t->eof());
         QCOMPARE(sqlite3(file, "select group_concat(PageId) from OUTPUT"), QString("0,1"));
+        try {
+            t->asText("PageInfo");
+            QFAIL("read past the last row");
+        } catch (const EngineError &e) {
+            QCOMPARE(e.message(), QString("No current record"));
+        }
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->edit());
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->deleteRow());
         // A new row never reuses a deleted id.
         QCOMPARE(append(*t, 0, "fourth"), 4);
+        // cancel() drops the buffer; a row with nothing set still gets its id.
+        t->edit();
+        t->setText("PageInfo", "dropped");
+        t->cancel();
+        QCOMPARE(t->asText("PageInfo"), QString("fourth"));
+        t->append();
+        t->post();
+        QCOMPARE(t->asInteger("PageId"), 5);
+        QVERIFY(t->isNull("PageInfo"));
+        QVERIFY(t->isNull("PageDate"));
+        QCOMPARE(t->asBytes("PageContent"), QByteArray());
 
         // The declared types bring the field definitions back after reconnecting.
         engine.disconnect();
+        QVERIFY(!engine.isConnected());
         QVERIFY(!t->isOpen());
         QVERIFY_THROWS_EXCEPTION(EngineError, t->first());
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->asInteger("PageId"));
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->append());
+        QVERIFY_THROWS_EXCEPTION(EngineError, engine.tableExists("OUTPUT"));
+        QVERIFY_THROWS_EXCEPTION(EngineError, engine.createTable("X", kFields));
         engine.connect(file);
         const FieldDefs back = engine.tableFields("OUTPUT");
         QCOMPARE(back.size(), kFields.size());
@@ -201,6 +234,32 @@ private slots:
         QCOMPARE(t->asText("PageComment"), QString("plain note"));
         QCOMPARE(sqlite3(file, "pragma journal_mode"), QString("wal"));
 
+        // What another client finds in a compressed memo: a zlib stream of the UTF-8 text.
+        const QString text = QString("Überschrift\t漢字 ") + QString(300, 'x');
+        t->append();
+        t->setInteger("PageType", 7);
+        t->setText("PageInfo", text);
+        t->post();
+        const QByteArray stored = QByteArray::fromHex(
+            sqlite3(file, "select hex(PageInfo) from OUTPUT where PageType=7").toLatin1());
+        const QByteArray utf8 = text.toUtf8();
+        QByteArray inflated(utf8.size() + 16, '\0');
+        uLongf inflatedSize = uLongf(inflated.size());
+        QCOMPARE(::uncompress(reinterpret_cast<Bytef *>(inflated.data()), &inflatedSize,
+                              reinterpret_cast<const Bytef *>(stored.constData()),
+                              uLong(stored.size())),
+                 Z_OK);
+        QCOMPARE(inflated.left(int(inflatedSize)), utf8);
+        QVERIFY(stored.size() < utf8.size());
+
+        // Dates written by another client with a space and without milliseconds.
+        sqlite3(file, "update OUTPUT set PageDate='2025-03-04 05:06:07' where PageType=7");
+        QVERIFY(t->locate("PageType", 7));
+        QCOMPARE(t->asDateTime("PageDate"), QDateTime(QDate(2025, 3, 4), QTime(5, 6, 7)));
+        sqlite3(file, "update OUTPUT set PageDate='2025-03-04T05:06:07' where PageType=7");
+        QVERIFY(t->locate("PageType", 7));
+        QCOMPARE(t->asDateTime("PageDate"), QDateTime(QDate(2025, 3, 4), QTime(5, 6, 7)));
+
         // A row deleted elsewhere: editing it fails clearly.
         QVERIFY(t->locate("PageType", 1));
         sqlite3(file, "delete from OUTPUT where PageType = 1");
@@ -217,6 +276,59 @@ private slots:
         } catch (const EngineError &e) {
             QVERIFY2(e.message().contains("PageContent"), qPrintable(e.message()));
         }
+    }
+
+    void plainFieldsAndRowidOrder()
+    {
+        const QString file = testTempDir() + "/plain.db";
+        SqliteEngine engine;
+        engine.createDatabase(file);
+        const FieldDefs fields = {{"Name", FieldType::Memo, true, 0},
+                                  {"Size", FieldType::Integer, false, 0},
+                                  {"Data", FieldType::Blob, false, 0}};
+        engine.createTable("NOTES", fields);
+        const FieldDefs back = engine.tableFields("NOTES");
+        QCOMPARE(back.size(), 3);
+        QVERIFY(back[0].required);
+        QCOMPARE(int(back[0].type), int(FieldType::Memo));
+        QCOMPARE(back[0].compressionLevel, 0);
+        QCOMPARE(int(back[2].type), int(FieldType::Blob));
+
+        auto t = engine.table("NOTES");
+        t->open();
+        for (const char *name : {"c", "a", "b"}) {
+            t->append();
+            t->setText("name", name); // field names match without regard to case
+            t->setInteger("Size", qint64(1) << 40);
+            t->setBytes("Data", QByteArray(name) + '\0' + "tail");
+            t->post();
+        }
+        // Uncompressed memos are stored as text, blobs as they are.
+        QCOMPARE(sqlite3(file, "select group_concat(typeof(Name) || ':' || Name) from NOTES"),
+                 QString("text:c,text:a,text:b"));
+        QCOMPARE(sqlite3(file, "select hex(Data) from NOTES where Name='a'"),
+                 QString("61007461696C"));
+        // Natural order is the order of the rows' ids, whatever the values.
+        QStringList names;
+        for (t->first(); !t->eof(); t->next())
+            names << t->asText("Name");
+        QCOMPARE(names, QStringList({"c", "a", "b"}));
+        QVERIFY(t->locate("Name", QString("b")));
+        QCOMPARE(t->currentRowId(), 3);
+        QCOMPARE(t->asInteger("Size"), qint64(1) << 40);
+        QCOMPARE(t->asBytes("Data"), QByteArray("b\0tail", 6));
+        QVERIFY(!t->locate("Name", QString("zz")));
+        QCOMPARE(t->asText("Name"), QString("b"));
+        QVERIFY(t->gotoRowId(1));
+        QCOMPARE(t->asText("Name"), QString("c"));
+        QVERIFY(!t->gotoRowId(99));
+        QCOMPARE(t->asText("Name"), QString("c"));
+
+        // A row another client deleted under the cursor: next() still moves on.
+        sqlite3(file, "delete from NOTES where rowid=1");
+        QVERIFY_THROWS_EXCEPTION(EngineError, t->asBytes("Data"));
+        t->next();
+        QCOMPARE(t->asText("Name"), QString("a"));
     }
 
     void badFiles()

@@ -1,6 +1,8 @@
 // INI files shared with the host, program paths, file copying, the
 // single-instance guard and the dialogs seam.
+#include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
+#include "platform/dialogs/QtDialogs.h"
 #include "platform/ini/IniFile.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/paths/Paths.h"
@@ -9,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -74,6 +78,57 @@ private slots:
         QCOMPARE(read(fresh), QByteArray("[X]\r\ny=z\r\n"));
     }
 
+    void iniKeepsBytesItDoesNotChange()
+    {
+        // A byte-order mark, mixed line endings, 8-bit text, a comment closing the
+        // section and a last line without a line ending all survive a change.
+        const QString path = testTempDir() + "/mixed.ini";
+        write(path, "\xEF\xBB\xBF[Main]\r\nA = 1\nb=2\r\n; end of main\r\n\r\n[Tail]\nz=9");
+        IniFile ini(path);
+        QCOMPARE(ini.readString("MAIN", "a"), QString("1"));
+        QCOMPARE(ini.readString("tail", "Z"), QString("9"));
+        ini.writeString("main", "C", "3");
+        ini.writeString("main", "a", " spaced=value ");
+        ini.updateFile();
+        QCOMPARE(read(path),
+                 QByteArray("\xEF\xBB\xBF[Main]\r\na= spaced=value \nb=2\r\nC=3\r\n; end "
+                            "of main\r\n\r\n[Tail]\nz=9"));
+        QCOMPARE(IniFile(path).readString("Main", "A"), QString("spaced=value"));
+        IniFile tail(path);
+        tail.writeString("Tail", "y", "8");
+        tail.writeString("Added", "k", "v");
+        tail.updateFile();
+        QVERIFY(read(path).endsWith("[Tail]\nz=9\r\ny=8\r\n[Added]\r\nk=v\r\n"));
+
+        // A file in an 8-bit code page keeps its bytes.
+        const QString latin = testTempDir() + "/latin.kvb";
+        write(latin, "[OPTIONS]\r\nPublic File Name=C:\\Donn\xE9\x65s\\r\xE9sultat.sup\r\n");
+        IniFile l(latin);
+        QCOMPARE(l.readString("OPTIONS", "Public File Name"),
+                 QString::fromUtf8("C:\\Données\\résultat.sup"));
+        l.writeString("OPTIONS", "SUP Modified", "T");
+        l.updateFile();
+        QCOMPARE(read(latin),
+                 QByteArray("[OPTIONS]\r\nPublic File Name=C:\\Donn\xE9\x65s\\r\xE9sult"
+                            "at.sup\r\nSUP Modified=T\r\n"));
+
+        // Numbers, and a path that cannot be written.
+        IniFile n(path);
+        n.writeString("Main", "W", "12x");
+        QCOMPARE(n.readInteger("Main", "W", -4), -4);
+        QCOMPARE(n.readInteger("Main", "missing", 17), 17);
+        n.writeInteger("Main", "W", -12);
+        QCOMPARE(n.readInteger("Main", "W", 0), -12);
+        IniFile blocked(path + "/under/a/file.ini");
+        blocked.writeString("A", "b", "c");
+        try {
+            blocked.updateFile();
+            QFAIL("wrote below a file");
+        } catch (const TessaryError &e) {
+            QVERIFY2(e.message().contains("file.ini"), qPrintable(e.message()));
+        }
+    }
+
     void copyFileBlocksResultCodes()
     {
         const QString dir = testTempDir();
@@ -91,6 +146,18 @@ private slots:
         QCOMPARE(CopyFileBlocks(dir + "/nothing", dir + "/dst3"), int(CopySourceUnreadable));
         QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/no/folder/dst"),
                  int(CopyDestinationUncreatable));
+        QCOMPARE(CopyFileBlocks(dir + "/src", dir + "/src"), int(CopySameName));
+        QCOMPARE(read(dir + "/src"), data);
+        // A link to the file is the same file.
+        QVERIFY(QFile::link(dir + "/src", dir + "/link"));
+        QCOMPARE(CopyFileBlocks(dir + "/link", dir + "/src"), int(CopySameName));
+        // An existing destination is replaced, not appended to.
+        write(dir + "/small", "abc");
+        QCOMPARE(CopyFileBlocks(dir + "/small", dir + "/dst"), int(CopyOk));
+        QCOMPARE(read(dir + "/dst"), QByteArray("abc"));
+        // A disk that takes nothing: fewer bytes written than read.
+        if (QFileInfo::exists("/dev/full"))
+            QCOMPARE(CopyFileBlocks(dir + "/src", "/dev/full"), int(CopyShortWrite));
     }
 
     void programPaths()
@@ -109,7 +176,11 @@ private slots:
         QCOMPARE(p.UserDataFolder, config + "/Orvane/");
         QVERIFY(QFileInfo(p.UserDataFolder).isDir());
         QCOMPARE(p.SettingsPath, config + "/Orvane/Tessary.INI");
-        QVERIFY(p.SharedDataFolder.endsWith("/Orvane/"));
+        // The shared folder is the first system data folder (XDG_DATA_DIRS here).
+        const QString system = qEnvironmentVariable("XDG_DATA_DIRS").section(':', 0, 0);
+        QVERIFY(!system.isEmpty());
+        QCOMPARE(p.SharedDataFolder, system + "/Orvane/");
+        QVERIFY(QFileInfo(p.SharedDataFolder).isDir());
         // The program folder's settings are copied once, never over the user's own.
         QCOMPARE(read(p.SettingsPath), QByteArray("[MAIN]\nWIDTH=640\n"));
         write(p.SettingsPath, "[MAIN]\nWIDTH=1000\n");
@@ -129,6 +200,35 @@ private slots:
         QCOMPARE(spy.at(0).at(0).toString(), QString("/data/report one.sup"));
     }
 
+    void singleInstanceTakesOverAStaleLock()
+    {
+        const QString name = "TessaryStale" + QString::number(QCoreApplication::applicationPid());
+        const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
+        const QString lockPath = QDir::tempPath() + "/" + name + "-" + user + ".lock";
+        // A lock file left by a process that has ended.
+        QProcess shell;
+        shell.start("sh", {"-c", "echo $$"});
+        QVERIFY(shell.waitForFinished(30000));
+        const QByteArray deadPid = shell.readAllStandardOutput().trimmed();
+        QVERIFY(!deadPid.isEmpty());
+        write(lockPath, deadPid + "\nsh\n\n");
+        SingleInstance guard(name);
+        QVERIFY(guard.claim(QString()));
+        QVERIFY(read(lockPath).startsWith(QByteArray::number(QCoreApplication::applicationPid()) +
+                                          "\n"));
+    }
+
+    void singleInstanceRefusesWhenTheHolderIsSilent()
+    {
+        // The lock is held by a live process (this one) but nobody listens.
+        const QString name = "TessarySilent" + QString::number(QCoreApplication::applicationPid());
+        const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", "user"));
+        QLockFile held(QDir::tempPath() + "/" + name + "-" + user + ".lock");
+        QVERIFY(held.tryLock(0));
+        SingleInstance late(name);
+        QVERIFY(!late.claim("x.sup"));
+    }
+
     void dialogsSeam()
     {
         QCOMPARE(qtFileFilter("Output manager|*.sup"), QString("Output manager (*.sup)"));
@@ -146,6 +246,50 @@ private slots:
         QCOMPARE(scope->asked, QStringList({"confirm: Sure?", "confirm: Again?",
                                             "input: Edit title", "input: Edit title"}));
         QCOMPARE(scope->unanswered, QStringList({"confirm: Again?", "input: Edit title"}));
+
+        // Answers of one kind come back in the order they were queued; other kinds
+        // do not take them. Unanswered file and colour dialogs are cancelled.
+        ScriptedDialogsScope inner;
+        QVERIFY(&dialogs() == &*inner);
+        inner->answer("save", "/tmp/one.sup");
+        inner->answer("open", "/tmp/in.sup");
+        inner->answer("save", "/tmp/two.sup");
+        inner->answer("color", QColor(Qt::red));
+        QCOMPARE(dialogs().saveFile(nullptr, "Save", "/tmp", "Output manager|*.sup", "SUP"),
+                 QString("/tmp/one.sup"));
+        QCOMPARE(dialogs().saveFile(nullptr, "Save", "/tmp", "Output manager|*.sup", "SUP"),
+                 QString("/tmp/two.sup"));
+        QCOMPARE(dialogs().saveFile(nullptr, "Save", "/tmp", "Output manager|*.sup", "SUP"),
+                 QString());
+        QCOMPARE(dialogs().openFile(nullptr, "Open", "/tmp", "Output manager|*.sup"),
+                 QString("/tmp/in.sup"));
+        QCOMPARE(dialogs().chooseColor(nullptr, Qt::black).value(), QColor(Qt::red));
+        QVERIFY(!dialogs().chooseColor(nullptr, Qt::black).has_value());
+        QVERIFY(!dialogs().chooseFont(nullptr, QFont()).has_value());
+        QVERIFY(dialogs().openFiles(nullptr, "Import", "/tmp", "All|*.*").isEmpty());
+        dialogs().message(nullptr, "Cannot save data!", Dialogs::Icon::Error);
+        QCOMPARE(inner->asked.last(), QString("message: Cannot save data!"));
+        QVERIFY(!inner->unanswered.contains("message: Cannot save data!"));
+        QCOMPARE(inner->unanswered,
+                 QStringList({"save: Save", "color: ", "font: ", "openMany: Import"}));
+        QVERIFY(scope->asked.size() == 4); // the outer script saw none of it
+    }
+
+    void dialogsInstallation()
+    {
+        // Without a script the program gets Qt's dialogs; installing hands back the
+        // previous implementation.
+        auto previous = installDialogs(nullptr);
+        QVERIFY(dynamic_cast<QtDialogs *>(&dialogs()) != nullptr);
+        auto mine = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs *raw = mine.get();
+        auto qt = installDialogs(std::move(mine));
+        QVERIFY(dynamic_cast<QtDialogs *>(qt.get()) != nullptr);
+        QCOMPARE(&dialogs(), raw);
+        installDialogs(std::move(previous));
+        QCOMPARE(qtFileFilter(""), QString());
+        QCOMPARE(qtFileFilter("Pictures|*.bmp;*.jpg;*.png|All files|*.*"),
+                 QString("Pictures (*.bmp *.jpg *.png);;All files (*.*)"));
     }
 };
 
