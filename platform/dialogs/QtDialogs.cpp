@@ -3,12 +3,19 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 
 namespace {
+QString programTitle()
+{
+    const QString name = QGuiApplication::applicationDisplayName();
+    return name.isEmpty() ? QStringLiteral("Tessary") : name;
+}
+
 QString nthFilter(const QString &filter, int index)
 {
     return qtFileFilter(filter).split(QStringLiteral(";;")).value(index - 1);
@@ -17,7 +24,7 @@ QString nthFilter(const QString &filter, int index)
 
 void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
 {
-    const QString title = QStringLiteral("Tessary");
+    const QString title = programTitle();
     switch (icon) {
     case Icon::Information:
         QMessageBox::information(parent, title, text);
@@ -33,8 +40,7 @@ void QtDialogs::message(QWidget *parent, const QString &text, Icon icon)
 
 bool QtDialogs::confirm(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, QStringLiteral("Tessary"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::question(parent, programTitle(), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -68,8 +74,11 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
 {
     QFileDialog dlg(parent, caption, folder, qtFileFilter(filter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(defaultExtension);
-    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    QString suffix = defaultExtension;
+    if (suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dlg.setDefaultSuffix(suffix);                            // "report" becomes "report.SUP"
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false); // asks before replacing a file
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return QString();
     return dlg.selectedFiles().first();
@@ -77,6 +86,7 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
 
 std::optional<QColor> QtDialogs::chooseColor(QWidget *parent, const QColor &initial)
 {
+    // Qt's colour dialog always shows its custom-colour part: it opens "full".
     const QColor c = QColorDialog::getColor(initial, parent);
     if (!c.isValid())
         return std::nullopt;
@@ -98,6 +108,8 @@ bool QtDialogs::print(QWidget *parent, QPrinter *printer)
     return dlg.exec() == QDialog::Accepted;
 }
 
+// Printer set-up is the page set-up dialog: paper, orientation and margins of the
+// printer; choosing the printer itself happens in the print dialog.
 bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
     QPageSetupDialog dlg(printer, parent);
