@@ -65,14 +65,18 @@ void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        auto readLines = [this, socket] {
             // The request is handled from the event loop, not inside this socket
             // handler: opening a report runs events, and the socket may go.
             while (socket->canReadLine()) {
-                const QString line = QString::fromUtf8(socket->readLine()).trimmed();
+                QByteArray line = socket->readLine();
+                line.chop(line.endsWith("\r\n") ? 2 : 1);
+                const QString file = QString::fromUtf8(line);
                 QMetaObject::invokeMethod(
-                    this, [this, line] { emit fileRequested(line); }, Qt::QueuedConnection);
+                    this, [this, file] { emit fileRequested(file); }, Qt::QueuedConnection);
             }
-        });
+        };
+        connect(socket, &QLocalSocket::readyRead, this, readLines);
+        readLines(); // whatever arrived before the connection was taken
     }
 }

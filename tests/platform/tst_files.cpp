@@ -198,6 +198,18 @@ private slots:
         QVERIFY(spy.wait(5000) || spy.size() == 1);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toString(), QString("/data/report one.sup"));
+        // Names are handed over exactly, and a copy started without one asks too.
+        SingleInstance third("TessaryTest" + QString::number(QCoreApplication::applicationPid()));
+        QVERIFY(!third.claim(" Données.sup "));
+        SingleInstance fourth("TessaryTest" + QString::number(QCoreApplication::applicationPid()));
+        QVERIFY(!fourth.claim(QString()));
+        while (spy.size() < 3 && spy.wait(5000)) {
+        }
+        QCOMPARE(spy.size(), 3);
+        // The two requests may be read in either order.
+        QStringList later{spy.at(1).at(0).toString(), spy.at(2).at(0).toString()};
+        later.sort();
+        QCOMPARE(later, QStringList({QString(), QString(" Données.sup ")}));
     }
 
     void singleInstanceTakesOverAStaleLock()
