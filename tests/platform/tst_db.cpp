@@ -329,6 +329,18 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(EngineError, t->asBytes("Data"));
         t->next();
         QCOMPARE(t->asText("Name"), QString("a"));
+
+        // Any integer is a row id, -1 too: it is a row like any other.
+        sqlite3(file, "insert into NOTES (rowid, Name) values (-1, 'minus')");
+        t->first();
+        QVERIFY(!t->eof());
+        QCOMPARE(t->currentRowId(), -1);
+        QCOMPARE(t->asText("Name"), QString("minus"));
+        t->next();
+        QCOMPARE(t->asText("Name"), QString("a"));
+        QVERIFY(t->gotoRowId(-1));
+        t->deleteRow();
+        QCOMPARE(t->asText("Name"), QString("a"));
     }
 
     void badFiles()
