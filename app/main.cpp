@@ -7,6 +7,7 @@
 #include "store/TDM.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
@@ -67,7 +68,9 @@ int main(int argc, char **argv)
         QStringLiteral("png"));
     parser.addOption(screenshot);
     parser.process(app);
-    const QString file = parser.positionalArguments().value(0);
+    // Absolute, so that a copy started elsewhere can hand it to the running one.
+    const QString argument = parser.positionalArguments().value(0);
+    const QString file = argument.isEmpty() ? QString() : QFileInfo(argument).absoluteFilePath();
 
     computeProgramPaths(QCoreApplication::applicationFilePath());
 
