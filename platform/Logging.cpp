@@ -1,4 +1,5 @@
 #include "platform/Logging.h"
 
-Q_LOGGING_CATEGORY(lcPlatform, "tessary.platform")
-Q_LOGGING_CATEGORY(lcDb, "tessary.db")
+// Debug messages are off unless QT_LOGGING_RULES turns them on ("tessary.*.debug=true").
+Q_LOGGING_CATEGORY(lcPlatform, "tessary.platform", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcDb, "tessary.db", QtInfoMsg)

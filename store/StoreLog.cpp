@@ -1,3 +1,3 @@
 #include "store/StoreLog.h"
 
-Q_LOGGING_CATEGORY(lcStore, "tessary.store")
+Q_LOGGING_CATEGORY(lcStore, "tessary.store", QtInfoMsg)
