@@ -1,8 +1,28 @@
 #include "store/PageContent.h"
 
 #include "store/PageKind.h"
+#include "platform/TessaryError.h"
 
-void PageContent::loadFile(const QString &) {}
+#include <QFileInfo>
+
+void PageContent::loadFile(const QString &fileName)
+{
+    throw TessaryError(QStringLiteral("Pages of this kind cannot be made from the file %1.")
+                           .arg(QFileInfo(fileName).fileName()));
+}
+
+void PageContent::saveToFile(const QString &fileName)
+{
+    throw TessaryError(QStringLiteral("Pages of this kind cannot be written as \"%1\".")
+                           .arg(QFileInfo(fileName).suffix()));
+}
+
+QImage PageContent::renderImage(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
 
 EditorSlot editorSlotForKind(int kind)
 {
