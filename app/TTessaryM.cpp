@@ -3,21 +3,24 @@
 #include "app/CommentMenu.h"
 #include "app/KindIcons.h"
 #include "app/MainActions.h"
+#include "app/TTreeView.h"
 #include "app/TreeCommands.h"
 #include "app/WindowSettings.h"
 #include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/paths/Paths.h"
-#include "platform/treeview/TTreeView.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
+#include "store/ReportTree.h"
 #include "store/TDM.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QItemSelectionModel>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -29,6 +32,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <utility>
 
 namespace {
 // The comment box's pale yellow (0x00C4FFFF as the report stores colours).
@@ -101,7 +106,6 @@ void TTessaryM::buildLayout()
     left->setContentsMargins(0, 0, 0, 0);
     MainTree = new TTreeView(LeftPanel);
     MainTree->setObjectName(QStringLiteral("MainTree"));
-    MainTree->setKindIcons(KindIcons::all());
     left->addWidget(MainTree);
 
     AdvSplitter1 = new QSplitter(Qt::Vertical, Splitter1);
@@ -113,10 +117,16 @@ void TTessaryM::buildLayout()
     auto *editors = new QVBoxLayout(TopRightPanel);
     editors->setContentsMargins(0, 0, 0, 0);
     m_emptyPane = new QWidget(TopRightPanel);
+    m_emptyPane->setObjectName(QStringLiteral("EmptyPane"));
+    auto *emptyLayout = new QVBoxLayout(m_emptyPane);
+    m_emptyPaneText = new QLabel(m_emptyPane);
+    m_emptyPaneText->setAlignment(Qt::AlignCenter);
+    m_emptyPaneText->setWordWrap(true);
+    m_emptyPaneText->setEnabled(false);
+    emptyLayout->addWidget(m_emptyPaneText);
     editors->addWidget(m_emptyPane);
     BottomRightPanel = new QWidget(AdvSplitter1);
     BottomRightPanel->setObjectName(QStringLiteral("BottomRightPanel"));
-    BottomRightPanel->setMinimumHeight(10);
     auto *bottom = new QVBoxLayout(BottomRightPanel);
     bottom->setContentsMargins(0, 0, 0, 0);
     Comment = new QPlainTextEdit(BottomRightPanel);
@@ -128,10 +138,16 @@ void TTessaryM::buildLayout()
     Comment->setPalette(pal);
     Comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Comment->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Comment->setPlaceholderText(tr("Comment on this page"));
+    Comment->setToolTip(tr("Your comment on the selected page; it is stored with the page."));
+    // At least three lines of text stay visible.
+    Comment->setMinimumHeight(Comment->fontMetrics().lineSpacing() * 3 +
+                              2 * Comment->frameWidth() + 8);
+    BottomRightPanel->setMinimumHeight(Comment->minimumHeight());
     bottom->addWidget(Comment);
     new CommentMenu(Comment);
     AdvSplitter1->setStretchFactor(0, 1);
-    AdvSplitter1->setSizes({500, 30});
+    AdvSplitter1->setSizes({500, Comment->minimumHeight()});
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({250, 846});
     outer->addWidget(Splitter1, 1);
@@ -168,8 +184,6 @@ void TTessaryM::wireCommands()
         dialogs().message(this, tr("Tessary %1\nAnalysis reports: an ordered tree of pages.")
                                     .arg(QCoreApplication::applicationVersion()));
     });
-    connect(MainTree, &QTreeWidget::itemSelectionChanged, this,
-            [this] { guarded([this] { ShowNode(); }); });
     m_treeCommands->wire();
 }
 
@@ -185,9 +199,41 @@ void TTessaryM::dockEditor(EditorSlot slot, QWidget *form, PageContent *content)
         store()->registerEditor(slot, content);
 }
 
+void TTessaryM::attachTree(ReportTree *tree)
+{
+    tree->setKindIcons(KindIcons::all());
+    MainTree->setReportTree(tree);
+    connect(tree->selection(), &QItemSelectionModel::selectionChanged, this,
+            [this] { guarded([this] { ShowNode(); }); });
+}
+
 void TTessaryM::setReportCaption(const QString &caption)
 {
     setWindowTitle(caption);
+}
+
+QString TTessaryM::commentText() const
+{
+    return Comment->toPlainText();
+}
+
+void TTessaryM::setCommentText(const QString &text)
+{
+    Comment->setPlainText(text);
+    QTextCursor c = Comment->textCursor();
+    c.movePosition(QTextCursor::Start);
+    Comment->setTextCursor(c);
+}
+
+void TTessaryM::setStatusText(const QString &text)
+{
+    m_statusPanels[1]->setText(text);
+    m_statusPanels[1]->repaint();
+}
+
+void TTessaryM::reportProblem(const QString &text)
+{
+    dialogs().message(this, text, Dialogs::Icon::Warning);
 }
 
 void TTessaryM::hideKindMenus()
@@ -200,37 +246,47 @@ void TTessaryM::hideKindMenus()
 
 void TTessaryM::ShowNode()
 {
-    QTreeWidgetItem *node = MainTree->selectedNode();
-    const int kind = node ? TTreeView::kind(node) : -1;
+    ReportTree *tree = store() ? store()->tree() : nullptr;
     SaveModif();
+    ReportNode *node = tree ? tree->selectedNode() : nullptr;
+    int kind = node ? node->kind : -1;
     ShowEditorNo(kind);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    // A tick of the intake timer may have changed the tree meanwhile.
-    node = MainTree->selectedNode();
-    if (node && store()) {
+    // A tick of the intake timer or a hand-over may have changed the tree
+    // meanwhile: take the selection and its kind afresh.
+    node = tree ? tree->selectedNode() : nullptr;
+    if ((node ? node->kind : -1) != kind) {
+        kind = node ? node->kind : -1;
+        ShowEditorNo(kind);
+    }
+    if (node) {
         // A page its editor cannot read is reported and shown empty; the
         // comment and the rest of the report stay usable.
         try {
-            store()->loadPage(kind, TTreeView::dataWord(node));
+            store()->loadPage(kind, node->data);
         } catch (const std::exception &e) {
             if (PageContent *content = m_editorContents.value(int(editorSlotForKind(kind))))
                 content->clearContent();
             showStandardError(e, this);
         }
+        node = tree->selectedNode(); // the error box ran events too
     }
 
     Comment->clear();
-    if (node && kind != PageKind::Folder) {
+    if (node && node->kind != PageKind::Folder) {
         Comment->setEnabled(true);
         // The report root keeps its comment in the outline row (id 0).
-        if (store())
-            store()->GetComment(kind == PageKind::Root ? 0 : TTreeView::dataWord(node));
+        try {
+            store()->GetComment(node->kind == PageKind::Root ? 0 : node->data);
+        } catch (const std::exception &e) {
+            showStandardError(e, this);
+        }
     } else {
         Comment->setEnabled(false);
     }
     PageModified = false;
     CommentModified = false;
-    ShownItemIndex = node ? MainTree->absoluteIndex(node) : -1;
+    ShownItemIndex = node ? QPersistentModelIndex(tree->indexOf(node)) : QPersistentModelIndex();
     CheckButtons();
 }
 
@@ -249,6 +305,16 @@ void TTessaryM::ShowEditorNo(int kind)
         shown = shown || visible;
     }
     m_emptyPane->setVisible(!shown);
+    if (!shown) {
+        QString line;
+        if (kind == PageKind::Root)
+            line = tr("This is the report itself. Select a page in the tree to show it here.");
+        else if (kind == PageKind::Folder)
+            line = tr("A folder holds pages; select one of them to show it here.");
+        else if (kind >= 0)
+            line = tr("Pages of this kind cannot be shown: there is no editor for them.");
+        m_emptyPaneText->setText(line);
+    }
 
     m_actions->toolBar("WPBar")->setVisible(doc);
     m_actions->menu("DocMenu")->menuAction()->setVisible(doc);
@@ -272,10 +338,13 @@ void TTessaryM::ShowEditorNo(int kind)
 
 void TTessaryM::SaveModif()
 {
-    QTreeWidgetItem *node = ShownItemIndex > -1 ? MainTree->nodeAt(ShownItemIndex) : nullptr;
-    if (node && store()) {
-        const int kind = TTreeView::kind(node);
-        const qint32 id = TTreeView::dataWord(node);
+    // The page being left is stored into the row of the node that showed it,
+    // found by identity: nodes added or moved since cannot redirect it.
+    ReportTree *tree = store() ? store()->tree() : nullptr;
+    ReportNode *node = tree && ShownItemIndex.isValid() ? tree->node(ShownItemIndex) : nullptr;
+    if (node) {
+        const int kind = node->kind;
+        const qint32 id = node->data;
         if (PageModified) {
             store()->MarkReportModified();
             try {
@@ -288,8 +357,13 @@ void TTessaryM::SaveModif()
                     dialogs().message(this, tr("Cannot save data!"), Dialogs::Icon::Error);
             }
         }
-        if (CommentModified && kind != PageKind::Folder)
-            store()->SaveComment(kind == PageKind::Root ? 0 : id);
+        if (CommentModified && kind != PageKind::Folder) {
+            try {
+                store()->SaveComment(kind == PageKind::Root ? 0 : id);
+            } catch (const std::exception &e) {
+                showStandardError(e, this);
+            }
+        }
     }
     PageModified = false;
     CommentModified = false;
@@ -303,13 +377,14 @@ void TTessaryM::CancelBtnClick()
 
 void TTessaryM::CheckButtons()
 {
-    QTreeWidgetItem *node = MainTree->selectedNode();
-    const bool page = node && MainTree->absoluteIndex(node) > 0;
-    const int sibling = page ? MainTree->siblingIndex(node) : 0;
-    const int siblings = page ? MainTree->siblingCount(node) : 0;
+    ReportTree *tree = store() ? store()->tree() : nullptr;
+    ReportNode *node = tree ? tree->selectedNode() : nullptr;
+    const bool page = node && node != tree->root();
+    const int sibling = page ? node->row : 0;
+    const int siblings = page ? tree->siblingCountOf(node) : 0;
     const bool up = page && sibling >= 1;
     const bool down = page && sibling + 1 < siblings;
-    const bool promote = page && TTreeView::level(node) > 1;
+    const bool promote = page && ReportTree::level(node) > 1;
     const bool demote = page && sibling >= 1;
     const QList<QPair<const char *, bool>> states = {
         {"UpBtn", up},           {"Moveup1", up},       {"DnBtn", down},      {"Movedown1", down},
@@ -317,8 +392,8 @@ void TTessaryM::CheckButtons()
         {"DeleteNodebtn", page}, {"NodeDelete", page}};
     for (const auto &s : states)
         m_actions->action(s.first)->setEnabled(s.second);
-    if (page)
-        m_statusPanels[0]->setText(QStringLiteral("%1/%2").arg(sibling + 1).arg(siblings));
+    m_statusPanels[0]->setText(page ? QStringLiteral("%1/%2").arg(sibling + 1).arg(siblings)
+                                    : QString());
     RefreshToolButtons();
 }
 
@@ -336,7 +411,7 @@ void TTessaryM::Timer1Timer()
 {
     if (m_intakeRunning || !store() || store()->databaseFileName().isEmpty())
         return;
-    if (!QFileInfo::exists(TDM::signalFilePath()))
+    if (!store()->signalPending())
         return;
     // An error box runs events, and with them further ticks: one intake at a
     // time, and one message per signal rather than one per second.
@@ -348,6 +423,7 @@ void TTessaryM::Timer1Timer()
         showStandardError(e, this);
     }
     m_intakeRunning = false;
+    CheckButtons();
 }
 
 void TTessaryM::Panel1Click()
@@ -383,9 +459,34 @@ void TTessaryM::Save1Click()
 
 void TTessaryM::Quit1Click()
 {
-    SaveModif();
-    store()->CloseFile();
     close();
+}
+
+void TTessaryM::requestOpen(const QString &fileName)
+{
+    m_requestedFile = fileName;
+    if (!m_requestTimer) {
+        m_requestTimer = new QTimer(this);
+        m_requestTimer->setInterval(200);
+        connect(m_requestTimer, &QTimer::timeout, this, &TTessaryM::openRequested);
+    }
+    m_requestTimer->start();
+    openRequested();
+}
+
+void TTessaryM::openRequested()
+{
+    // A dialog's command holds nodes of the open report; the hand-over waits
+    // until no dialog is open and no page is being shown.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+        (store() && store()->StoreClosing()))
+        return;
+    m_requestTimer->stop();
+    const QString file = std::exchange(m_requestedFile, QString());
+    if (file.isEmpty() || !store() || m_closed)
+        return;
+    guarded([&] { store()->DBOpen(file); });
+    CheckButtons();
 }
 
 void TTessaryM::Printersetup1Click()
@@ -400,8 +501,10 @@ void TTessaryM::Printersetup1Click()
 void TTessaryM::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Opening the report runs from the event loop, so that a quit request
+    // arriving meanwhile (or during a start-up error box) ends the program.
     if (FirstActivation)
-        FormActivate();
+        QTimer::singleShot(0, this, &TTessaryM::FormActivate);
 }
 
 bool TTessaryM::event(QEvent *event)
@@ -425,6 +528,7 @@ void TTessaryM::FormActivate()
     if (store())
         guarded([this] { openStartReport(); });
     Panel2->setFixedWidth(Splitter1->sizes().value(0));
+    CheckButtons();
 }
 
 void TTessaryM::restorePlacement()
@@ -440,6 +544,11 @@ void TTessaryM::restorePlacement()
 void TTessaryM::openStartReport()
 {
     const QString sample = paths().ProgramFolder + QStringLiteral("Sample.SUP");
+    if (!m_commandLineFile.isEmpty() && !QFileInfo(m_commandLineFile).isFile())
+        dialogs().message(this,
+                          tr("The report %1 does not exist.")
+                              .arg(QDir::toNativeSeparators(m_commandLineFile)),
+                          Dialogs::Icon::Error);
     if (!m_commandLineFile.isEmpty() && QFileInfo(m_commandLineFile).isFile())
         store()->DBOpen(m_commandLineFile);
     else if (QFileInfo(sample).isFile())
@@ -471,14 +580,17 @@ void TTessaryM::closeEvent(QCloseEvent *event)
     // Closing is never refused: what cannot be stored is reported, not kept.
     if (!m_closed) {
         m_closed = true;
-        try {
-            SaveModif();
-        } catch (...) {
-        }
+        Timer1->stop();
+        SaveModif();
         try {
             if (store())
                 store()->CloseFile();
-        } catch (...) {
+        } catch (const std::exception &e) {
+            const auto *te = dynamic_cast<const TessaryError *>(&e);
+            const QString why = te ? te->message() : QString::fromLocal8Bit(e.what());
+            const QString text = tr("The report tree could not be stored: %1").arg(why);
+            std::fprintf(stderr, "tessary: %s\n", text.toLocal8Bit().constData());
+            dialogs().message(this, text, Dialogs::Icon::Error);
         }
         FormDestroy();
     }

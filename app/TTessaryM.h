@@ -16,6 +16,7 @@ class QTimer;
 class TreeCommands;
 class TTreeView;
 class TDM;
+class ReportTree;
 
 // The main window: the report tree on the left, the editor of the selected page
 // on the right with the comment box below, menus, one toolbar per page kind and
@@ -36,10 +37,20 @@ public:
     void dockEditor(EditorSlot slot, QWidget *form, PageContent *content);
     QWidget *editorForm(EditorSlot slot) const { return m_editorForms.value(int(slot)); }
 
+    TTreeView *mainTree() const { return MainTree; }
+    QPlainTextEdit *commentBox() const { return Comment; }
+
+    // Opens a report handed over by a later copy of the program, as soon as no
+    // dialog is open (a dialog's command holds nodes the open would free).
+    void requestOpen(const QString &fileName);
+
     // StoreHost
-    TTreeView *mainTree() override { return MainTree; }
-    QPlainTextEdit *commentBox() override { return Comment; }
+    void attachTree(ReportTree *tree) override;
     void setReportCaption(const QString &caption) override;
+    QString commentText() const override;
+    void setCommentText(const QString &text) override;
+    void setStatusText(const QString &text) override;
+    void reportProblem(const QString &text) override;
     void ShowNode() override;
     void CheckButtons() override;
     void hideKindMenus() override;
@@ -85,6 +96,7 @@ private:
     void wireCommands();
     void restorePlacement();
     void openStartReport();
+    void openRequested();
     TDM *store() const;
 
     QWidget *Panel1 = nullptr;
@@ -109,6 +121,9 @@ private:
     QHash<int, QWidget *> m_editorForms;
     QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;
+    QString m_requestedFile;
+    QTimer *m_requestTimer = nullptr;
+    QLabel *m_emptyPaneText = nullptr;
     bool FirstActivation = true;
     bool m_closed = false;
     bool m_intakeRunning = false;

@@ -5,7 +5,6 @@
 TessaryApplication::TessaryApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tessary"));
-    setApplicationDisplayName(QStringLiteral("Tessary"));
     setApplicationVersion(QStringLiteral(TESSARY_VERSION));
     setOrganizationName(QStringLiteral("Orvane"));
 }

@@ -3,10 +3,12 @@
 #include "app/MainActions.h"
 #include "app/TNewNoteDlg.h"
 #include "app/TTessaryM.h"
+#include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/treeview/TTreeView.h"
+#include "app/TTreeView.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
+#include "store/ReportTree.h"
 #include "store/TDM.h"
 
 #include <QAction>
@@ -22,15 +24,31 @@ quint32 toBgr(const QColor &c)
 } // namespace
 
 TreeCommands::TreeCommands(TTessaryM *window)
-    : QObject(window), m_window(window), m_tree(window->mainTree()),
+    : QObject(window), m_window(window), m_view(window->mainTree()),
       m_newNoteDlg(new TNewNoteDlg(window))
 {
     runNewNoteDlg = [](TNewNoteDlg &dlg) { return dlg.exec() == QDialog::Accepted; };
 }
 
-TTreeView *TreeCommands::tree() const
+ReportTree *TreeCommands::tree() const
 {
-    return m_tree;
+    TDM *dm = TDM::instance();
+    return dm ? dm->tree() : nullptr;
+}
+
+ReportNode *TreeCommands::selected() const
+{
+    return tree() ? tree()->selectedNode() : nullptr;
+}
+
+void TreeCommands::storeTree(bool modified)
+{
+    TDM *dm = TDM::instance();
+    if (!dm)
+        return;
+    if (modified)
+        dm->MarkReportModified();
+    dm->SaveTree();
 }
 
 void TreeCommands::wire()
@@ -69,9 +87,9 @@ void TreeCommands::wire()
     for (const char *name :
          {"NodeNew", "NodeDelete", "NodeRename", "Moveup1", "Movedown1", "Promote1", "Demote1"})
         a->action(name)->setShortcutContext(Qt::WidgetShortcut);
-    tree()->installEventFilter(this);
+    m_view->installEventFilter(this);
     connect(a->menu("Nodes1"), &QMenu::aboutToShow, this, &TreeCommands::updateItemsMenu);
-    connect(tree(), &TTreeView::dragFinished, this,
+    connect(m_view, &TTreeView::nodeDropped, this,
             [this] { m_window->guarded([this] { dragFinished(); }); });
     buildPopupMenu();
 }
@@ -117,21 +135,21 @@ void TreeCommands::buildPopupMenu()
     connect(custom, &QAction::triggered, this,
             [this] { m_window->guarded([this] { CustomClick(); }); });
     popupAction(QStringLiteral("Expandall2"), tr("Expand all"), &TreeCommands::NodeExpandClick);
-    popupAction(QStringLiteral("Collapseall1"), tr("Colapse all"),
+    popupAction(QStringLiteral("Collapseall1"), tr("Collapse all"),
                 &TreeCommands::NodeCollapseClick);
 
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this, del] {
-        QTreeWidgetItem *node = tree()->selectedNode();
-        del->setEnabled(node && tree()->absoluteIndex(node) > 0);
+        ReportNode *node = selected();
+        del->setEnabled(node && node != tree()->root());
     });
-    tree()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(tree(), &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { PopupMenu1->popup(tree()->viewport()->mapToGlobal(pos)); });
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { PopupMenu1->popup(m_view->viewport()->mapToGlobal(pos)); });
 }
 
 bool TreeCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || watched != m_tree)
+    if (event->type() != QEvent::KeyPress || watched != m_view)
         return QObject::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     const QKeySequence pressed(key->keyCombination());
@@ -156,8 +174,8 @@ void TreeCommands::updateItemsMenu()
     a->action("Movedown1")->setEnabled(a->action("DnBtn")->isEnabled());
     a->action("Promote1")->setEnabled(a->action("LeftBtn")->isEnabled());
     a->action("Demote1")->setEnabled(a->action("RightBtn")->isEnabled());
-    QTreeWidgetItem *node = tree()->selectedNode();
-    a->action("NodeDelete")->setEnabled(node && tree()->absoluteIndex(node) > 0);
+    ReportNode *node = selected();
+    a->action("NodeDelete")->setEnabled(node && node != tree()->root());
 }
 
 // ---- New, rename, delete ---------------------------------------------------
@@ -168,27 +186,44 @@ void TreeCommands::NodeNewClick()
     if (!dm || !dm->isOpen())
         return;
     m_window->SaveModif();
-    TTreeView *t = tree();
+    ReportTree *t = tree();
     if (!t->selectedNode())
-        t->selectNode(t->nodeAt(0));
-    QTreeWidgetItem *current = t->selectedNode();
+        t->selectNode(t->root());
+    ReportNode *current = t->selectedNode();
     if (!current)
         return;
-    m_newNoteDlg->prepare(t->absoluteIndex(current) == 0);
-    if (runNewNoteDlg(*m_newNoteDlg) && TDM::instance()->isOpen()) {
-        dm->MarkReportModified();
+    m_newNoteDlg->prepare(current == t->root());
+    // The dialog runs events: a hand-over or an intake may replace or change
+    // the tree meanwhile, so the node is found again afterwards.
+    const QPersistentModelIndex at = t->indexOf(current);
+    if (runNewNoteDlg(*m_newNoteDlg) && dm->isOpen() && at.isValid()) {
+        current = t->node(at);
         const bool folder = m_newNoteDlg->folder();
         const QString title = m_newNoteDlg->title();
         const int kind = folder ? PageKind::Folder : PageKind::Document;
-        QTreeWidgetItem *node = m_newNoteDlg->underCurrent()
-                                    ? t->addNode(current, title, kind, -1)
-                                    : t->insertNodeAfter(current, title, kind, -1);
+        const bool under = m_newNoteDlg->underCurrent() || current == t->root();
+        if (!t->fitsUnder(current, under ? current : current->parent) && under)
+            throw TessaryError(tr("No item can be added here: the tree would be more than %1 "
+                                  "levels deep.")
+                                   .arg(ReportTree::MaxLevel));
+        dm->MarkReportModified();
+        ReportNode *node = under ? t->addNode(current, title, kind, -1)
+                                 : t->insertNodeAfter(current, title, kind, -1);
         // The page row exists before the node is shown, so that showing it
-        // loads the new, empty page.
-        if (!folder)
-            TTreeView::setDataWord(node, dm->AddRecord(PageKind::Document, title));
+        // loads the new, empty page. A node whose row could not be made goes.
+        if (!folder) {
+            try {
+                const qint32 id = dm->AddRecord(PageKind::Document, title);
+                if (id == -1)
+                    throw TessaryError(tr("Cannot save data!"));
+                t->setDataWord(node, id);
+            } catch (...) {
+                t->deleteNode(node);
+                throw;
+            }
+        }
         t->selectNode(node);
-        t->setFocus();
+        m_view->setFocus();
     }
     dm->SaveTree();
 }
@@ -196,145 +231,133 @@ void TreeCommands::NodeNewClick()
 void TreeCommands::NodeRenameClick()
 {
     TDM *dm = TDM::instance();
-    QTreeWidgetItem *node = tree()->selectedNode();
+    ReportNode *node = selected();
     if (!dm || !node)
         return;
     m_window->SaveModif();
+    const QPersistentModelIndex at = tree()->indexOf(node);
     const std::optional<QString> title =
-        dialogs().inputText(m_window, tr("Edit title"), tr("Type the new title"), node->text(0));
-    if (!title)
+        dialogs().inputText(m_window, tr("Edit title"), tr("Type the new title"), node->text);
+    if (!title || !at.isValid())
         return;
-    node->setText(0, *title);
-    dm->MarkReportModified();
-    dm->SaveTree();
+    tree()->setText(tree()->node(at), *title);
+    storeTree(true);
 }
 
 void TreeCommands::NodeDeleteClick()
 {
     TDM *dm = TDM::instance();
-    TTreeView *t = tree();
-    QTreeWidgetItem *node = t->selectedNode();
-    if (!dm || !node || t->absoluteIndex(node) == 0)
+    ReportNode *node = selected();
+    if (!dm || !node || node == tree()->root())
         return;
-    if (!dialogs().confirm(m_window, tr("Are you sure you want to delete item: ") + node->text(0)))
+    const QPersistentModelIndex at = tree()->indexOf(node);
+    if (!dialogs().confirm(m_window, tr("Are you sure you want to delete item: ") + node->text))
+        return;
+    // The confirmation ran events: the node may be gone by now.
+    if (!at.isValid())
         return;
     CommentModified = false;
     PageModified = false;
-    t->deleteNode(node);
-    ShownItemIndex = -1;
-    dm->SaveTree();
+    ShownItemIndex = QPersistentModelIndex();
+    dm->DeleteNode(tree()->node(at));
     m_window->ShowNode();
 }
 
 void TreeCommands::NodeExpandClick()
 {
-    tree()->expandAll();
+    m_view->expandAll();
 }
 
 void TreeCommands::NodeCollapseClick()
 {
-    tree()->collapseAll();
+    m_view->collapseAll();
 }
 
 // ---- Colours ---------------------------------------------------------------
 
 void TreeCommands::setNodeColour(quint32 bgr)
 {
-    QTreeWidgetItem *node = tree()->selectedNode();
-    TDM *dm = TDM::instance();
-    if (!node || !dm)
+    ReportNode *node = selected();
+    if (!node)
         return;
-    TTreeView::setNodeColours(node, bgr, toBgr(tree()->palette().color(QPalette::Window)));
-    dm->MarkReportModified();
-    dm->SaveTree();
+    tree()->setNodeColours(node, bgr, toBgr(m_view->palette().color(QPalette::Window)));
+    storeTree(true);
 }
 
 void TreeCommands::WhiteClick()
 {
-    QTreeWidgetItem *node = tree()->selectedNode();
-    TDM *dm = TDM::instance();
-    if (!node || !dm)
+    ReportNode *node = selected();
+    if (!node)
         return;
-    TTreeView::clearNodeColours(node);
-    dm->MarkReportModified();
-    dm->SaveTree();
+    tree()->clearNodeColours(node);
+    storeTree(true);
 }
 
 void TreeCommands::CustomClick()
 {
-    QTreeWidgetItem *node = tree()->selectedNode();
+    ReportNode *node = selected();
     if (!node)
         return;
-    const quint32 current = TTreeView::backColour(node);
+    const QPersistentModelIndex at = tree()->indexOf(node);
+    const quint32 current = node->backColour;
     const QColor initial =
         current == NoColour
             ? QColor(Qt::white)
             : QColor(int(current & 0xFF), int(current >> 8 & 0xFF), int(current >> 16 & 0xFF));
-    if (const std::optional<QColor> c = dialogs().chooseColor(m_window, initial))
-        setNodeColour(toBgr(*c));
+    if (const std::optional<QColor> c = dialogs().chooseColor(m_window, initial)) {
+        if (at.isValid() && tree()->node(at) == selected())
+            setNodeColour(toBgr(*c));
+    }
 }
 
 // ---- Moves -----------------------------------------------------------------
 
 void TreeCommands::afterMove()
 {
-    TTreeView *t = tree();
-    ShownItemIndex = t->absoluteIndex(t->selectedNode());
-    if (TDM *dm = TDM::instance()) {
-        dm->MarkReportModified();
-        dm->SaveTree();
-    }
+    storeTree(true);
     m_window->CheckButtons();
 }
 
 void TreeCommands::UpBtnClick()
 {
-    TTreeView *t = tree();
-    QTreeWidgetItem *node = t->selectedNode();
-    if (!node || !node->parent() || t->siblingIndex(node) < 1)
+    ReportNode *node = selected();
+    if (!node || !node->parent || node->row < 1)
         return;
-    t->moveNode(node, node->parent(), t->siblingIndex(node) - 1);
+    tree()->moveNode(node, node->parent, node->row - 1);
     afterMove();
 }
 
 void TreeCommands::DnBtnClick()
 {
-    TTreeView *t = tree();
-    QTreeWidgetItem *node = t->selectedNode();
-    if (!node || !node->parent() || t->siblingIndex(node) + 1 >= t->siblingCount(node))
+    ReportNode *node = selected();
+    if (!node || !node->parent || node->row + 1 >= node->parent->childCount())
         return;
-    t->moveNode(node, node->parent(), t->siblingIndex(node) + 1);
+    tree()->moveNode(node, node->parent, node->row + 1);
     afterMove();
 }
 
 void TreeCommands::LeftBtnClick()
 {
-    TTreeView *t = tree();
-    QTreeWidgetItem *node = t->selectedNode();
-    if (!node || TTreeView::level(node) <= 1)
+    ReportNode *node = selected();
+    if (!node || ReportTree::level(node) <= 1)
         return;
-    QTreeWidgetItem *parent = node->parent();
-    QTreeWidgetItem *grand = parent->parent();
-    t->moveNode(node, grand, grand->indexOfChild(parent) + 1);
+    ReportNode *parent = node->parent;
+    tree()->moveNode(node, parent->parent, parent->row + 1);
     afterMove();
 }
 
 void TreeCommands::RightBtnClick()
 {
-    TTreeView *t = tree();
-    QTreeWidgetItem *node = t->selectedNode();
-    if (!node || !node->parent() || t->siblingIndex(node) < 1)
+    ReportNode *node = selected();
+    if (!node || !node->parent || node->row < 1)
         return;
-    QTreeWidgetItem *previous = node->parent()->child(t->siblingIndex(node) - 1);
-    t->moveNode(node, previous, previous->childCount());
-    previous->setExpanded(true);
+    ReportNode *previous = node->parent->child(node->row - 1);
+    tree()->moveNode(node, previous, previous->childCount());
+    emit tree()->expandRequested(tree()->indexOf(previous));
     afterMove();
 }
 
 void TreeCommands::dragFinished()
 {
-    TTreeView *t = tree();
-    ShownItemIndex = t->absoluteIndex(t->selectedNode());
-    if (TDM *dm = TDM::instance())
-        dm->SaveTree();
+    afterMove();
 }

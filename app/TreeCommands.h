@@ -5,7 +5,8 @@
 
 class QAction;
 class QMenu;
-class QTreeWidgetItem;
+class ReportTree;
+struct ReportNode;
 class TNewNoteDlg;
 class TTessaryM;
 class TTreeView;
@@ -35,7 +36,7 @@ public:
     void setNodeColour(quint32 bgr);
     void WhiteClick();
     void CustomClick();
-    // Stores the tree after a drag in the tree ended.
+    // Stores the tree after a node was dropped in the tree.
     void dragFinished();
 
     TNewNoteDlg *newNoteDlg() const { return m_newNoteDlg; }
@@ -56,10 +57,13 @@ private:
     void updateItemsMenu();
     QAction *popupAction(const QString &name, const QString &text, void (TreeCommands::*slot)());
     void buildPopupMenu();
-    TTreeView *tree() const;
+    // The report tree of the store (nullptr before the store exists).
+    ReportTree *tree() const;
+    ReportNode *selected() const;
+    void storeTree(bool modified);
 
     TTessaryM *m_window;
-    TTreeView *m_tree; // the window's tree, kept: the filter sees it while the window is destroyed
+    TTreeView *m_view; // the window's tree view, kept: the filter sees it while the window is destroyed
     TNewNoteDlg *m_newNoteDlg;
     QMenu *PopupMenu1 = nullptr;
 };

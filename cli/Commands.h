@@ -9,11 +9,21 @@
 // its help text when args contains --help.
 using CliCommandRun = int (*)(const QStringList &args, QTextStream &out, QTextStream &err);
 
+// How much of the window system a command needs: none (no fonts are loaded),
+// painting (fonts, pictures) or widgets (page editors drawn offscreen).
+enum class CliNeeds
+{
+    Nothing,
+    Painting,
+    Widgets
+};
+
 struct CliCommand
 {
     const char *name;
     const char *summary;
     CliCommandRun run;
+    CliNeeds needs;
 };
 
 int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err);

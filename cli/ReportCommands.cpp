@@ -4,6 +4,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "platform/TessaryError.h"
+#include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/treeview/TreeStream.h"
@@ -25,31 +26,53 @@ int usageError(QTextStream &err, const QString &command, const QString &message)
     return 2;
 }
 
-// Connects to an existing report and opens its page table.
-std::unique_ptr<DbTable> openReport(SqliteEngine &engine, const QString &path)
+enum class Access
 {
-    if (!QFileInfo(path).isFile())
+    ReadOnly,
+    ReadWrite
+};
+
+// Connects to an existing report and opens its page table. Nothing is written
+// before the file is known to be a report; read-only commands never write.
+std::unique_ptr<DbTable> openReport(SqliteEngine &engine, const QString &path, Access access)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw TessaryError(QStringLiteral("%1 is a folder, not a report file").arg(path));
+    if (!info.isFile())
         throw TessaryError(QStringLiteral("no such report: %1").arg(path));
-    engine.connect(path);
+    engine.connect(path, access == Access::ReadOnly);
     if (!engine.tableExists(ReportSchema::Table))
         throw TessaryError(QStringLiteral("%1 is not a report: it has no table %2")
                                .arg(path, ReportSchema::Table));
+    if (access == Access::ReadWrite)
+        engine.shareWithOtherProcesses();
     std::unique_ptr<DbTable> table = engine.table(ReportSchema::Table);
     table->open();
     return table;
 }
 
+// The outline row is the row with id 0 and kind 10, wherever it stands.
+bool locateOutline(DbTable &table)
+{
+    return table.locate(ReportSchema::PageId, qint64(0)) &&
+           !table.isNull(ReportSchema::PageType) &&
+           table.asInteger(ReportSchema::PageType) == PageKind::Root;
+}
+
 QVector<TreeNodeRecord> readTree(DbTable &table)
 {
-    table.first();
-    if (table.eof() || table.asInteger(ReportSchema::PageType) != PageKind::Root)
-        throw TessaryError(QStringLiteral("the report has no outline row"));
+    if (!locateOutline(table))
+        throw TessaryError(QStringLiteral("the report has no outline row (id 0, kind 10)"));
     return TreeStream::read(table.asBytes(ReportSchema::PageContent));
 }
 
 void writeTree(DbTable &table, const QVector<TreeNodeRecord> &tree)
 {
-    table.first();
+    if (!locateOutline(table)) {
+        ReportSchema::appendOutlineRow(table, TreeStream::write(tree));
+        return;
+    }
     table.edit();
     table.setBytes(ReportSchema::PageContent, TreeStream::write(tree));
     table.post();
@@ -116,10 +139,13 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
         return 1;
     }
     SqliteEngine engine;
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path)) {
         engine.connect(path);
-    else
+        engine.shareWithOtherProcesses();
+    } else {
         engine.createDatabase(path);
+    }
+    DbTransaction transaction(engine);
     ReportSchema::createOutputTable(engine);
     std::unique_ptr<DbTable> table = engine.table(ReportSchema::Table);
     table->open();
@@ -130,6 +156,7 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
         root.children.append(node(title, PageKind::Document,
                                   ReportSchema::appendPageRow(*table, PageKind::Document, title)));
     writeTree(*table, {root});
+    transaction.commit();
     out << "created " << path << "\n";
     return 0;
 }
@@ -163,11 +190,16 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
     int kind = 0;
     if (!a.has("kind"))
         return usageError(err, "add", "--kind is required");
-    if (!PageKind::parse(a.value("kind"), &kind))
+    if (!PageKind::parse(a.value("kind"), &kind) || !PageKind::isPageKind(kind))
         return usageError(err, "add",
-                          QStringLiteral("unknown page kind \"%1\"").arg(a.value("kind")));
+                          QStringLiteral("\"%1\" is not a page kind (the root and folders are "
+                                         "no pages)")
+                              .arg(a.value("kind")));
     if (!a.has("info"))
         return usageError(err, "add", "--info is required");
+    if (a.value("info").count(QLatin1Char('\t')) < 2)
+        err << "tessary-cli add: warning: --info has no third tab-separated field, so the page "
+               "has no title in Tessary\n";
     if (a.has("file") == a.has("stdin"))
         return usageError(err, "add", "give exactly one of --file and --stdin");
 
@@ -188,11 +220,13 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
     }
 
     SqliteEngine engine;
-    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first());
+    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadWrite);
     const QString info = a.value("info");
+    DbTransaction transaction(engine);
     const qint32 id = ReportSchema::appendPageRow(*table, kind, info, content, a.value("comment"));
     if (a.has("folder")) {
-        QVector<TreeNodeRecord> tree = readTree(*table);
+        QVector<TreeNodeRecord> tree = locateOutline(*table) ? readTree(*table)
+                                                             : QVector<TreeNodeRecord>();
         if (tree.isEmpty())
             tree.append(node(QStringLiteral("Project name"), PageKind::Root, 0));
         QVector<TreeNodeRecord> &top = tree.first().children;
@@ -207,6 +241,7 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
         folder->children.append(node(title, kind, id));
         writeTree(*table, tree);
     }
+    transaction.commit();
     out << id << "\n";
     if (a.has("signal")) {
         QString path;
@@ -230,15 +265,45 @@ int cmdList(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!a.ok() || a.positional().size() != 1)
         return usageError(err, "list", a.ok() ? QStringLiteral("name one report file") : a.error());
     SqliteEngine engine;
-    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first());
+    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     out << "id\tdate\tkind\tinfo\tcontent\tcomment\n";
+    // A field that cannot be read shows as "?"; the other rows are listed all the same.
+    QStringList damaged;
     for (table->first(); !table->eof(); table->next()) {
-        out << table->asInteger(ReportSchema::PageId) << '\t'
-            << table->asDateTime(ReportSchema::PageDate).toString(Qt::ISODate) << '\t'
-            << PageKind::name(int(table->asInteger(ReportSchema::PageType))) << '\t'
-            << escapeTabs(table->asText(ReportSchema::PageInfo)) << '\t'
-            << table->asBytes(ReportSchema::PageContent).size() << '\t'
-            << table->asText(ReportSchema::PageComment).toUtf8().size() << '\n';
+        const qint64 id = table->asInteger(ReportSchema::PageId);
+        bool bad = false;
+        auto field = [&](auto read) -> QString {
+            try {
+                return read();
+            } catch (const std::exception &) {
+                bad = true;
+                return QStringLiteral("?");
+            }
+        };
+        out << id << '\t'
+            << field([&] { return table->asDateTime(ReportSchema::PageDate).toString(Qt::ISODate); })
+            << '\t'
+            << (table->isNull(ReportSchema::PageType)
+                    ? QStringLiteral("NULL")
+                    : PageKind::name(int(table->asInteger(ReportSchema::PageType))))
+            << '\t' << field([&] { return escapeTabs(table->asText(ReportSchema::PageInfo)); })
+            << '\t'
+            << field([&] {
+                   return QString::number(table->asBytes(ReportSchema::PageContent).size());
+               })
+            << '\t'
+            << field([&] {
+                   return QString::number(table->asText(ReportSchema::PageComment).toUtf8().size());
+               })
+            << '\n';
+        if (bad)
+            damaged << QString::number(id);
+    }
+    if (!damaged.isEmpty()) {
+        out.flush();
+        err << "tessary-cli list: damaged fields in page(s) " << damaged.join(QStringLiteral(", "))
+            << "\n";
+        return 1;
     }
     return 0;
 }
@@ -260,7 +325,7 @@ int cmdCat(const QStringList &args, QTextStream &out, QTextStream &err)
         return usageError(err, "cat",
                           QStringLiteral("\"%1\" is not a page id").arg(a.positional().at(1)));
     SqliteEngine engine;
-    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first());
+    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     if (!table->locate(ReportSchema::PageId, id)) {
         err << "tessary-cli cat: the report has no page " << id << "\n";
         return 1;
@@ -286,7 +351,7 @@ int cmdTree(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!a.ok() || a.positional().size() != 1)
         return usageError(err, "tree", a.ok() ? QStringLiteral("name one report file") : a.error());
     SqliteEngine engine;
-    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first());
+    std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     printTree(out, readTree(*table), 0);
     return 0;
 }
@@ -297,7 +362,9 @@ int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.has("help")) {
         out << "usage: tessary-cli signal\n\nCreates the intake signal file "
             << TDM::signalFilePath()
-            << ":\na running Tessary then places the report's new rows under \"New items\".\n";
+            << ":\na running Tessary then places the report's new rows under \"New items\".\n"
+               "The folder is the first writable one of $TMPDIR, $TEMP, $TMP, /tmp, /var/tmp\n"
+               "and /usr/tmp, as Python's tempfile.gettempdir() finds it.\n";
         return 0;
     }
     if (!a.ok() || !a.positional().isEmpty())

@@ -1,6 +1,7 @@
 #include "store/PageKind.h"
 
 #include <QHash>
+#include <QVariant>
 
 namespace PageKind {
 
@@ -20,6 +21,27 @@ const QHash<int, QString> &names()
 bool holdsPageId(int kind)
 {
     return kind != Root && kind != Folder;
+}
+
+int nodeKindForRow(const QVariant &rowKind)
+{
+    bool ok = false;
+    const qint64 k = rowKind.toLongLong(&ok);
+    if (!ok || rowKind.isNull())
+        return NoEditor4;
+    switch (k) {
+    case Document: case Table: case Chart: case Picture: case NoEditor4: case HostDocument5:
+    case HostDocument6: case HostDocument7: case Timeline: case NoEditor9: case Diagram:
+    case WordCloud:
+        return int(k);
+    default:
+        return NoEditor4;
+    }
+}
+
+bool isPageKind(int kind)
+{
+    return kind >= Document && kind <= WordCloud && kind != Root && kind != Folder;
 }
 
 QString name(int kind)

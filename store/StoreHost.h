@@ -2,20 +2,29 @@
 
 #include <QString>
 
-class TTreeView;
-class QPlainTextEdit;
+class ReportTree;
 
-// What the report store needs of the main window: its tree, its comment box,
-// its caption, showing the selected page and refreshing the tree commands.
+// What the report store needs of the window that shows it: its caption, its
+// comment box, showing the selected page, refreshing the tree commands and the
+// status line. Every call has a default that does nothing, so that the store
+// runs headless (tessary-cli, tests) with a plain StoreHost.
 class StoreHost
 {
 public:
     virtual ~StoreHost() = default;
-    virtual TTreeView *mainTree() = 0;
-    virtual QPlainTextEdit *commentBox() = 0;
-    virtual void setReportCaption(const QString &caption) = 0;
-    virtual void ShowNode() = 0;
-    virtual void CheckButtons() = 0;
+    // The store made its tree model; a window shows it in its tree view.
+    virtual void attachTree(ReportTree *) {}
+    virtual void setReportCaption(const QString &) {}
+    // The comment box's text (shown with LF line breaks).
+    virtual QString commentText() const { return QString(); }
+    virtual void setCommentText(const QString &) {}
+    virtual void ShowNode() {}
+    virtual void CheckButtons() {}
     // Hides the menus of the per-kind editors (documents, charts, tables).
-    virtual void hideKindMenus() = 0;
+    virtual void hideKindMenus() {}
+    // A line for the status bar (empty clears it): waiting for the host, progress.
+    virtual void setStatusText(const QString &) {}
+    // A problem the user should know of that does not stop the work (damaged
+    // rows met by an intake, a signal file that cannot be deleted).
+    virtual void reportProblem(const QString &) {}
 };

@@ -5,10 +5,10 @@
 #include "platform/db/DbTable.h"
 #include "platform/ini/IniFile.h"
 #include "platform/paths/Paths.h"
-#include "platform/treeview/TTreeView.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
 #include "store/ReportSchema.h"
+#include "store/ReportTree.h"
 #include "store/StoreHost.h"
 #include "store/StoreLog.h"
 
@@ -16,16 +16,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QItemSelectionModel>
 #include <QSet>
+#include <QTimer>
+#include <algorithm>
 
 bool PageModified = false;
 bool CommentModified = false;
-int ShownItemIndex = -1;
+QPersistentModelIndex ShownItemIndex;
 
 namespace {
 TDM *g_instance = nullptr;
+StoreHost g_headless;
 
 // Clears a flag when the scope ends, also by an exception.
 struct FlagScope
@@ -34,7 +36,6 @@ struct FlagScope
     ~FlagScope() { flag = false; }
     bool &flag;
 };
-
 
 // The file-name part of a path written on any platform (the host writes
 // Windows paths into its project file).
@@ -46,10 +47,18 @@ QString fileNamePart(const QString &path)
 } // namespace
 
 TDM::TDM(StoreHost *host, std::unique_ptr<DbEngine> engine, QObject *parent)
-    : QObject(parent), m_host(host), m_engine(std::move(engine))
+    : QObject(parent), m_host(host ? host : &g_headless), m_engine(std::move(engine)),
+      m_tree(new ReportTree(this))
 {
     g_instance = this;
-    connect(tree(), &TTreeView::nodeDeleted, this, &TDM::onNodeDeleted);
+    connect(m_tree, &ReportTree::nodeDeleted, this, &TDM::onNodeDeleted);
+    m_host->attachTree(m_tree);
+    // While the host holds the report locked, say so; the line goes when the
+    // program is back in its event loop.
+    m_engine->onBusy = [this] {
+        m_host->setStatusText(tr("Waiting for the host to finish writing the report..."));
+        QTimer::singleShot(0, this, [this] { m_host->setStatusText(QString()); });
+    };
 }
 
 TDM::~TDM()
@@ -68,11 +77,6 @@ void TDM::registerEditor(EditorSlot slot, PageContent *editor)
     m_editors.insert(int(slot), editor);
 }
 
-TTreeView *TDM::tree() const
-{
-    return m_host->mainTree();
-}
-
 bool TDM::isOpen() const
 {
     return m_engine->isConnected() && m_table && m_table->isOpen();
@@ -80,7 +84,7 @@ bool TDM::isOpen() const
 
 bool TDM::tableReady() const
 {
-    return !m_storeClosing && isOpen();
+    return !m_storeClosing && isOpen() && !m_engine->isReadOnly();
 }
 
 QString TDM::databaseFileName() const
@@ -93,113 +97,151 @@ QString TDM::databaseFileName() const
 void TDM::DBCreate(const QString &fileName)
 {
     CloseFile();
+    if (QFileInfo::exists(fileName)) {
+        m_engine->connect(fileName);
+        m_engine->shareWithOtherProcesses();
+    } else {
+        m_engine->createDatabase(fileName);
+    }
     m_publicFileName = fileName;
     m_host->setReportCaption(tr("Tessary - ") + fileNamePart(fileName).toUpper());
-    if (QFileInfo::exists(fileName))
-        m_engine->connect(fileName);
-    else
-        m_engine->createDatabase(fileName);
     try {
+        DbTransaction transaction(*m_engine);
         ReportSchema::createOutputTable(*m_engine);
         m_table = m_engine->table(ReportSchema::Table);
         m_table->afterDelete = [this] { MarkReportModified(); };
         m_table->open();
+        m_tree->clearTree();
+        ReportNode *root = m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
+        ReportSchema::appendOutlineRow(*m_table, QByteArray());
+        for (const QString &title : {tr("First document"), tr("Second document")})
+            m_tree->addNode(root, title, PageKind::Document,
+                            ReportSchema::appendPageRow(*m_table, PageKind::Document, title));
+        SaveTree();
+        transaction.commit();
     } catch (...) {
         m_table.reset();
         m_engine->disconnect();
+        m_tree->clearTree();
         throw;
     }
-
-    TTreeView *t = tree();
-    t->clearTree();
-    QTreeWidgetItem *root = t->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
-    ReportSchema::appendOutlineRow(*m_table, QByteArray());
-    SaveTree();
-    for (const QString &title : {tr("First document"), tr("Second document")}) {
-        QTreeWidgetItem *node = t->addNode(root, title, PageKind::Document, 0);
-        TTreeView::setDataWord(node, AddRecord(PageKind::Document, title));
-    }
-    t->expandAll();
-    SaveTree();
+    emit m_tree->expandAllRequested();
+    restoreSelection();
+    m_host->CheckButtons();
 }
 
-void TDM::DBOpen(const QString &fileName)
+void TDM::checkIsReport(const QString &fileName)
+{
+    const FieldDefs fields = m_engine->tableFields(ReportSchema::Table);
+    QStringList missing;
+    for (const FieldDef &want : ReportSchema::outputFields()) {
+        const bool present = std::any_of(fields.cbegin(), fields.cend(), [&](const FieldDef &f) {
+            return f.name.compare(want.name, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            missing << want.name;
+    }
+    if (fields.isEmpty())
+        throw TessaryError(tr("%1 is not a report: it has no table %2.")
+                               .arg(QDir::toNativeSeparators(fileName), ReportSchema::Table));
+    if (!missing.isEmpty())
+        throw TessaryError(tr("%1 is not a report: table %2 has no field %3.")
+                               .arg(QDir::toNativeSeparators(fileName), ReportSchema::Table,
+                                    missing.join(QStringLiteral(", "))));
+}
+
+void TDM::DBOpen(const QString &fileName, bool readOnly)
 {
     CloseFile();
     m_table.reset();
     m_engine->disconnect();
 
+    if (QFileInfo(fileName).isDir())
+        throw TessaryError(
+            tr("%1 is a folder, not a report file.").arg(QDir::toNativeSeparators(fileName)));
+    try {
+        // Nothing is written before the file is known to be a report.
+        m_engine->connect(fileName, readOnly);
+        checkIsReport(fileName);
+        m_engine->shareWithOtherProcesses();
+        m_table = m_engine->table(ReportSchema::Table);
+        m_table->afterDelete = [this] { MarkReportModified(); };
+        m_table->open();
+        m_tree->clearTree();
+        if (locateOutline())
+            m_tree->loadFromStream(m_table->asBytes(ReportSchema::PageContent));
+        if (m_tree->topLevelCount() == 0)
+            m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
+    } catch (...) {
+        // Nothing may be written into a report that could not be read whole.
+        FlagScope closing(m_storeClosing);
+        m_table.reset();
+        m_engine->disconnect();
+        m_tree->clearTree();
+        throw;
+    }
+
     const QString projectFile = ReportSchema::projectFilePath(fileName);
-    m_publicFileName =
-        IniFile(projectFile)
-            .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
+    m_publicFileName = fileName;
+    try {
+        m_publicFileName =
+            IniFile(projectFile)
+                .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
+    } catch (const TessaryError &e) {
+        qCWarning(lcStore) << "Cannot read the project file:" << e.message();
+    }
     if (m_publicFileName.isEmpty())
         m_publicFileName = fileName;
     m_host->setReportCaption(tr("Tessary - ") + fileNamePart(m_publicFileName).toUpper());
 
-    TTreeView *t = tree();
-    try {
-        m_engine->connect(fileName);
-        m_table = m_engine->table(ReportSchema::Table);
-        m_table->afterDelete = [this] { MarkReportModified(); };
-        m_table->open();
-        t->clearTree();
-        m_table->first();
-        if (!m_table->eof())
-            t->loadFromStream(m_table->asBytes(ReportSchema::PageContent));
-        else
-            ReportSchema::appendOutlineRow(*m_table, QByteArray());
-        if (t->topLevelItemCount() == 0)
-            t->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
+    if (!readOnly)
         GetNewPages();
-    } catch (...) {
-        // Nothing may be written into a report that could not be read whole.
-        m_storeClosing = true;
-        m_table.reset();
-        m_engine->disconnect();
-        t->clearTree();
-        m_storeClosing = false;
-        throw;
-    }
-
     m_host->hideKindMenus();
-    t->expandAll();
+    emit m_tree->expandAllRequested();
     restoreSelection();
     m_host->CheckButtons();
 }
 
 void TDM::restoreSelection()
 {
-    try {
-        TTreeView *t = tree();
-        const int remembered = TTreeView::dataWord(t->topLevelItem(0));
-        const int count = t->nodeCount();
-        QTreeWidgetItem *node = t->nodeAt(remembered > 1 && remembered < count ? remembered : 1);
-        if (!node)
-            return;
-        {
-            const QSignalBlocker block(t);
-            t->selectNode(node);
-        }
-        m_host->ShowNode();
-    } catch (const std::exception &e) {
-        qCWarning(lcStore) << "Restoring the selection failed:" << e.what();
+    const ReportNode *root = m_tree->root();
+    if (!root)
+        return;
+    const int remembered = root->data;
+    const int count = m_tree->nodeCount();
+    ReportNode *node = m_tree->nodeAt(remembered > 1 && remembered < count ? remembered : 1);
+    if (!node)
+        node = m_tree->root();
+    {
+        const QSignalBlocker block(m_tree->selection());
+        m_tree->selectNode(node);
     }
+    m_host->ShowNode();
 }
 
 void TDM::CloseFile()
 {
+    if (!isOpen() && m_tree->topLevelCount() == 0)
+        return;
     if (PageModified || CommentModified)
         m_host->ShowNode();
-    SaveTree();
+    std::exception_ptr failure;
+    try {
+        SaveTree();
+    } catch (...) {
+        failure = std::current_exception();
+    }
     {
         FlagScope closing(m_storeClosing);
         m_table.reset();
         m_engine->disconnect();
-        tree()->clearTree();
+        m_tree->clearTree();
     }
-    ShownItemIndex = -1;
+    ShownItemIndex = QPersistentModelIndex();
+    m_stuckSignal = QDateTime();
     m_host->ShowNode();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TDM::WriteProjectOption(const QString &section, const QString &key, const QString &value)
@@ -208,6 +250,10 @@ void TDM::WriteProjectOption(const QString &section, const QString &key, const Q
     if (db.isEmpty())
         return;
     IniFile ini(ReportSchema::projectFilePath(db));
+    // A key that already holds the value is not written: the host may be
+    // writing the same file, and a write of ours would undo its change.
+    if (ini.readString(section, key, QString()) == value)
+        return;
     ini.writeString(section, key, value);
     ini.updateFile();
 }
@@ -230,6 +276,13 @@ bool TDM::locatePage(qint32 pageId)
     if (pageId == -1)
         return !m_table->eof();
     return m_table->locate(ReportSchema::PageId, qint64(pageId));
+}
+
+bool TDM::locateOutline()
+{
+    return m_table->locate(ReportSchema::PageId, qint64(0)) &&
+           !m_table->isNull(ReportSchema::PageType) &&
+           m_table->asInteger(ReportSchema::PageType) == PageKind::Root;
 }
 
 qint32 TDM::AddRecord(int kind, const QString &info, const QString &fileName)
@@ -260,17 +313,28 @@ void TDM::DeleteRecord(qint32 pageId)
 {
     if (!tableReady())
         return;
-    try {
-        if (m_table->locate(ReportSchema::PageId, qint64(pageId)))
-            m_table->deleteRow();
-    } catch (const std::exception &e) {
-        qCWarning(lcStore) << "Deleting page" << pageId << "failed:" << e.what();
+    if (m_table->locate(ReportSchema::PageId, qint64(pageId)))
+        m_table->deleteRow();
+}
+
+void TDM::DeleteNode(ReportNode *node)
+{
+    if (!node)
+        return;
+    if (!tableReady()) {
+        m_tree->deleteNode(node);
+        return;
     }
+    DbTransaction transaction(*m_engine);
+    m_tree->deleteNode(node);
+    SaveTree();
+    transaction.commit();
 }
 
 void TDM::onNodeDeleted(int kind, qint32 data)
 {
-    if (PageKind::holdsPageId(kind) && data >= 1)
+    // The outline row (id 0) is never a page; every other id a node holds is.
+    if (PageKind::holdsPageId(kind) && data != 0)
         DeleteRecord(data);
 }
 
@@ -278,17 +342,19 @@ void TDM::SaveTree()
 {
     if (!tableReady())
         return;
-    TTreeView *t = tree();
-    if (QTreeWidgetItem *root = t->topLevelItem(0))
-        TTreeView::setDataWord(root, qMax(0, t->absoluteIndex(t->selectedNode())));
+    if (ReportNode *root = m_tree->root())
+        root->data = qMax(0, m_tree->absoluteIndex(m_tree->selectedNode()));
+    const QByteArray stream = m_tree->saveToStream();
     const qint64 remembered = m_table->eof() ? -1 : m_table->currentRowId();
-    m_table->first();
-    if (m_table->eof()) {
-        ReportSchema::appendOutlineRow(*m_table, t->saveToStream());
-    } else {
+    if (locateOutline()) {
         m_table->edit();
-        m_table->setBytes(ReportSchema::PageContent, t->saveToStream());
+        m_table->setBytes(ReportSchema::PageContent, stream);
         m_table->post();
+    } else if (m_table->locate(ReportSchema::PageId, qint64(0))) {
+        throw TessaryError(tr("The tree cannot be stored: row 0 of the report is a page, "
+                              "not the outline row."));
+    } else {
+        ReportSchema::appendOutlineRow(*m_table, stream);
     }
     if (remembered >= 0)
         m_table->gotoRowId(remembered);
@@ -324,7 +390,7 @@ void TDM::SaveTimeLine(qint32 pageId)
 
 bool TDM::loadContent(EditorSlot slot, qint32 pageId)
 {
-    if (!tableReady())
+    if (m_storeClosing || !isOpen())
         return false;
     PageContent *ed = editor(slot);
     // Only the picture load may take the current row (id -1).
@@ -363,15 +429,10 @@ bool TDM::loadPage(int kind, qint32 pageId)
 
 void TDM::GetComment(qint32 pageId)
 {
-    if (!tableReady() || !locatePage(pageId))
+    if (m_storeClosing || !isOpen() || !locatePage(pageId))
         return;
-    QPlainTextEdit *box = m_host->commentBox();
-    box->setPlainText(ReportSchema::commentFromStored(m_table->asText(ReportSchema::PageComment)));
-    QTextCursor c = box->textCursor();
-    c.movePosition(QTextCursor::Start);
-    box->setTextCursor(c);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_host->setCommentText(
+        ReportSchema::commentFromStored(m_table->asText(ReportSchema::PageComment)));
 }
 
 void TDM::SaveComment(qint32 pageId)
@@ -380,7 +441,7 @@ void TDM::SaveComment(qint32 pageId)
         return;
     m_table->edit();
     m_table->setText(ReportSchema::PageComment,
-                     ReportSchema::commentToStored(m_host->commentBox()->toPlainText()));
+                     ReportSchema::commentToStored(m_host->commentText()));
     m_table->post();
 }
 
@@ -400,54 +461,100 @@ QString TDM::tabField(const QString &text, int field)
 QString TDM::signalFilePath()
 {
     const QString temp =
-        paths().TempFolder.isEmpty() ? QDir::tempPath() + QLatin1Char('/') : paths().TempFolder;
+        paths().TempFolder.isEmpty() ? temporaryFolder() : paths().TempFolder;
     return temp + QStringLiteral("XKTree.new");
+}
+
+bool TDM::signalPending() const
+{
+    const QFileInfo signal(signalFilePath());
+    if (!signal.exists())
+        return false;
+    return !m_stuckSignal.isValid() || signal.lastModified() != m_stuckSignal;
+}
+
+bool TDM::takeSignalFile()
+{
+    const QString path = signalFilePath();
+    if (!QFileInfo::exists(path))
+        return false;
+    // Deleted before the scan: a signal the host makes during the scan stays
+    // for the next tick.
+    if (QFile::remove(path)) {
+        m_stuckSignal = QDateTime();
+        return true;
+    }
+    const QDateTime time = QFileInfo(path).lastModified();
+    if (time != m_stuckSignal) {
+        m_stuckSignal = time;
+        m_host->reportProblem(tr("The intake signal file %1 cannot be deleted; new pages are "
+                                 "placed, but further signals may go unnoticed.")
+                                  .arg(QDir::toNativeSeparators(path)));
+    }
+    return true;
 }
 
 void TDM::GetNewPages()
 {
     if (m_storeClosing || !isOpen())
         return;
-    TTreeView *t = tree();
-    QSet<qint32> known{0};
-    QTreeWidgetItem *group = nullptr;
-    const QList<QTreeWidgetItem *> nodes = t->nodesInOrder();
+    takeSignalFile();
+
+    QSet<qint32> known;
+    ReportNode *group = nullptr;
+    const QList<ReportNode *> nodes = m_tree->nodesInOrder();
     known.reserve(nodes.size() + 1);
-    for (QTreeWidgetItem *node : nodes) {
-        if (PageKind::holdsPageId(TTreeView::kind(node)))
-            known.insert(TTreeView::dataWord(node));
-        if (node->text(0) == newItemsCaption())
+    for (ReportNode *node : nodes) {
+        if (PageKind::holdsPageId(node->kind))
+            known.insert(node->data);
+        if (!group && node->text == newItemsCaption() && node->kind == PageKind::Folder)
             group = node;
     }
 
-    QList<qint32> fresh;
+    // Only ids and kinds are read here: they are plain integers, so a damaged
+    // text field of some row cannot stop the scan.
+    QList<QPair<qint32, int>> fresh;
     for (m_table->first(); !m_table->eof(); m_table->next()) {
-        if (m_table->asInteger(ReportSchema::PageType) == PageKind::Root)
-            continue;
         const qint32 id = qint32(m_table->asInteger(ReportSchema::PageId));
+        const QVariant rowKind = m_table->isNull(ReportSchema::PageType)
+                                     ? QVariant()
+                                     : QVariant(m_table->asInteger(ReportSchema::PageType));
+        if (id == 0 && rowKind.toLongLong() == PageKind::Root && !m_table->isNull(ReportSchema::PageType))
+            continue; // the outline row
         if (!known.contains(id))
-            fresh.append(id);
+            fresh.append({id, PageKind::nodeKindForRow(rowKind)});
     }
+    if (fresh.isEmpty())
+        return;
 
-    if (!fresh.isEmpty()) {
-        if (!group) {
-            if (t->topLevelItemCount() == 0)
-                t->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
-            group = t->addNode(t->topLevelItem(0), newItemsCaption(), PageKind::Folder, -1);
-        }
-        QList<QTreeWidgetItem *> items;
-        items.reserve(fresh.size());
-        for (qint32 id : fresh) {
+    QStringList damaged;
+    std::vector<std::unique_ptr<ReportNode>> items;
+    items.reserve(size_t(fresh.size()));
+    for (const auto &[id, kind] : fresh) {
+        QString caption;
+        try {
             if (!m_table->locate(ReportSchema::PageId, qint64(id)))
                 continue;
-            const QString caption = tabField(m_table->asText(ReportSchema::PageInfo), 3);
-            const int kind = int(m_table->asInteger(ReportSchema::PageType));
-            items.append(t->createNode(caption, kind, id));
+            caption = tabField(m_table->asText(ReportSchema::PageInfo), 3);
+        } catch (const std::exception &e) {
+            qCWarning(lcStore) << "Page" << id << "cannot be read:" << e.what();
+            damaged << QString::number(id);
+            caption = tr("Damaged page %1").arg(id);
         }
-        group->addChildren(items);
-        group->setExpanded(true);
-        for (QTreeWidgetItem *p = group->parent(); p; p = p->parent())
-            p->setExpanded(true);
+        items.push_back(ReportTree::makeNode(caption, kind, id));
     }
-    QFile::remove(signalFilePath());
+    if (!group) {
+        if (m_tree->topLevelCount() == 0)
+            m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
+        group = m_tree->addNode(m_tree->root(), newItemsCaption(), PageKind::Folder, -1);
+    }
+    m_tree->addNodes(group, std::move(items));
+    emit m_tree->expandRequested(m_tree->indexOf(group));
+    if (!m_engine->isReadOnly())
+        SaveTree();
+    if (!damaged.isEmpty())
+        m_host->reportProblem(
+            tr("These pages are damaged and cannot be read: %1. They are placed under \"%2\" "
+               "with a title that says so; the other pages are not affected.")
+                .arg(damaged.join(QStringLiteral(", ")), newItemsCaption()));
 }

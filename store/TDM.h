@@ -2,6 +2,7 @@
 
 #include "store/PageContent.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -9,15 +10,17 @@
 
 class DbEngine;
 class DbTable;
+class ReportTree;
+struct ReportNode;
 class StoreHost;
-class TTreeView;
-class QTreeWidgetItem;
 
-// The report store: the open report file, its page rows, the stored tree and
-// the intake of rows written by the host. One instance lives for the life of
-// the program (TDM::instance()). Page content moves between a row and the
-// registered editor of its kind; nothing is cached, every operation locates its
-// row afresh, so rows written by another process are always seen.
+// The report store: the open report file, its page rows, the report tree (a
+// model any view may show) and the intake of rows written by the host. One
+// instance lives for the life of the program (TDM::instance()). Page content
+// moves between a row and the registered editor of its kind; nothing is cached,
+// every operation locates its row afresh, so rows written by another process
+// are always seen. The store needs no widget: with a plain StoreHost it runs
+// headless.
 class TDM : public QObject
 {
     Q_OBJECT
@@ -27,12 +30,19 @@ public:
 
     static TDM *instance();
 
+    ReportTree *tree() const { return m_tree; }
+    DbEngine &engine() const { return *m_engine; }
+
     void registerEditor(EditorSlot slot, PageContent *editor);
     PageContent *editor(EditorSlot slot) const { return m_editors.value(int(slot)); }
 
     // Report file.
     void DBCreate(const QString &fileName);
-    void DBOpen(const QString &fileName);
+    // Opens a report; read-only never writes to the file (no tree, no intake
+    // signal, no journal change). Throws TessaryError when the file is not a report.
+    void DBOpen(const QString &fileName, bool readOnly = false);
+    // Stores the tree and closes the report. Throws when the tree could not be
+    // stored; the report is closed all the same.
     void CloseFile();
     bool isOpen() const;
     QString databaseFileName() const;
@@ -44,6 +54,9 @@ public:
     // Page rows.
     qint32 AddRecord(int kind, const QString &info, const QString &fileName = QString());
     void DeleteRecord(qint32 pageId);
+    // Deletes a node with its subtree and their page rows, and stores the tree,
+    // all in one transaction.
+    void DeleteNode(ReportNode *node);
     void SaveTree();
 
     void SaveWP(qint32 pageId) { saveContent(EditorSlot::Document, pageId); }
@@ -69,9 +82,14 @@ public:
     void GetComment(qint32 pageId);
     void SaveComment(qint32 pageId);
 
-    // Places rows that no tree node shows yet under "New items" and deletes the
-    // intake signal file.
+    // Places rows that no tree node shows yet under "New items" (deleting the
+    // intake signal file first) and stores the tree when it placed any. A row
+    // whose fields cannot be read is placed with a title that says so, and the
+    // damaged rows are named in one problem report per intake.
     void GetNewPages();
+    // True while an intake signal file waits to be taken (a signal file that
+    // could not be deleted counts once).
+    bool signalPending() const;
 
     // PageInfo of the chart page loaded last.
     QString ChartInfo() const { return m_chartInfo; }
@@ -86,16 +104,21 @@ private:
     bool loadContent(EditorSlot slot, qint32 pageId);
     // Moves to the row of pageId (-1: stays on the current row); false when there is none.
     bool locatePage(qint32 pageId);
+    // Moves to the outline row (id 0, kind 10); false when the report has none.
+    bool locateOutline();
     bool tableReady() const;
+    void checkIsReport(const QString &fileName);
     void onNodeDeleted(int kind, qint32 data);
     void restoreSelection();
-    TTreeView *tree() const;
+    bool takeSignalFile();
 
     StoreHost *m_host;
     std::unique_ptr<DbEngine> m_engine;
     std::unique_ptr<DbTable> m_table;
+    ReportTree *m_tree;
     QHash<int, PageContent *> m_editors;
     QString m_publicFileName;
     QString m_chartInfo;
     bool m_storeClosing = false;
+    QDateTime m_stuckSignal; // time of a signal file that could not be deleted
 };

@@ -3,6 +3,7 @@
 #include "platform/db/FieldDef.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class DbTable;
@@ -17,8 +18,14 @@ public:
 
     // Creates a new, empty database file (fails when it cannot be created).
     virtual void createDatabase(const QString &fileName) = 0;
-    // Connects to an existing database file (fails when it is missing or is not a database).
-    virtual void connect(const QString &fileName) = 0;
+    // Connects to an existing database file (fails when it is missing or is not
+    // a database). Nothing is written to the file by connecting: a read-only
+    // connection never writes; a writable one is prepared for sharing with
+    // other processes by shareWithOtherProcesses(), once the caller has checked
+    // that the file is what it expects.
+    virtual void connect(const QString &fileName, bool readOnly = false) = 0;
+    virtual void shareWithOtherProcesses() = 0;
+    virtual bool isReadOnly() const = 0;
     virtual void disconnect() = 0;
     virtual bool isConnected() const = 0;
     virtual QString fileName() const = 0;
@@ -29,7 +36,45 @@ public:
     // The field definitions of an existing table, as createTable received them.
     virtual FieldDefs tableFields(const QString &table) const = 0;
 
+    // Transactions nest: only the outermost commit writes. Between begin and
+    // commit, other processes see nothing of the changes.
+    virtual void beginTransaction() = 0;
+    virtual void commitTransaction() = 0;
+    virtual void rollbackTransaction() = 0;
+
+    // Called when an operation starts to wait for a lock another process holds
+    // (it waits about ten seconds before it fails).
+    std::function<void()> onBusy;
+
     // A cursor on the table; it must be opened before use and may outlive a
     // disconnect (it is then closed).
     virtual std::unique_ptr<DbTable> table(const QString &table) = 0;
+};
+
+// Runs a block of changes in one transaction: committed by commit(), rolled back
+// when the scope is left without it (an exception).
+class DbTransaction
+{
+public:
+    explicit DbTransaction(DbEngine &engine) : m_engine(engine) { m_engine.beginTransaction(); }
+    ~DbTransaction()
+    {
+        if (!m_done) {
+            try {
+                m_engine.rollbackTransaction();
+            } catch (...) {
+            }
+        }
+    }
+    void commit()
+    {
+        m_done = true;
+        m_engine.commitTransaction();
+    }
+    DbTransaction(const DbTransaction &) = delete;
+    DbTransaction &operator=(const DbTransaction &) = delete;
+
+private:
+    DbEngine &m_engine;
+    bool m_done = false;
 };

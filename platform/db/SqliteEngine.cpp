@@ -40,12 +40,15 @@ SqliteEngine::~SqliteEngine()
     disconnect();
 }
 
-void SqliteEngine::openFile(const QString &fileName, bool create)
+void SqliteEngine::openFile(const QString &fileName, bool create, bool readOnly)
 {
     disconnect();
     m_conn = std::make_shared<SqliteConnection>();
     m_conn->fileName = fileName;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    m_readOnly = readOnly;
+    m_transactionDepth = 0;
+    const int flags = readOnly ? SQLITE_OPEN_READONLY
+                               : SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
@@ -54,7 +57,7 @@ void SqliteEngine::openFile(const QString &fileName, bool create)
         throw EngineError(QStringLiteral("Cannot open %1: %2").arg(fileName, m));
     }
     m_conn->db = db;
-    sqlite3_busy_timeout(db, 10000);
+    sqlite3_busy_handler(db, &SqliteEngine::busyHandler, this);
     // The first read of the file tells whether it is a database at all.
     char *error = nullptr;
     const int check =
@@ -68,26 +71,75 @@ void SqliteEngine::openFile(const QString &fileName, bool create)
                 QStringLiteral("File is not a report database: %1 (%2)").arg(fileName, m));
         throw EngineError(QStringLiteral("Cannot read %1: %2").arg(fileName, m));
     }
-    try {
-        m_conn->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        m_conn->exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } catch (const EngineError &) {
-        m_conn->close();
-        throw;
-    }
-    qCDebug(lcDb) << "connected to" << fileName;
+    qCDebug(lcDb) << "connected to" << fileName << (readOnly ? "read-only" : "");
+}
+
+int SqliteEngine::busyHandler(void *self, int count)
+{
+    // Waits up to about ten seconds in 20 ms steps, telling the caller once
+    // that it waits, so that a window can say why it does not answer.
+    auto *engine = static_cast<SqliteEngine *>(self);
+    if (count == 0 && engine->onBusy)
+        engine->onBusy();
+    if (count >= 500)
+        return 0;
+    sqlite3_sleep(20);
+    return 1;
+}
+
+void SqliteEngine::shareWithOtherProcesses()
+{
+    if (m_readOnly)
+        return;
+    m_conn->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    m_conn->exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
 }
 
 void SqliteEngine::createDatabase(const QString &fileName)
 {
-    openFile(fileName, true);
+    openFile(fileName, true, false);
+    try {
+        shareWithOtherProcesses();
+    } catch (const EngineError &) {
+        m_conn->close();
+        throw;
+    }
 }
 
-void SqliteEngine::connect(const QString &fileName)
+void SqliteEngine::connect(const QString &fileName, bool readOnly)
 {
     if (!QFileInfo(fileName).isFile())
         throw EngineError(QStringLiteral("The report file does not exist: %1").arg(fileName));
-    openFile(fileName, false);
+    openFile(fileName, false, readOnly);
+}
+
+void SqliteEngine::beginTransaction()
+{
+    if (m_transactionDepth++ == 0) {
+        try {
+            m_conn->exec(QStringLiteral("BEGIN IMMEDIATE"));
+        } catch (...) {
+            m_transactionDepth = 0;
+            throw;
+        }
+    }
+}
+
+void SqliteEngine::commitTransaction()
+{
+    if (m_transactionDepth == 0)
+        return;
+    if (--m_transactionDepth == 0)
+        m_conn->exec(QStringLiteral("COMMIT"));
+}
+
+void SqliteEngine::rollbackTransaction()
+{
+    if (m_transactionDepth == 0)
+        return;
+    m_transactionDepth = 0;
+    if (m_conn->isOpen())
+        m_conn->exec(QStringLiteral("ROLLBACK"));
 }
 
 void SqliteEngine::disconnect()

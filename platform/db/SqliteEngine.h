@@ -17,7 +17,12 @@ public:
     ~SqliteEngine() override;
 
     void createDatabase(const QString &fileName) override;
-    void connect(const QString &fileName) override;
+    void connect(const QString &fileName, bool readOnly = false) override;
+    void shareWithOtherProcesses() override;
+    bool isReadOnly() const override { return m_readOnly; }
+    void beginTransaction() override;
+    void commitTransaction() override;
+    void rollbackTransaction() override;
     void disconnect() override;
     bool isConnected() const override;
     QString fileName() const override;
@@ -30,7 +35,10 @@ public:
     std::unique_ptr<DbTable> table(const QString &table) override;
 
 private:
-    void openFile(const QString &fileName, bool create);
+    void openFile(const QString &fileName, bool create, bool readOnly);
+    static int busyHandler(void *self, int count);
 
     std::shared_ptr<SqliteConnection> m_conn;
+    bool m_readOnly = false;
+    int m_transactionDepth = 0;
 };

@@ -7,6 +7,34 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+QString temporaryFolder()
+{
+    // The first of TMPDIR, TEMP, TMP, then the usual system folders, that is a
+    // writable folder; the current folder as the last resort. Hosts written in
+    // Python find the same folder with tempfile.gettempdir().
+    QStringList candidates;
+    for (const char *var : {"TMPDIR", "TEMP", "TMP"}) {
+        const QString v = qEnvironmentVariable(var);
+        if (!v.isEmpty())
+            candidates << v;
+    }
+#ifdef Q_OS_WIN
+    candidates << QStringLiteral("C:/TEMP") << QStringLiteral("C:/TMP") << QStringLiteral("/TEMP")
+               << QStringLiteral("/TMP");
+#else
+    candidates << QStringLiteral("/tmp") << QStringLiteral("/var/tmp") << QStringLiteral("/usr/tmp");
+#endif
+    for (const QString &c : candidates) {
+        const QFileInfo info(c);
+        if (info.isDir() && info.isWritable())
+            return QDir(info.absoluteFilePath()).absolutePath() + QLatin1Char('/');
+    }
+    if (!candidates.isEmpty() && candidates.first() != QStringLiteral("/tmp") &&
+        QFileInfo(candidates.first()).isDir())
+        return QDir(candidates.first()).absolutePath() + QLatin1Char('/');
+    return QDir::currentPath() + QLatin1Char('/');
+}
+
 ProgramPaths &paths()
 {
     static ProgramPaths p;
@@ -18,7 +46,7 @@ void computeProgramPaths(const QString &programFile)
     ProgramPaths &p = paths();
     const QFileInfo program(programFile);
     p.ProgramFolder = program.absolutePath() + QLatin1Char('/');
-    p.TempFolder = QDir::tempPath() + QLatin1Char('/');
+    p.TempFolder = temporaryFolder();
     p.AppDataPath = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 
     // "tessary" keeps its settings in "Tessary.INI", as on every platform.

@@ -7,12 +7,17 @@
 struct ProgramPaths
 {
     QString ProgramFolder;  // folder of the program file
-    QString TempFolder;     // the user's temporary folder (honours TMPDIR)
+    QString TempFolder;     // the user's temporary folder (temporaryFolder())
     QString AppDataPath;    // roaming application data, no trailing separator
     QString UserDataFolder; // AppDataPath + "/Orvane/", or ProgramFolder when AppDataPath is empty
     QString SharedDataFolder; // all-users data folder + "/Orvane/"
     QString SettingsPath;     // UserDataFolder + program name + ".INI"
 };
+
+// The user's temporary folder, ending with '/': the first writable folder of
+// TMPDIR, TEMP, TMP, /tmp, /var/tmp, /usr/tmp (the rule of Python's tempfile),
+// else the current folder.
+QString temporaryFolder();
 
 // The global paths, filled by computeProgramPaths().
 ProgramPaths &paths();
