@@ -126,7 +126,6 @@ void TDM::DBCreate(const QString &fileName)
         throw;
     }
     emit m_tree->expandAllRequested();
-    restoreSelection();
     m_host->CheckButtons();
 }
 
@@ -156,6 +155,19 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
     m_table.reset();
     m_engine->disconnect();
 
+    const QString projectFile = ReportSchema::projectFilePath(fileName);
+    m_publicFileName = fileName;
+    try {
+        m_publicFileName =
+            IniFile(projectFile)
+                .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
+    } catch (const TessaryError &e) {
+        qCWarning(lcStore) << "Cannot read the project file:" << e.message();
+    }
+    if (m_publicFileName.isEmpty())
+        m_publicFileName = fileName;
+    m_host->setReportCaption(tr("Tessary - ") + fileNamePart(m_publicFileName).toUpper());
+
     if (QFileInfo(fileName).isDir())
         throw TessaryError(
             tr("%1 is a folder, not a report file.").arg(QDir::toNativeSeparators(fileName)));
@@ -180,19 +192,6 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
         m_tree->clearTree();
         throw;
     }
-
-    const QString projectFile = ReportSchema::projectFilePath(fileName);
-    m_publicFileName = fileName;
-    try {
-        m_publicFileName =
-            IniFile(projectFile)
-                .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
-    } catch (const TessaryError &e) {
-        qCWarning(lcStore) << "Cannot read the project file:" << e.message();
-    }
-    if (m_publicFileName.isEmpty())
-        m_publicFileName = fileName;
-    m_host->setReportCaption(tr("Tessary - ") + fileNamePart(m_publicFileName).toUpper());
 
     if (!readOnly)
         GetNewPages();

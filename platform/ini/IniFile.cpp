@@ -51,9 +51,11 @@ IniFile::IniFile(const QString &path) : m_path(path)
     // Files written by the host on Windows are often in its 8-bit code page:
     // text that is not valid UTF-8 is read byte for byte, so that it is written
     // back unchanged.
+    // A decoder keeps an unfinished sequence at the very end for more input
+    // instead of flagging it, so the text is checked to give the bytes back.
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
-    if (utf8.hasError() && !m_bom) {
+    if ((utf8.hasError() || text.toUtf8() != bytes) && !m_bom) {
         m_latin1 = true;
         text = QString::fromLatin1(bytes);
     }

@@ -1,25 +1,27 @@
 #pragma once
 
-#include "platform/treeview/TTreeView.h"
+#include "store/ReportTree.h"
 #include "store/PageContent.h"
 #include "store/StoreHost.h"
 
-#include <QPlainTextEdit>
 
-// A main window stand-in for driving the store: a real tree and comment box,
+// A main window stand-in for driving the store: the store's tree, a comment text,
 // and counters of what the store asked of the window.
 class FakeStoreHost : public StoreHost
 {
 public:
-    TTreeView tree;
-    QPlainTextEdit comment;
+    ReportTree *tree = nullptr;
+    QString comment;
     QString caption;
+    QStringList problems;
     int showNodeCalls = 0;
     int checkButtonsCalls = 0;
     int hideMenusCalls = 0;
 
-    TTreeView *mainTree() override { return &tree; }
-    QPlainTextEdit *commentBox() override { return &comment; }
+    void attachTree(ReportTree *t) override { tree = t; }
+    QString commentText() const override { return comment; }
+    void setCommentText(const QString &text) override { comment = text; }
+    void reportProblem(const QString &text) override { problems << text; }
     void setReportCaption(const QString &c) override { caption = c; }
     void ShowNode() override { ++showNodeCalls; }
     void CheckButtons() override { ++checkButtonsCalls; }

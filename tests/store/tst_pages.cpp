@@ -12,6 +12,8 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 
 class TestPages : public QObject
@@ -21,7 +23,7 @@ private slots:
     void init()
     {
         PageModified = CommentModified = false;
-        ShownItemIndex = -1;
+        ShownItemIndex = QPersistentModelIndex();
         host = std::make_unique<FakeStoreHost>();
         dm = std::make_unique<TDM>(host.get(), std::make_unique<SqliteEngine>());
         for (int s = 0; s < int(EditorSlot::None); ++s)
@@ -149,12 +151,12 @@ private slots:
         editor(PageKind::Document).content = "new";
         dm->SaveWP(doc);
         dm->SaveChart(chart);
-        host->comment.setPlainText("comment");
+        host->comment = "comment";
         dm->SaveComment(doc);
         QCOMPARE(rowCount(), rows);
-        host->comment.setPlainText("unchanged");
+        host->comment = "unchanged";
         dm->GetComment(doc);
-        QCOMPARE(host->comment.toPlainText(), QString("unchanged"));
+        QCOMPARE(host->comment, QString("unchanged"));
     }
 
     void commentsKeepTheirLinesAcrossReopening()
@@ -162,14 +164,13 @@ private slots:
         const qint32 id = dm->AddRecord(PageKind::Document, "commented");
         const qint32 empty = dm->AddRecord(PageKind::Document, "no comment");
         const QString text = "first line\nsecond line\n\n  indented fourth\nlast – ü";
-        host->comment.setPlainText(text);
+        host->comment = text;
         dm->SaveComment(id);
         dm->CloseFile();
         dm->DBOpen(file);
         host->comment.clear();
         dm->GetComment(id);
-        QCOMPARE(host->comment.toPlainText(), text);
-        QCOMPARE(host->comment.textCursor().position(), 0);
+        QCOMPARE(host->comment, text);
         // Stored with CR LF between lines, as plain text.
         SqliteEngine raw;
         raw.connect(file);
@@ -181,21 +182,21 @@ private slots:
         // A page without comment shows an empty box.
         host->comment.clear();
         dm->GetComment(empty);
-        QVERIFY(host->comment.toPlainText().isEmpty());
+        QVERIFY(host->comment.isEmpty());
         // The outline row can hold the report's own comment.
-        host->comment.setPlainText("about the report");
+        host->comment = "about the report";
         dm->SaveComment(0);
         host->comment.clear();
         dm->GetComment(0);
-        QCOMPARE(host->comment.toPlainText(), QString("about the report"));
+        QCOMPARE(host->comment, QString("about the report"));
     }
 
     void deletingNodesDeletesTheirRows()
     {
-        TTreeView &t = host->tree;
-        QTreeWidgetItem *root = t.nodeAt(0);
-        QTreeWidgetItem *folder = t.addNode(root, "folder", PageKind::Folder, -1);
-        QTreeWidgetItem *sub = t.addNode(folder, "sub", PageKind::Folder, -1);
+        ReportTree &t = *host->tree;
+        ReportNode *root = t.nodeAt(0);
+        ReportNode *folder = t.addNode(root, "folder", PageKind::Folder, -1);
+        ReportNode *sub = t.addNode(folder, "sub", PageKind::Folder, -1);
         const qint32 a = dm->AddRecord(PageKind::Table, "a");
         const qint32 b = dm->AddRecord(PageKind::Diagram, "b");
         const qint32 c = dm->AddRecord(PageKind::WordCloud, "c");
@@ -232,5 +233,5 @@ private:
     QString file;
 };
 
-QTEST_MAIN(TestPages)
+TESSARY_TEST(TestPages)
 #include "tst_pages.moc"

@@ -15,6 +15,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 #include <zlib.h>
 
@@ -72,7 +74,7 @@ private slots:
     void init()
     {
         PageModified = CommentModified = false;
-        ShownItemIndex = -1;
+        ShownItemIndex = QPersistentModelIndex();
         dir = testTempDir();
     }
 
@@ -86,18 +88,17 @@ private slots:
         dm.DBCreate(file);
 
         // The tree: root "Project name" with the two documents, expanded, nothing selected.
-        TTreeView &t = host.tree;
+        ReportTree &t = *host.tree;
         QCOMPARE(t.nodeCount(), 3);
-        QTreeWidgetItem *root = t.nodeAt(0);
-        QCOMPARE(root->text(0), QString("Project name"));
-        QCOMPARE(TTreeView::kind(root), int(PageKind::Root));
-        QCOMPARE(t.nodeAt(1)->text(0), QString("First document"));
-        QCOMPARE(t.nodeAt(2)->text(0), QString("Second document"));
-        QVERIFY(root->isExpanded());
+        ReportNode *root = t.nodeAt(0);
+        QCOMPARE(root->text, QString("Project name"));
+        QCOMPARE((root)->kind, int(PageKind::Root));
+        QCOMPARE(t.nodeAt(1)->text, QString("First document"));
+        QCOMPARE(t.nodeAt(2)->text, QString("Second document"));
         QVERIFY(!t.selectedNode());
         QCOMPARE(host.caption, QString("Tessary - MY REPORT.SUP"));
-        const qint32 first = TTreeView::dataWord(t.nodeAt(1));
-        const qint32 second = TTreeView::dataWord(t.nodeAt(2));
+        const qint32 first = (t.nodeAt(1))->data;
+        const qint32 second = (t.nodeAt(2))->data;
         QVERIFY(first >= 1 && second > first);
 
         // The rows as any SQLite client sees them, the text inflated with plain zlib.
@@ -135,18 +136,18 @@ private slots:
         TDM dm(&host, std::make_unique<SqliteEngine>());
         const QString file = dir + "/sel.sup";
         dm.DBCreate(file);
-        TTreeView &t = host.tree;
-        QTreeWidgetItem *root = t.nodeAt(0);
+        ReportTree &t = *host.tree;
+        ReportNode *root = t.nodeAt(0);
         t.addNode(root, "third", PageKind::Folder, -1);
         t.addNode(root, "fourth", PageKind::Folder, -1);
 
         // SaveTree stores the selected position in the root's data word.
         t.selectNode(t.nodeAt(2));
         dm.SaveTree();
-        QCOMPARE(TTreeView::dataWord(t.nodeAt(0)), 2);
+        QCOMPARE((t.nodeAt(0))->data, 2);
         dm.DBOpen(file);
         QCOMPARE(t.absoluteIndex(t.selectedNode()), 2);
-        QCOMPARE(t.selectedNode()->text(0), QString("Second document"));
+        QCOMPARE(t.selectedNode()->text, QString("Second document"));
         QVERIFY(host.showNodeCalls >= 1);
         QVERIFY(host.hideMenusCalls >= 1);
 
@@ -163,7 +164,7 @@ private slots:
         t.selectNode(t.nodeAt(4));
         dm.CloseFile();
         dm.DBOpen(file);
-        QCOMPARE(t.selectedNode()->text(0), QString("fourth"));
+        QCOMPARE(t.selectedNode()->text, QString("fourth"));
     }
 
     void closingKeepsEveryRowAndStoresTheTree()
@@ -172,20 +173,20 @@ private slots:
         TDM dm(&host, std::make_unique<SqliteEngine>());
         const QString file = dir + "/close.sup";
         dm.DBCreate(file);
-        host.tree.addNode(host.tree.nodeAt(0), "unsaved folder", PageKind::Folder, -1);
+        host.tree->addNode(host.tree->nodeAt(0), "unsaved folder", PageKind::Folder, -1);
         dm.CloseFile();
         QVERIFY(!dm.isOpen());
         QVERIFY(dm.databaseFileName().isEmpty());
-        QCOMPARE(host.tree.nodeCount(), 0);
-        QCOMPARE(ShownItemIndex, -1);
+        QCOMPARE(host.tree->nodeCount(), 0);
+        QVERIFY(!ShownItemIndex.isValid());
         QCOMPARE(sqlite3(file, "select count(*) from OUTPUT").value(0), QString("3"));
         // While closed, every page operation is a no-op.
         QCOMPARE(dm.AddRecord(PageKind::Document, "x"), -1);
         dm.SaveTree();
         QVERIFY(!dm.GetWP(1));
         dm.DBOpen(file);
-        QCOMPARE(host.tree.nodeCount(), 4);
-        QCOMPARE(host.tree.nodeAt(3)->text(0), QString("unsaved folder"));
+        QCOMPARE(host.tree->nodeCount(), 4);
+        QCOMPARE(host.tree->nodeAt(3)->text, QString("unsaved folder"));
 
         // A modified page is stored through the window before the file closes.
         PageModified = true;
@@ -277,7 +278,7 @@ private slots:
                 QVERIFY2(!e.message().isEmpty(), "no message");
             }
             QVERIFY(!dm.isOpen());
-            QCOMPARE(host.tree.nodeCount(), 0);
+            QCOMPARE(host.tree->nodeCount(), 0);
             dm.CloseFile();
             QCOMPARE(fileHash(file), before);
         }
@@ -287,5 +288,5 @@ private:
     QString dir;
 };
 
-QTEST_MAIN(TestReport)
+TESSARY_TEST(TestReport)
 #include "tst_report.moc"
