@@ -392,8 +392,10 @@ void TTessaryM::CheckButtons()
         {"DeleteNodebtn", page}, {"NodeDelete", page}};
     for (const auto &s : states)
         m_actions->action(s.first)->setEnabled(s.second);
-    m_statusPanels[0]->setText(page ? QStringLiteral("%1/%2").arg(sibling + 1).arg(siblings)
-                                    : QString());
+    if (page)
+        m_statusPanels[0]->setText(QStringLiteral("%1/%2").arg(sibling + 1).arg(siblings));
+    else if (!node)
+        m_statusPanels[0]->clear();
     RefreshToolButtons();
 }
 

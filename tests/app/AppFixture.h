@@ -3,7 +3,8 @@
 #include "app/TTessaryM.h"
 #include "platform/TessaryError.h"
 #include "platform/db/SqliteEngine.h"
-#include "platform/treeview/TTreeView.h"
+#include "app/TTreeView.h"
+#include "store/ReportTree.h"
 #include "store/PageState.h"
 #include "store/TDM.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -54,7 +55,7 @@ struct AppFixture
     AppFixture()
     {
         PageModified = CommentModified = false;
-        ShownItemIndex = -1;
+        ShownItemIndex = QPersistentModelIndex();
         window = std::make_unique<TTessaryM>();
         dm = std::make_unique<TDM>(window.get(), std::make_unique<SqliteEngine>());
         for (int s = 0; s < int(EditorSlot::None); ++s) {
@@ -70,7 +71,9 @@ struct AppFixture
         window.reset();
     }
     FakeEditorForm &editor(EditorSlot s) { return *editors[int(s)]; }
-    TTreeView &tree() { return *window->mainTree(); }
+    ReportTree &tree() { return *dm->tree(); }
     void select(int absoluteIndex) { tree().selectNode(tree().nodeAt(absoluteIndex)); }
-    QTreeWidgetItem *node(int absoluteIndex) { return tree().nodeAt(absoluteIndex); }
+    ReportNode *node(int absoluteIndex) { return tree().nodeAt(absoluteIndex); }
+    // Absolute position of the node whose page the editors hold (-1: none).
+    int shown() { return tree().absoluteIndex(tree().node(ShownItemIndex)); }
 };

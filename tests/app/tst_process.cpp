@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QProcess>
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 #include <csignal>
 
@@ -69,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProcess)
+TESSARY_TEST(TestProcess)
 #include "tst_process.moc"

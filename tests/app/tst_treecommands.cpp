@@ -15,15 +15,19 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include "platform/ini/IniFile.h"
+#include "store/ReportSchema.h"
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 
 namespace {
 // Captions of the tree in display order, indented by level.
-QStringList shape(TTreeView &t)
+QStringList shape(ReportTree &t)
 {
     QStringList out;
-    for (QTreeWidgetItem *n : t.nodesInOrder())
-        out << QString(TTreeView::level(n), '.') + n->text(0);
+    for (ReportNode *n : t.nodesInOrder())
+        out << QString(ReportTree::level(n), '.') + n->text;
     return out;
 }
 
@@ -78,19 +82,19 @@ private slots:
         QVERIFY(asked);
         QCOMPARE(shape(f.tree()),
                  QStringList({"Project name", ".First document", ".Second document", ".Results"}));
-        QCOMPARE(TTreeView::kind(f.node(3)), int(PageKind::Folder));
-        QCOMPARE(TTreeView::dataWord(f.node(3)), -1);
+        QCOMPARE((f.node(3))->kind, int(PageKind::Folder));
+        QCOMPARE((f.node(3))->data, -1);
         QCOMPARE(f.tree().selectedNode(), f.node(3));
-        QCOMPARE(ShownItemIndex, 3);
+        QCOMPARE(f.shown(), 3);
         QCOMPARE(rowCount(file), 3); // a folder has no row
 
         // A document under the folder gets a row titled as the node.
         answerNewItem(f, "Findings", false, true);
         f.window->actions()->action("NewNodeBtn")->trigger();
         QCOMPARE(shape(f.tree()).last(), QString("..Findings"));
-        const qint32 id = TTreeView::dataWord(f.node(4));
+        const qint32 id = (f.node(4))->data;
         QVERIFY(id > 0);
-        QCOMPARE(TTreeView::kind(f.node(4)), int(PageKind::Document));
+        QCOMPARE((f.node(4))->kind, int(PageKind::Document));
         QCOMPARE(rowCount(file), 4);
         QVERIFY(runCli({"list", file}).out.contains("\tdocument\tFindings\t"));
         QVERIFY(f.editor(EditorSlot::Document).isVisibleTo(f.window.get()));
@@ -122,9 +126,9 @@ private slots:
     {
         AppFixture f;
         f.dm->DBCreate(file);
-        TTreeView &t = f.tree();
-        QTreeWidgetItem *folder = t.addNode(f.node(0), "Folder", PageKind::Folder, -1);
-        QTreeWidgetItem *sub = t.addNode(folder, "Sub", PageKind::Folder, -1);
+        ReportTree &t = f.tree();
+        ReportNode *folder = t.addNode(f.node(0), "Folder", PageKind::Folder, -1);
+        ReportNode *sub = t.addNode(folder, "Sub", PageKind::Folder, -1);
         t.addNode(folder, "P1", PageKind::Table, f.dm->AddRecord(PageKind::Table, "P1"));
         t.addNode(sub, "P2", PageKind::Chart, f.dm->AddRecord(PageKind::Chart, "P2"));
         f.dm->SaveTree();
@@ -151,7 +155,7 @@ private slots:
         f.dialogs->answer("confirm", true);
         f.window->actions()->action("NodeDelete")->trigger();
         QCOMPARE(rowCount(file), 2);
-        QCOMPARE(ShownItemIndex, f.tree().absoluteIndex(f.tree().selectedNode()));
+        QCOMPARE(f.shown(), f.tree().absoluteIndex(f.tree().selectedNode()));
 
         // The root cannot be deleted.
         f.select(0);
@@ -167,33 +171,34 @@ private slots:
         f.select(1);
         f.dialogs->answer("input", QString());
         f.window->actions()->action("NodeRename")->trigger();
-        QCOMPARE(f.node(1)->text(0), QString()); // an empty title is accepted
+        QCOMPARE(f.node(1)->text, QString()); // an empty title is accepted
         f.dialogs->answer("input", QVariant());  // cancelled
         f.window->actions()->action("NodeRename")->trigger();
-        QCOMPARE(f.node(1)->text(0), QString());
+        QCOMPARE(f.node(1)->text, QString());
         QVERIFY(runCli({"tree", file}).out.contains("\n    [document"));
         // The row keeps the title it was made with.
         QVERIFY(runCli({"list", file}).out.contains("\tFirst document\t"));
 
         const quint32 window = [&] {
-            const QColor c = f.tree().palette().color(QPalette::Window);
+            const QColor c = f.window->mainTree()->palette().color(QPalette::Window);
             return quint32(c.red() | c.green() << 8 | c.blue() << 16);
         }();
         const QList<QPair<const char *, quint32>> colours = {
             {"Red1", 0x0000FF}, {"Yellow1", 0x00FFFF}, {"Green1", 0x00FF00}, {"Blue1", 0xFFFF00}};
         for (const auto &c : colours) {
             f.window->actions()->action(c.first)->trigger();
-            QVERIFY(TTreeView::ownColours(f.node(1)));
-            QCOMPARE(TTreeView::backColour(f.node(1)), c.second);
-            QCOMPARE(TTreeView::rowBackColour(f.node(1)), window);
+            QVERIFY((f.node(1))->ownColours);
+            QCOMPARE((f.node(1))->backColour, c.second);
+            QCOMPARE((f.node(1))->rowBackColour, window);
         }
-        QCOMPARE(f.node(1)->background(0).color(), QColor(0x00, 0xFF, 0xFF)); // aqua, not blue
+        QCOMPARE(f.tree().indexOf(f.node(1)).data(Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0x00, 0xFF, 0xFF)); // aqua, not blue
         f.dialogs->answer("color", QColor(0x12, 0x34, 0x56));
         f.window->actions()->action("Custom1")->trigger();
-        QCOMPARE(TTreeView::backColour(f.node(1)), quint32(0x563412));
+        QCOMPARE((f.node(1))->backColour, quint32(0x563412));
         QVERIFY(runCli({"tree", file}).out.contains("colour 0x563412"));
         f.window->actions()->action("White1")->trigger();
-        QVERIFY(!TTreeView::ownColours(f.node(1)));
+        QVERIFY(!(f.node(1))->ownColours);
         QVERIFY(!runCli({"tree", file}).out.contains("colour"));
     }
 
@@ -201,10 +206,10 @@ private slots:
     {
         AppFixture f;
         f.dm->DBCreate(file);
-        TTreeView &t = f.tree();
+        ReportTree &t = f.tree();
         MainActions *a = f.window->actions();
-        QTreeWidgetItem *root = f.node(0);
-        QTreeWidgetItem *x = t.addNode(root, "X", PageKind::Folder, -1);
+        ReportNode *root = f.node(0);
+        ReportNode *x = t.addNode(root, "X", PageKind::Folder, -1);
         t.addNode(x, "X1", PageKind::Folder, -1);
         t.addNode(root, "Y", PageKind::Folder, -1);
         f.dm->SaveTree();
@@ -217,8 +222,8 @@ private slots:
         a->action("RightBtn")->trigger(); // demote: last child of X
         QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
                                         "..X1", "..Y"}));
-        QCOMPARE(t.selectedNode()->text(0), QString("Y"));
-        QCOMPARE(ShownItemIndex, 5);
+        QCOMPARE(t.selectedNode()->text, QString("Y"));
+        QCOMPARE(f.shown(), 5);
         QCOMPARE(f.window->statusPanel(0)->text(), QString("2/2"));
         QVERIFY(a->action("LeftBtn")->isEnabled());
 
@@ -227,13 +232,13 @@ private slots:
         a->action("Promote1")->trigger();
         QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
                                         "..Y", ".X1"}));
-        QCOMPARE(ShownItemIndex, 5);
+        QCOMPARE(f.shown(), 5);
 
         f.select(3); // X with its child moves up, then down
         a->action("UpBtn")->trigger();
         QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".X", "..Y",
                                         ".Second document", ".X1"}));
-        QCOMPARE(ShownItemIndex, 2);
+        QCOMPARE(f.shown(), 2);
         a->action("DnBtn")->trigger();
         QCOMPARE(shape(t), QStringList({"Project name", ".First document", ".Second document", ".X",
                                         "..Y", ".X1"}));
@@ -256,12 +261,12 @@ private slots:
     {
         AppFixture f;
         f.dm->DBCreate(file);
-        TTreeView &t = f.tree();
-        QTreeWidgetItem *root = f.node(0);
-        QTreeWidgetItem *a = t.addNode(root, "A", PageKind::Folder, -1);
-        QTreeWidgetItem *a1 = t.addNode(a, "A1", PageKind::Folder, -1);
-        QTreeWidgetItem *b = t.addNode(root, "B", PageKind::Folder, -1);
-        QTreeWidgetItem *c = t.addNode(root, "C", PageKind::Folder, -1);
+        ReportTree &t = f.tree();
+        ReportNode *root = f.node(0);
+        ReportNode *a = t.addNode(root, "A", PageKind::Folder, -1);
+        ReportNode *a1 = t.addNode(a, "A1", PageKind::Folder, -1);
+        ReportNode *b = t.addNode(root, "B", PageKind::Folder, -1);
+        ReportNode *c = t.addNode(root, "C", PageKind::Folder, -1);
         // Project name, First, Second, A, A1, B, C
 
         QVERIFY(!t.canDropOn(a, a1)); // into its own subtree
@@ -283,11 +288,14 @@ private slots:
                                         ".First document", ".A", "..C"}));
         t.dropNode(b, root, true); // beside the root is refused: it becomes the root's last child
         QCOMPARE(shape(t).last(), QString(".B"));
-        QCOMPARE(TTreeView::kind(t.nodeAt(0)), int(PageKind::Root));
+        QCOMPARE((t.nodeAt(0))->kind, int(PageKind::Root));
 
         f.tree().selectNode(c);
-        emit t.dragFinished();
-        QCOMPARE(ShownItemIndex, t.absoluteIndex(c));
+        emit f.window->mainTree()->nodeDropped();
+        QCOMPARE(f.shown(), t.absoluteIndex(c));
+        // A drop marks the report modified for the host.
+        QVERIFY(IniFile(ReportSchema::projectFilePath(file))
+                    .readString("OPTIONS", "SUP Modified", "") == "T");
         const QByteArray stored = runCli({"tree", file}).out;
         QVERIFY2(stored.indexOf("  A1") < stored.indexOf("  B  "), stored.constData());
     }
@@ -299,28 +307,28 @@ private slots:
         f.window->show();
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        f.tree().setFocus();
-        QVERIFY(f.tree().hasFocus());
+        f.window->mainTree()->setFocus();
+        QVERIFY(f.window->mainTree()->hasFocus());
         f.select(2);
-        QTest::keyClick(&f.tree(), Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Up, Qt::ControlModifier);
         QCOMPARE(shape(f.tree()),
                  QStringList({"Project name", ".Second document", ".First document"}));
-        QTest::keyClick(&f.tree(), Qt::Key_Right,
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Right,
                         Qt::ControlModifier); // no previous sibling: nothing
         QCOMPARE(shape(f.tree()),
                  QStringList({"Project name", ".Second document", ".First document"}));
-        QTest::keyClick(&f.tree(), Qt::Key_Down, Qt::ControlModifier);
-        QTest::keyClick(&f.tree(), Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(shape(f.tree()),
                  QStringList({"Project name", ".First document", "..Second document"}));
-        QTest::keyClick(&f.tree(), Qt::Key_Left, Qt::ControlModifier);
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Left, Qt::ControlModifier);
         QCOMPARE(shape(f.tree()),
                  QStringList({"Project name", ".First document", ".Second document"}));
         f.dialogs->answer("input", "Renamed");
-        QTest::keyClick(&f.tree(), Qt::Key_F2);
-        QCOMPARE(f.tree().selectedNode()->text(0), QString("Renamed"));
+        QTest::keyClick(f.window->mainTree(), Qt::Key_F2);
+        QCOMPARE(f.tree().selectedNode()->text, QString("Renamed"));
         f.dialogs->answer("confirm", true);
-        QTest::keyClick(&f.tree(), Qt::Key_Delete);
+        QTest::keyClick(f.window->mainTree(), Qt::Key_Delete);
         QCOMPARE(shape(f.tree()), QStringList({"Project name", ".First document"}));
         // The keys belong to the tree: Delete in the comment box edits the comment.
         f.select(1);
@@ -381,5 +389,5 @@ private:
     QString file;
 };
 
-QTEST_MAIN(TestTreeCommands)
+TESSARY_TEST(TestTreeCommands)
 #include "tst_treecommands.moc"

@@ -3,6 +3,8 @@
 #include "tests/support/TestReport.h"
 
 #include <QFile>
+#include "tests/support/TestMain.h"
+
 #include <QtTest>
 
 class TestCli : public QObject
@@ -87,7 +89,10 @@ private slots:
             {{"list", dir + "/junk.sup"}, 1, "junk.sup"},
             {{"add", file, "--kind", "spreadsheet", "--info", "x", "--stdin"},
              2,
-             "unknown page kind"},
+             "is not a page kind"},
+            {{"add", file, "--kind", "folder", "--info", "x", "--stdin"}, 2, "is not a page kind"},
+            {{"add", file, "--kind", "10", "--info", "x", "--stdin"}, 2, "is not a page kind"},
+            {{"list", dir}, 1, "is a folder"},
             {{"add", file, "--kind", "1", "--info", "x"}, 2, "exactly one of --file and --stdin"},
             {{"add", file, "--kind", "1", "--info", "x", "--stdin", "--file", "y"},
              2,
@@ -128,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCli)
+TESSARY_TEST(TestCli)
 #include "tst_cli.moc"
