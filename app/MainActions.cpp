@@ -4,7 +4,10 @@
 #include <QHBoxLayout>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QStyle>
+#include <QHash>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolBar>
 
 namespace {
@@ -31,7 +34,7 @@ const ActionDef kActions[] = {
     {"NodeDelete", "Delete", "Del"},
     {"NodeRename", "Rename...", "F2"},
     {"NodeExpand", "Expand all", ""},
-    {"NodeCollapse", "Colapse all", ""},
+    {"NodeCollapse", "Collapse all", ""},
     {"Moveup1", "Move up", "Ctrl+Up"},
     {"Movedown1", "Move down", "Ctrl+Down"},
     {"Promote1", "Promote", "Ctrl+Left"},
@@ -179,6 +182,95 @@ const ActionDef kActions[] = {
     {"BtnCloudCancel", "Cancel", ""},
 };
 
+// Icons of the commands, by their freedesktop names (Breeze is the fallback
+// theme, so they show on any desktop).
+const QHash<QString, QString> &iconNames()
+{
+    static const QHash<QString, QString> n{
+        {"New1", "document-new"}, {"Save1", "document-open"}, {"HTML1", "text-html"},
+        {"ExportMSWord", "x-office-document"}, {"RTF1", "application-rtf"},
+        {"Printersetup1", "document-print"}, {"Properties2", "document-properties"},
+        {"Quit1", "application-exit"}, {"NodeNew", "list-add"}, {"NodeImport", "document-import"},
+        {"NodeDelete", "edit-delete"}, {"NodeRename", "edit-rename"},
+        {"NodeExpand", "expand-all"}, {"NodeCollapse", "collapse-all"}, {"Moveup1", "go-up"},
+        {"Movedown1", "go-down"}, {"Promote1", "go-previous"}, {"Demote1", "go-next"},
+        {"Custom1", "color-management"}, {"UpBtn", "go-up"}, {"DnBtn", "go-down"},
+        {"LeftBtn", "go-previous"}, {"RightBtn", "go-next"}, {"NewNodeBtn", "list-add"},
+        {"DeleteNodebtn", "edit-delete"}, {"ImportNode", "document-import"},
+        {"Find1", "edit-find"}, {"Replace1", "edit-find-replace"}, {"Globalfind1", "edit-find"},
+        {"Help2", "help-contents"}, {"About1", "help-about"}, {"WPImport", "document-import"},
+        {"WPExport", "document-export"}, {"WPAPrint1", "document-print"},
+        {"WPAReplace1", "edit-find-replace"}, {"WPASearch1", "edit-find"},
+        {"WPAUndo1", "edit-undo"}, {"WPARedo1", "edit-redo"}, {"WPACut1", "edit-cut"},
+        {"WPACopy1", "edit-copy"}, {"WPAPaste1", "edit-paste"}, {"WPADeleteText1", "edit-delete"},
+        {"WPASellAll1", "edit-select-all"}, {"WPABold1", "format-text-bold"},
+        {"WPAItalic1", "format-text-italic"}, {"WPAUnderline1", "format-text-underline"},
+        {"WPAStrikeout1", "format-text-strikethrough"}, {"WPABLeft1", "format-justify-left"},
+        {"WPACenter1", "format-justify-center"}, {"WPABRight1", "format-justify-right"},
+        {"WPBullets", "format-list-unordered"}, {"WPANumbers1", "format-list-ordered"},
+        {"WPUndoBtn", "edit-undo"}, {"WPRedoBtn", "edit-redo"},
+        {"WPFontColor", "format-text-color"}, {"WPBackGroundColor", "format-fill-color"},
+        {"WPFont", "preferences-desktop-font"}, {"WPParagraph", "format-indent-more"},
+        {"WPTabStops", "format-indent-less"}, {"WPPageSetup", "document-page-setup"},
+        {"WPACreateTable1", "insert-table"}, {"WPASelectRow1", "edit-table-insert-row-below"},
+        {"WPAInsRow1", "edit-table-insert-row-below"}, {"WPADelRow1", "edit-table-delete-row"},
+        {"WPASelectColumn1", "edit-table-insert-column-right"},
+        {"WPAInsCol1", "edit-table-insert-column-right"},
+        {"WPADelCol1", "edit-table-delete-column"}, {"WPABAllOn1", "format-border-set-all"},
+        {"WPABAllOff1", "format-border-set-none"}, {"WPABTop1", "format-border-set-top"},
+        {"WPABBottom1", "format-border-set-bottom"}, {"GridSaveBtn", "document-save-as"},
+        {"GridPrintBtn", "document-print"}, {"GridFindBtn", "edit-find"},
+        {"GridReplaceBtn", "edit-find-replace"}, {"GridCutBtn", "edit-cut"},
+        {"GridCopyBtn", "edit-copy"}, {"GridPasteBtn", "edit-paste"}, {"GridClear", "edit-clear"},
+        {"GridLeftBtn", "format-justify-left"}, {"GridCenterBtn", "format-justify-center"},
+        {"GridRightBtn", "format-justify-right"}, {"GridBold", "format-text-bold"},
+        {"GridItalic", "format-text-italic"}, {"GridUnderline", "format-text-underline"},
+        {"GridFontBtn", "preferences-desktop-font"}, {"Multilines", "format-text-blockquote"},
+        {"GridFontColor2", "format-text-color"}, {"GridBackGroundColor2", "format-fill-color"},
+        {"CancelBtn", "dialog-cancel"}, {"TableExport", "document-save-as"},
+        {"TablePrint", "document-print"}, {"TableCut", "edit-cut"}, {"TableCopy", "edit-copy"},
+        {"TablePaste", "edit-paste"}, {"Left1", "format-justify-left"},
+        {"Center1", "format-justify-center"}, {"Right1", "format-justify-right"},
+        {"Font2", "preferences-desktop-font"}, {"TableImport", "document-import"},
+        {"SaveChartBtn", "document-save-as"}, {"PrintChartBtn", "document-print"},
+        {"EditChartBtn", "document-edit"}, {"PhotoBtn", "camera-photo"},
+        {"SwapSeriesBtn", "transform-rotate"}, {"ZoomInBtn", "zoom-in"},
+        {"ZoomOutBtn", "zoom-out"}, {"RotationBtn", "object-rotate-right"},
+        {"View3D", "view-3D"}, {"VBarBtn", "office-chart-bar"},
+        {"HBarBtn", "office-chart-bar-stacked"}, {"PieBtn", "office-chart-pie"},
+        {"GroupBarBtn", "office-chart-bar"}, {"GroupLineBtn", "office-chart-line"},
+        {"ViewWalls", "office-chart-area"}, {"BaseLineBtn", "format-align-vertical-bottom"},
+        {"AnimateBtn", "media-playback-start"}, {"CancelChartBtn", "dialog-cancel"},
+        {"ChartExport", "document-save-as"}, {"ChartPrint", "document-print"},
+        {"ChartEdit", "document-edit"}, {"ChartImport", "document-open"},
+        {"Asbitmap1", "image-x-generic"}, {"AsMetafile1", "image-svg+xml"},
+        {"SaveImageBtn", "document-save-as"}, {"CutImageBtn", "edit-copy"},
+        {"ZoomInImageBtn", "zoom-in"}, {"ZoomOutImageBtn", "zoom-out"},
+        {"btnDiagramSave", "document-save-as"}, {"btnDiagramPrint", "document-print"},
+        {"BtnDiagramPhoto", "camera-photo"}, {"btnDiagramZoomIn", "zoom-in"},
+        {"btnDiagramZoomOut", "zoom-out"}, {"btnDiagramSelect", "edit-select"},
+        {"btnDiagramDrag", "transform-move"}, {"btnDiagramRange", "zoom-select"},
+        {"btnDiagramText", "insert-text"}, {"btnDiagramSizing", "transform-scale"},
+        {"btnDiagramCancel", "dialog-cancel"}, {"BtnSaveCloud", "document-save-as"},
+        {"BtnPrintCloud", "document-print"}, {"BtnCloudPhoto", "camera-photo"},
+        {"BtnCloudOptions", "configure"}, {"BtnCloudCancel", "dialog-cancel"},
+        {"Row1", "edit-select-all"}, {"Column1", "edit-select-all"},
+        {"Fixedrow1", "object-locked"}, {"Fixedcolumn1", "object-locked"}};
+    return n;
+}
+
+// A small tile of the colour for the colour commands of the tree.
+QIcon colourTile(const QColor &c)
+{
+    QPixmap p(16, 16);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.setBrush(c);
+    painter.drawRect(1, 1, 13, 13);
+    return QIcon(p);
+}
+
 // Commands that work now; every other command waits for its editor.
 const QStringList kLiveActions = {
     "New1",       "Save1",         "Quit1",      "Printersetup1", "Properties2", "NodeNew",
@@ -202,6 +294,17 @@ QAction *MainActions::make(const QString &name, const QString &text, const QStri
     a->setObjectName(name);
     if (!shortcut.isEmpty())
         a->setShortcut(QKeySequence(shortcut));
+    const QString icon = iconNames().value(name);
+    if (!icon.isEmpty())
+        a->setIcon(QIcon::fromTheme(icon));
+    // The tooltip names the command and its shortcut.
+    QString tip = a->text();
+    tip.remove(QLatin1Char('&'));
+    if (tip.endsWith(QLatin1String("...")))
+        tip.chop(3);
+    if (!shortcut.isEmpty())
+        tip += QStringLiteral(" (%1)").arg(a->shortcut().toString(QKeySequence::NativeText));
+    a->setToolTip(tip);
     a->setEnabled(kLiveActions.contains(name));
     m_actions.insert(name, a);
     return a;
@@ -212,14 +315,11 @@ void MainActions::buildActions()
     for (const ActionDef &d : kActions)
         make(QString::fromLatin1(d.name), QString::fromLatin1(d.text),
              QString::fromLatin1(d.shortcut));
-    const QStyle *s = m_window->style();
-    action("UpBtn")->setIcon(s->standardIcon(QStyle::SP_ArrowUp));
-    action("DnBtn")->setIcon(s->standardIcon(QStyle::SP_ArrowDown));
-    action("LeftBtn")->setIcon(s->standardIcon(QStyle::SP_ArrowLeft));
-    action("RightBtn")->setIcon(s->standardIcon(QStyle::SP_ArrowRight));
-    action("NewNodeBtn")->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    action("DeleteNodebtn")->setIcon(s->standardIcon(QStyle::SP_TrashIcon));
-    action("ImportNode")->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    action("White1")->setIcon(colourTile(Qt::white));
+    action("Red1")->setIcon(colourTile(Qt::red));
+    action("Yellow1")->setIcon(colourTile(Qt::yellow));
+    action("Green1")->setIcon(colourTile(Qt::green));
+    action("Blue1")->setIcon(colourTile(QColor(0x00, 0xFF, 0xFF)));
     for (const char *toggle : {"GridBold", "GridItalic", "GridUnderline", "Multilines", "View3D",
                                "ViewWalls", "BaseLineBtn", "AnimateBtn", "RotationBtn",
                                "btnDiagramText", "Fixedrow1", "Fixedcolumn1"})
@@ -302,7 +402,7 @@ QToolBar *MainActions::makeBar(const QString &name, QWidget *host, const QString
     auto *bar = new QToolBar(host);
     bar->setObjectName(name);
     bar->setIconSize(QSize(16, 16));
-    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (const QString &a : actions)
         bar->addAction(action(a));
     host->layout()->addWidget(bar);
