@@ -3,6 +3,7 @@
 #include "platform/db/EngineError.h"
 #include "platform/db/FieldCompression.h"
 #include "platform/db/SqliteConnection.h"
+#include "platform/db/StoredDate.h"
 
 #include <limits>
 #include <sqlite3.h>
@@ -12,17 +13,6 @@ namespace {
 bool isPrefetched(FieldType t)
 {
     return t == FieldType::AutoInc || t == FieldType::Integer;
-}
-
-QDateTime parseDate(const QString &text)
-{
-    for (const char *format : {"yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
-                               "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
-        const QDateTime d = QDateTime::fromString(text, QString::fromLatin1(format));
-        if (d.isValid())
-            return d;
-    }
-    return QDateTime::fromString(text, Qt::ISODateWithMs);
 }
 
 // Converts column i of a stepped statement into the field's value.
@@ -36,7 +26,7 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
     case FieldType::Integer:
         return QVariant(qint64(sqlite3_column_int64(s, i)));
     case FieldType::DateTime:
-        return parseDate(
+        return parseStoredDate(
             QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(s, i))));
     case FieldType::Memo:
     case FieldType::Blob: {

@@ -4,7 +4,9 @@
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include "tests/support/TestMain.h"
 
@@ -68,6 +70,45 @@ private slots:
                  runCli({"tree", other}).out.constData());
         // The window's placement was written to the user's settings.
         QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvane/Tessary.INI"));
+    }
+
+    void aQuitRequestEndsTheProgramWhateverIsOpen()
+    {
+        const QString dir = testTempDir();
+        // A zero-byte report: the start-up error box is up when SIGTERM arrives.
+        const QString empty = dir + "/empty.sup";
+        QFile(empty).open(QIODevice::WriteOnly);
+        QProcess app;
+        app.setProcessChannelMode(QProcess::MergedChannels);
+        app.start(qEnvironmentVariable("TESSARY_APP"), {empty});
+        QVERIFY(app.waitForStarted(30000));
+        // Once the lock is taken the program opens the report and shows the box.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QDir::tempPath() + "/Tessary-user.lock"), 20000);
+        ::kill(pid_t(app.processId()), SIGTERM);
+        QVERIFY2(app.waitForFinished(15000), app.readAll().constData());
+        QCOMPARE(QFileInfo(empty).size(), 0);
+        // The single-instance lock is free again: a later start runs on its own.
+        QProcess later;
+        later.start(qEnvironmentVariable("TESSARY_APP"), {"--quit-after-open", empty});
+        QVERIFY(later.waitForFinished(30000));
+        QVERIFY(later.exitCode() != 0);
+        QVERIFY(later.readAllStandardError().contains("not a report"));
+        QCOMPARE(QFileInfo(empty).size(), 0);
+
+        // Help and version need no display at all.
+        QProcess help;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        help.setProcessEnvironment(env);
+        for (const char *option : {"--help", "--version"}) {
+            help.start(qEnvironmentVariable("TESSARY_APP"), {option});
+            QVERIFY(help.waitForFinished(30000));
+            QCOMPARE(help.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(help.exitCode(), 0);
+            QVERIFY(!help.readAllStandardOutput().isEmpty());
+        }
     }
 };
 
