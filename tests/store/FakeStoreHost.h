@@ -14,6 +14,7 @@ public:
     QString comment;
     QString caption;
     QStringList problems;
+    QStringList statuses;
     int showNodeCalls = 0;
     int checkButtonsCalls = 0;
     int hideMenusCalls = 0;
@@ -22,6 +23,7 @@ public:
     QString commentText() const override { return comment; }
     void setCommentText(const QString &text) override { comment = text; }
     void reportProblem(const QString &text) override { problems << text; }
+    void setStatusText(const QString &text) override { statuses << text; }
     void setReportCaption(const QString &c) override { caption = c; }
     void ShowNode() override { ++showNodeCalls; }
     void CheckButtons() override { ++checkButtonsCalls; }

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
 #include <sqlite3.h>
 
@@ -308,6 +309,31 @@ private slots:
         QFile f(kvb);
         f.open(QIODevice::ReadOnly);
         QCOMPARE(f.readAll(), host1);
+    }
+
+    void aStoreWaitsForTheHostAndSaysSo()
+    {
+        const QString file = testTempDir() + "/locked.sup";
+        FakeStoreHost host;
+        TDM dm(&host, std::make_unique<SqliteEngine>());
+        dm.DBCreate(file);
+        // The host holds the write lock for a moment, from a process of its own.
+        QProcess locker;
+        locker.start("python3", {"-c", "import sqlite3, sys, time\n"
+                                       "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                                       "c.execute('BEGIN EXCLUSIVE')\n"
+                                       "print('locked', flush=True)\n"
+                                       "time.sleep(1)\n"
+                                       "c.execute('COMMIT')\n",
+                                 file});
+        QVERIFY(locker.waitForReadyRead(10000));
+        QCOMPARE(locker.readLine().trimmed(), QByteArray("locked"));
+        dm.SaveTree();
+        QVERIFY(locker.waitForFinished(10000));
+        QVERIFY(!host.statuses.isEmpty());
+        QVERIFY(host.statuses.first().contains("host"));
+        // The line goes once the program is back in its event loop.
+        QTRY_VERIFY(host.statuses.last().isEmpty());
     }
 
     void deletingAFolderIsOneTransaction()
