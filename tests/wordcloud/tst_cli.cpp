@@ -176,5 +176,10 @@ void TestCli::seedRepeats()
     QCOMPARE(QImage(path("s1.png")), QImage(path("s2.png")));
 }
 
-QTEST_MAIN(TestCli)
+int runTestCli(int argc, char **argv)
+{
+    TestCli test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_cli.moc"

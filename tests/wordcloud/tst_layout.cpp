@@ -81,12 +81,15 @@ private slots:
 
 void TestLayout::initTestCase()
 {
+    // Coverage retries are debug messages, off unless turned on.
+    QLoggingCategory::setFilterRules(QStringLiteral("tessary.wordcloud.debug=true"));
     g_previous = qInstallMessageHandler(captureLog);
 }
 
 void TestLayout::cleanupTestCase()
 {
     qInstallMessageHandler(g_previous);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 void TestLayout::fontSizeKeepsCentre()
@@ -569,5 +572,10 @@ void TestLayout::fitToAreaHalfWidth()
         QCOMPARE(cloud.Word(i)->Bounds(), starts[i]);
 }
 
-QTEST_MAIN(TestLayout)
+int runTestLayout(int argc, char **argv)
+{
+    TestLayout test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_layout.moc"
