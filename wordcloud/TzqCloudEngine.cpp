@@ -518,23 +518,20 @@ void TzqCloudEngine::FitToArea()
     const qint64 nh = Round(sh * s);
     const qint64 left = Round((CloudWidth() - nw) / 2.0) + m_layoutRect.Left;
     const qint64 top = Round((CloudHeight() - nh) / 2.0) + m_layoutRect.Top;
+    // Every edge of a box is mapped alike into the fitted arrangement, so
+    // boxes that were apart when laid out stay apart at any size: rounding
+    // never makes neighbours share a pixel. The glyphs are scaled with the
+    // arrangement.
+    auto mapX = [&](qint64 x) {
+        return clampInt(Round((x - m_margins.Left) / double(sw) * nw) + left);
+    };
+    auto mapY = [&](qint64 y) {
+        return clampInt(Round((y - m_margins.Top) / double(sh) * nh) + top);
+    };
     for (auto &word : m_words) {
         const TzqRect &sb = word->StartingBounds();
-        const qint64 w = qint64(sb.Right) - sb.Left;
-        const qint64 h = qint64(sb.Bottom) - sb.Top;
-        const qint64 dx = Round((w * s - w) / 2.0);
-        const qint64 dy = Round((h * s - h) / 2.0);
         word->ScaleOutline(s);
-        // The box grows or shrinks about its centre, then moves to where its
-        // top-left corner falls in the fitted arrangement.
-        const qint64 bw = qBound(-kLimit, w + 2 * dx, kLimit);
-        const qint64 bh = qBound(-kLimit, h + 2 * dy, kLimit);
-        TzqRect b;
-        b.Left = clampInt(Round((qint64(sb.Left) - m_margins.Left) / double(sw) * nw) + left);
-        b.Top = clampInt(Round((qint64(sb.Top) - m_margins.Top) / double(sh) * nh) + top);
-        b.Right = b.Left + int(bw);
-        b.Bottom = b.Top + int(bh);
-        word->SetShownBounds(b);
+        word->SetShownBounds(TzqRect(mapX(sb.Left), mapY(sb.Top), mapX(sb.Right), mapY(sb.Bottom)));
     }
 }
 
