@@ -11,9 +11,9 @@
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QFontInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
@@ -192,7 +192,9 @@ QVector<int> weightsFor(const QVector<WordLine> &words, WeightMode mode)
             weights.append(w.weight);
         return weights;
     }
-    auto curve = [mode](double c) { return mode == WeightMode::Sqrt ? std::sqrt(c) : 1.0 + std::log(c); };
+    auto curve = [mode](double c) {
+        return mode == WeightMode::Sqrt ? std::sqrt(c) : 1.0 + std::log(c);
+    };
     int largest = 1;
     for (const WordLine &w : words)
         largest = qMax(largest, w.weight);
@@ -398,7 +400,7 @@ int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
         out << "type " << smallest << " to " << largest << " px, " << under8
             << (under8 == 1 ? " word" : " words") << " under 8 px\n";
     const QString drawn = QFontInfo(cloud.Font()).family();
-    if (drawn.compare(fontName, Qt::CaseInsensitive) != 0)
+    if (a.has(QStringLiteral("font")) && drawn.compare(fontName, Qt::CaseInsensitive) != 0)
         out << "font " << fontName << " is drawn with " << drawn << " here\n";
     out << "wrote " << target << "\n";
     return 0;

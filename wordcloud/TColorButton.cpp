@@ -74,10 +74,10 @@ TColorButton::TColorButton(QWidget *parent) : QToolButton(parent)
 const TzqArrayOfColor &TColorButton::PaletteColors()
 {
     // 0xBBGGRR: the sixteen basic colours and four softer ones.
-    static const TzqArrayOfColor colors = {
-        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000,
-        0x808080, 0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF,
-        0xFFFF00, 0xFFFFFF, 0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0};
+    static const TzqArrayOfColor colors = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000,
+                                           0x800080, 0x808000, 0x808080, 0xC0C0C0, 0x0000FF,
+                                           0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00,
+                                           0xFFFFFF, 0xC0DCC0, 0xF0CAA6, 0xF0FBFF, 0xA4A0A0};
     return colors;
 }
 

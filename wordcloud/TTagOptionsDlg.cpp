@@ -148,8 +148,7 @@ QWidget *TTagOptionsDlg::makeColorPage()
     });
     connect(ColorPalette, &QComboBox::currentIndexChanged, this,
             &TTagOptionsDlg::ColorPaletteChange);
-    connect(ColorScheme, &QComboBox::currentIndexChanged, this,
-            &TTagOptionsDlg::ColorSchemeChange);
+    connect(ColorScheme, &QComboBox::currentIndexChanged, this, &TTagOptionsDlg::ColorSchemeChange);
     for (TColorButton *b : {oStartColor, oMiddleColor, oEndColor})
         connect(b, &TColorButton::ColorChanged, this, &TTagOptionsDlg::ColorChange);
     connect(IsMiddle, &QCheckBox::toggled, this, &TTagOptionsDlg::ColorChange);
@@ -214,10 +213,10 @@ QWidget *TTagOptionsDlg::makeShapePage()
 
 QStringList TTagOptionsDlg::PaletteNames()
 {
-    return {tr("Excel"),      tr("Victorian"),    tr("Pastel"),  tr("Solid"),   tr("Classic"),
-            tr("Web"),        tr("Modern"),       tr("Rainbow"), tr("Windows XP"), tr("Mac OS"),
-            tr("Vista"),      tr("Gray Scale"),   tr("Opera"),   tr("Warm"),    tr("Cool"),
-            tr("BlackOnBlack"), tr("Metro"),      tr("iOS"),     tr("Android"), tr("Lookout"),
+    return {tr("Excel"),        tr("Victorian"),  tr("Pastel"),  tr("Solid"),      tr("Classic"),
+            tr("Web"),          tr("Modern"),     tr("Rainbow"), tr("Windows XP"), tr("Mac OS"),
+            tr("Vista"),        tr("Gray Scale"), tr("Opera"),   tr("Warm"),       tr("Cool"),
+            tr("BlackOnBlack"), tr("Metro"),      tr("iOS"),     tr("Android"),    tr("Lookout"),
             tr("Seawash")};
 }
 

@@ -72,10 +72,9 @@ TWordCloudEditor::TWordCloudEditor(QWidget *parent) : QWidget(parent)
     MenuItem1 = addOperation(QStringLiteral("CopyAsBitmap"), tr("Copy as bitmap"),
                              QStringLiteral("image-x-generic"), QKeySequence::Copy,
                              &TWordCloudEditor::CopyAsBitmap);
-    MenuItem2 = addOperation(QStringLiteral("CopyAsMetafile"), tr("Copy as metafile"),
-                             QStringLiteral("image-svg+xml"),
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                             &TWordCloudEditor::CopyAsMetafile);
+    MenuItem2 = addOperation(
+        QStringLiteral("CopyAsMetafile"), tr("Copy as metafile"), QStringLiteral("image-svg+xml"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TWordCloudEditor::CopyAsMetafile);
     addOperation(QStringLiteral("ShowTagOptions"), tr("Options..."), QStringLiteral("configure"),
                  QKeySequence(), &TWordCloudEditor::ShowTagOptions);
 
@@ -173,8 +172,8 @@ void TWordCloudEditor::loadFile(const QString &fileName)
                                .arg(QDir::toNativeSeparators(fileName), file.errorString()));
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
-        throw TzqDocumentError(tr("The word-cloud document %1 is empty.")
-                                   .arg(QDir::toNativeSeparators(fileName)));
+        throw TzqDocumentError(
+            tr("The word-cloud document %1 is empty.").arg(QDir::toNativeSeparators(fileName)));
     loadContent(bytes, QString());
 }
 
@@ -309,8 +308,7 @@ void TWordCloudEditor::PrintGraphic(const QImage &bitmap)
     if (!painter.begin(printer))
         throw TessaryError(tr("Cannot print: the printer could not be started."));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(PrintRect(bitmap.size(), QSize(printer->width(), printer->height())),
-                      bitmap);
+    painter.drawImage(PrintRect(bitmap.size(), QSize(printer->width(), printer->height())), bitmap);
     painter.end();
 }
 
@@ -324,8 +322,8 @@ QRect TWordCloudEditor::PrintRect(const QSize &picture, const QSize &page)
     const int bottom = ph - top;
     if (picture.isEmpty() || right <= left || bottom <= top)
         return QRect(left, top, 0, 0);
-    const double s = std::min(double(right - left) / picture.width(),
-                              double(bottom - top) / picture.height());
+    const double s =
+        std::min(double(right - left) / picture.width(), double(bottom - top) / picture.height());
     const int w = int(TzqMath::Round(picture.width() * s));
     const int h = int(TzqMath::Round(picture.height() * s));
     return QRect(left + (right - left - w) / 2, top, w, h);

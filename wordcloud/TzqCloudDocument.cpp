@@ -278,12 +278,11 @@ void TzqCloudDocument::Write(const TzqCloudEngine &cloud, QIODevice &device)
         xml.writeEndElement();
     }
     const QFont &font = cloud.Font();
-    xml.writeTextElement(QStringLiteral("Font"), QStringList{font.family(),
-                                                             intText(cloud.FontCharset()),
-                                                             colorText(cloud.FontColor()),
-                                                             intText(cloud.FontPointSize()),
-                                                             intText(fontStyle(font))}
-                                                     .join(QLatin1Char(',')));
+    xml.writeTextElement(QStringLiteral("Font"),
+                         QStringList{font.family(), intText(cloud.FontCharset()),
+                                     colorText(cloud.FontColor()), intText(cloud.FontPointSize()),
+                                     intText(fontStyle(font))}
+                             .join(QLatin1Char(',')));
     xml.writeTextElement(QStringLiteral("StartingBounds"), boxText(cloud.LayoutRect()));
 
     xml.writeStartElement(QStringLiteral("Words"));
@@ -409,7 +408,8 @@ bool TzqCloudDocument::Apply(TzqCloudEngine &cloud) const
         cloud.SetLayoutRect(boxFrom(*StartingBounds, cloud.GetCloudRect()));
 
     for (const WordSpec &spec : Words) {
-        auto word = std::make_unique<TzqWord>(spec.Text, spec.Weight, spec.TextColor.value_or(clBlack));
+        auto word =
+            std::make_unique<TzqWord>(spec.Text, spec.Weight, spec.TextColor.value_or(clBlack));
         word->SetFont(cloud.Font());
         word->SetStoredFontSize(spec.FontSize.value_or(cloud.FontPointSize()));
         if (spec.StartingBounds) {

@@ -197,7 +197,7 @@ private:
     bool m_continueFromLastWord = true;
     TzqWordDirection m_direction = wdAlternate;
     QFont m_font;
-    int m_fontCharset = 1;          // the default character set
+    int m_fontCharset = 1;           // the default character set
     TColor m_fontColor = 0x80000008; // the system's window-text colour
     int m_fontPointSize = 10;
     TzqGradient m_gradient;

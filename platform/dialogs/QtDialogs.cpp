@@ -84,9 +84,8 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
     return dlg.selectedFiles().first();
 }
 
-QString QtDialogs::saveFileFiltered(QWidget *parent, const QString &caption,
-                                    const QString &folder, const QString &filter,
-                                    int &filterIndex)
+QString QtDialogs::saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &filter, int &filterIndex)
 {
     const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
     QFileDialog dlg(parent, caption, folder);

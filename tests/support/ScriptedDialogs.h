@@ -14,8 +14,8 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup", "saveFiltered". Answers: bool for confirm/print/printerSetup, QString for
-    // input/open/save, QStringList for openMany, QColor for color, QFont for font, a
+    // "print", "printerSetup", "saveFiltered". Answers: bool for confirm/print/printerSetup,
+    // QString for input/open/save, QStringList for openMany, QColor for color, QFont for font, a
     // QVariantList {file name, filter index} (or just the file name) for saveFiltered;
     // an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);

@@ -145,7 +145,8 @@ void TestCli::writesDocument()
     QFile f(out);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray xml = f.readAll();
-    QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WordCloud version=\"1.0\">"));
+    QVERIFY(
+        xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WordCloud version=\"1.0\">"));
     const TzqCloudDocument doc = TzqCloudDocument::Read(xml);
     QVERIFY(doc.VersionSupported);
     QCOMPARE(*doc.Palette, 16);
@@ -172,9 +173,9 @@ void TestCli::weightsMakeSmallWordsLegible()
             f.write(QStringLiteral("word%1\t%2\n").arg(rank).arg(qMax(2, 1200 / rank)).toUtf8());
     }
     auto under8 = [&](const QString &mode) {
-        const Run r = wordcloud({"--words", words, "--size", "800x600", "--to",
-                                 path(mode + QStringLiteral(".png")), "--weights", mode, "--seed",
-                                 "1"});
+        const Run r =
+            wordcloud({"--words", words, "--size", "800x600", "--to",
+                       path(mode + QStringLiteral(".png")), "--weights", mode, "--seed", "1"});
         const QRegularExpressionMatch m =
             QRegularExpression(QStringLiteral("type (\\d+) to (\\d+) px, (\\d+) words? under 8 px"))
                 .match(r.out);
@@ -201,8 +202,8 @@ void TestCli::fontAndQuietOutput()
         for (int i = 0; i < 150; ++i)
             f.write(QStringLiteral("w%1\t10\n").arg(i).toUtf8());
     }
-    const Run r = wordcloud({"--words", many, "--size", "40x30", "--to", path("tiny.png"),
-                             "--font", "NoSuchFontFamily"});
+    const Run r = wordcloud({"--words", many, "--size", "40x30", "--to", path("tiny.png"), "--font",
+                             "NoSuchFontFamily"});
     QCOMPARE(r.rc, 0);
     QVERIFY2(r.out.contains(QStringLiteral("(the rest did not fit)")), qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("coverage 0% (asked 60%)")), qPrintable(r.out));

@@ -82,36 +82,35 @@ void TestDocument::writerExactForm()
     a->SetBounds(TzqRect(100, 100, 180, 130));
     TzqWord *b = cloud.AddWord(QStringLiteral("Zürich & <co>"), -3, 0x80000008);
     b->SetBounds(TzqRect(-5, 7, 40, 20));
-    const QByteArray expected =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<WordCloud version=\"1.0\">\n"
-        "\t<BackgroundColor>16777215</BackgroundColor>\n"
-        "\t<Coverage>0.6</Coverage>\n"
-        "\t<Shadow>true</Shadow>\n"
-        "\t<Gradient>\n"
-        "\t\t<StartColor>8421504</StartColor>\n"
-        "\t\t<MiddleColor>536870911</MiddleColor>\n"
-        "\t\t<EndColor>0</EndColor>\n"
-        "\t</Gradient>\n"
-        "\t<Font>Arial,1,-2147483640,10,0</Font>\n"
-        "\t<StartingBounds>10;10;390;290</StartingBounds>\n"
-        "\t<Words>\n"
-        "\t\t<Word>\n"
-        "\t\t\t<Text>alpha</Text>\n"
-        "\t\t\t<TextColor>255</TextColor>\n"
-        "\t\t\t<Weight>50</Weight>\n"
-        "\t\t\t<FontSize>24</FontSize>\n"
-        "\t\t\t<StartingBounds>100;100;180;130</StartingBounds>\n"
-        "\t\t</Word>\n"
-        "\t\t<Word>\n"
-        "\t\t\t<Text>Z\xc3\xbcrich &amp; &lt;co&gt;</Text>\n"
-        "\t\t\t<TextColor>-2147483640</TextColor>\n"
-        "\t\t\t<Weight>-3</Weight>\n"
-        "\t\t\t<FontSize>10</FontSize>\n"
-        "\t\t\t<StartingBounds>-5;7;40;20</StartingBounds>\n"
-        "\t\t</Word>\n"
-        "\t</Words>\n"
-        "</WordCloud>\n";
+    const QByteArray expected = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                "<WordCloud version=\"1.0\">\n"
+                                "\t<BackgroundColor>16777215</BackgroundColor>\n"
+                                "\t<Coverage>0.6</Coverage>\n"
+                                "\t<Shadow>true</Shadow>\n"
+                                "\t<Gradient>\n"
+                                "\t\t<StartColor>8421504</StartColor>\n"
+                                "\t\t<MiddleColor>536870911</MiddleColor>\n"
+                                "\t\t<EndColor>0</EndColor>\n"
+                                "\t</Gradient>\n"
+                                "\t<Font>Arial,1,-2147483640,10,0</Font>\n"
+                                "\t<StartingBounds>10;10;390;290</StartingBounds>\n"
+                                "\t<Words>\n"
+                                "\t\t<Word>\n"
+                                "\t\t\t<Text>alpha</Text>\n"
+                                "\t\t\t<TextColor>255</TextColor>\n"
+                                "\t\t\t<Weight>50</Weight>\n"
+                                "\t\t\t<FontSize>24</FontSize>\n"
+                                "\t\t\t<StartingBounds>100;100;180;130</StartingBounds>\n"
+                                "\t\t</Word>\n"
+                                "\t\t<Word>\n"
+                                "\t\t\t<Text>Z\xc3\xbcrich &amp; &lt;co&gt;</Text>\n"
+                                "\t\t\t<TextColor>-2147483640</TextColor>\n"
+                                "\t\t\t<Weight>-3</Weight>\n"
+                                "\t\t\t<FontSize>10</FontSize>\n"
+                                "\t\t\t<StartingBounds>-5;7;40;20</StartingBounds>\n"
+                                "\t\t</Word>\n"
+                                "\t</Words>\n"
+                                "</WordCloud>\n";
     const QByteArray written = save(cloud);
     QCOMPARE(written, expected);
     QCOMPARE(TzqCloudDocument::Write(cloud), expected);
@@ -349,8 +348,8 @@ void TestDocument::boxesItemsAndDefaults()
     QVERIFY(!cloud.Word(1)->Outline().isEmpty());
 
     // White space separates too; a non-numeric item takes the cloud rectangle's value.
-    load(cloud, document("<StartingBounds> 5 ; x 300\t200 </StartingBounds>",
-                         word("w", 5, "7 8;x;20")));
+    load(cloud,
+         document("<StartingBounds> 5 ; x 300\t200 </StartingBounds>", word("w", 5, "7 8;x;20")));
     QCOMPARE(cloud.LayoutRect(), TzqRect(5, 10, 300, 200));
     // In a word a non-numeric item counts as 0 (before the box is grown).
     const TzqRect b = cloud.Word(0)->StartingBounds();
@@ -440,11 +439,11 @@ void TestDocument::otherVersionGivesEmptyCloud()
     cloud.SetControlSize(QSize(400, 300));
     QVERIFY(load(cloud, handWritten()));
     cloud.SetShadow(true);
-    const bool loaded = load(cloud, document("<Shadow>false</Shadow>", word("a", 1, "0;0;5;5"),
-                                             "2.0"));
+    const bool loaded =
+        load(cloud, document("<Shadow>false</Shadow>", word("a", 1, "0;0;5;5"), "2.0"));
     QVERIFY(!loaded);
     QCOMPARE(cloud.WordCount(), 0);
-    QCOMPARE(cloud.Shadow(), true); // nothing more is read
+    QCOMPARE(cloud.Shadow(), true);                           // nothing more is read
     QVERIFY(!load(cloud, "<WordCloud><Words/></WordCloud>")); // no version at all
     const TzqCloudDocument doc = TzqCloudDocument::Read(document("", "", "1.00"));
     QCOMPARE(doc.VersionSupported, false);
@@ -493,19 +492,20 @@ void TestDocument::malformed_data()
     QTest::newRow("no Words") << QByteArray("<WordCloud version=\"1.0\"><Shadow>true</Shadow>"
                                             "</WordCloud>")
                               << "no <Words> element";
-    QTest::newRow("weight text") << document("", word("a", 1, "0;0;5;5").replace("<Weight>1<",
-                                                                                  "<Weight>ten<"))
-                                 << "<Weight> of word 1 (line 2) is \"ten\", not a whole number";
-    QTest::newRow("weight range") << document("", ok + word("b", 1, "0;0;5;5").replace(
-                                                           "<Weight>1<", "<Weight>3000000000<"))
-                                  << "<Weight> of word 2";
+    QTest::newRow("weight text")
+        << document("", word("a", 1, "0;0;5;5").replace("<Weight>1<", "<Weight>ten<"))
+        << "<Weight> of word 1 (line 2) is \"ten\", not a whole number";
+    QTest::newRow("weight range")
+        << document("", ok + word("b", 1, "0;0;5;5").replace("<Weight>1<", "<Weight>3000000000<"))
+        << "<Weight> of word 2";
     QTest::newRow("font size range")
         << document("", word("a", 1, "0;0;5;5").replace("<FontSize>20<", "<FontSize>5000<"))
         << "outside 0 to 4096";
     QTest::newRow("negative font size")
         << document("", word("a", 1, "0;0;5;5").replace("<FontSize>20<", "<FontSize>-2<"))
         << "<FontSize>";
-    QTest::newRow("colour") << document("", QByteArray(ok).replace("<TextColor>0<", "<TextColor>#ff0000<"))
+    QTest::newRow("colour") << document("", QByteArray(ok).replace("<TextColor>0<",
+                                                                   "<TextColor>#ff0000<"))
                             << "<TextColor>";
     QTest::newRow("background") << document("<BackgroundColor>white</BackgroundColor>", ok)
                                 << "<BackgroundColor>";
@@ -513,13 +513,13 @@ void TestDocument::malformed_data()
     QTest::newRow("gradient colour")
         << document("<Gradient><MiddleColor>none</MiddleColor></Gradient>", ok)
         << "<MiddleColor> of <Gradient>";
-    QTest::newRow("coverage range") << document("<Coverage>1.5</Coverage>", ok)
-                                    << "outside 0 to 1";
-    QTest::newRow("coverage text") << document("<Coverage>60%</Coverage>", ok)
-                                   << "not a decimal number";
+    QTest::newRow("coverage range") << document("<Coverage>1.5</Coverage>", ok) << "outside 0 to 1";
+    QTest::newRow("coverage text")
+        << document("<Coverage>60%</Coverage>", ok) << "not a decimal number";
     QTest::newRow("coverage nan") << document("<Coverage>nan</Coverage>", ok)
                                   << "not a decimal number";
-    QTest::newRow("shadow") << document("<Shadow>maybe</Shadow>", ok) << "not \"true\" or \"false\"";
+    QTest::newRow("shadow") << document("<Shadow>maybe</Shadow>", ok)
+                            << "not \"true\" or \"false\"";
     QTest::newRow("font field") << document("<Font>Arial,1,0,big,0</Font>", ok)
                                 << "the font (size)";
     QTest::newRow("font style") << document("<Font>Arial,1,0,10,16</Font>", ok)

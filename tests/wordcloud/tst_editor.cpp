@@ -255,8 +255,7 @@ void TestEditor::loadFileAndSaveToFile()
     editor.loadFile(xml);
     QCOMPARE(editor.zqWordCloud1->WordCount(), 6);
     QCOMPARE(editor.PictureSize(), QSize(400, 300));
-    QCOMPARE(editor.saveExtensions(),
-             (QStringList{"png", "bmp", "jpg", "svg", "xml"}));
+    QCOMPARE(editor.saveExtensions(), (QStringList{"png", "bmp", "jpg", "svg", "xml"}));
 
     for (const QString &ext : editor.saveExtensions()) {
         const QString out = dir.filePath(QStringLiteral("out.") + ext);
@@ -350,8 +349,7 @@ void TestEditor::saveCloudByFilter()
     QCOMPARE(PageModified, false);
 
     // A file that cannot be written is an error with the file's name.
-    scripted->answer("saveFiltered",
-                     QVariantList{QStringLiteral("/nonexistent-folder/c.png"), 1});
+    scripted->answer("saveFiltered", QVariantList{QStringLiteral("/nonexistent-folder/c.png"), 1});
     try {
         editor.SaveCloud();
         QFAIL("no error");
@@ -359,8 +357,7 @@ void TestEditor::saveCloudByFilter()
         QVERIFY2(e.message().contains(QStringLiteral("c.PNG")), qPrintable(e.message()));
     }
     // Through the action the error becomes a message.
-    scripted->answer("saveFiltered",
-                     QVariantList{QStringLiteral("/nonexistent-folder/c.png"), 1});
+    scripted->answer("saveFiltered", QVariantList{QStringLiteral("/nonexistent-folder/c.png"), 1});
     editor.CloudAction(QStringLiteral("SaveCloud"))->trigger();
     QVERIFY(scripted->asked.last().startsWith(QStringLiteral("message: Cannot write")));
 }

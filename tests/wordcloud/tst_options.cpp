@@ -92,11 +92,10 @@ void TestOptions::textsAndStartState()
     QCOMPARE(dlg.Pages->tabText(0), QStringLiteral("Text Color"));
     QCOMPARE(dlg.Pages->tabText(1), QStringLiteral("Text Font"));
     QCOMPARE(dlg.Pages->tabText(2), QStringLiteral("Shape"));
-    const QStringList palettes{"Excel",      "Victorian", "Pastel",  "Solid",      "Classic",
-                               "Web",        "Modern",    "Rainbow", "Windows XP", "Mac OS",
-                               "Vista",      "Gray Scale", "Opera",  "Warm",       "Cool",
-                               "BlackOnBlack", "Metro",   "iOS",     "Android",    "Lookout",
-                               "Seawash"};
+    const QStringList palettes{
+        "Excel",   "Victorian",    "Pastel", "Solid", "Classic",    "Web",     "Modern",
+        "Rainbow", "Windows XP",   "Mac OS", "Vista", "Gray Scale", "Opera",   "Warm",
+        "Cool",    "BlackOnBlack", "Metro",  "iOS",   "Android",    "Lookout", "Seawash"};
     QCOMPARE(dlg.ColorPalette->count(), TzqPaletteCount);
     for (int i = 0; i < palettes.size(); ++i)
         QCOMPARE(dlg.ColorPalette->itemText(i), palettes[i]);
@@ -117,10 +116,10 @@ void TestOptions::textsAndStartState()
     QVERIFY(dlg.isShadow->isChecked());
     QVERIFY(dlg.isRectangular->isChecked());
     QVERIFY(dlg.isFromCenter->isChecked());
-    for (const char *name : {"isColorEach", "isGradient", "ColorPalette", "ColorScheme",
-                             "oEndColor", "oMiddleColor", "oStartColor", "IsMiddle", "ChangeFont",
-                             "Label3", "isShadow", "isRectangular", "isEllipse", "isFromCenter",
-                             "isRandom"})
+    for (const char *name :
+         {"isColorEach", "isGradient", "ColorPalette", "ColorScheme", "oEndColor", "oMiddleColor",
+          "oStartColor", "IsMiddle", "ChangeFont", "Label3", "isShadow", "isRectangular",
+          "isEllipse", "isFromCenter", "isRandom"})
         QVERIFY2(dlg.findChild<QWidget *>(QLatin1String(name)), name);
 
     const auto gray = TTagOptionsDlg::SchemeTable(TTagOptionsDlg::GrayScale);
