@@ -1,17 +1,24 @@
 // tessary-cli wordcloud: lays out a weighted word list with the word-cloud
-// engine and writes the cloud as a PNG, JPEG or SVG picture.
+// engine and writes the cloud as a PNG, JPEG or SVG picture, or as the
+// word-cloud document that a word-cloud page stores.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "wordcloud/TzqCloudDocument.h"
 #include "wordcloud/TzqCloudEngine.h"
 #include "wordcloud/TzqMtRandom.h"
+#include "wordcloud/TzqWord.h"
 
 #include <QColor>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSvgGenerator>
+
+#include <cmath>
 
 namespace {
 
@@ -24,17 +31,28 @@ static_assert(sizeof(kPaletteNames) / sizeof(kPaletteNames[0]) == TzqPaletteCoun
 
 const char kHelp[] =
     "usage: tessary-cli wordcloud --words FILE --size WxH --to OUT\n"
+    "                             [--weights count|sqrt|log] [--font NAME]\n"
     "                             [--palette NAME | --gradient START,MIDDLE,END]\n"
     "                             [--shape rectangle|ellipse] [--random-start]\n"
     "                             [--coverage N] [--seed N]\n"
     "\n"
-    "Lays out a weighted word list as a word cloud and writes it as a picture.\n"
+    "Lays out a weighted word list as a word cloud and writes it as a picture or\n"
+    "as a word-cloud document (the stored form of a word-cloud page).\n"
     "\n"
     "  --words FILE     UTF-8 text, one word per line: the word, a tab, a positive\n"
-    "                   whole-number weight. Empty lines and lines starting with #\n"
-    "                   are skipped.\n"
-    "  --size WxH       picture size in pixels, e.g. 800x600\n"
-    "  --to OUT         picture file; .png, .jpg/.jpeg or .svg\n"
+    "                   whole number (a weight or a count). Empty lines and lines\n"
+    "                   starting with # are skipped.\n"
+    "  --size WxH       cloud size in pixels, e.g. 800x600\n"
+    "  --to OUT         .png, .jpg/.jpeg or .svg picture, or .xml document\n"
+    "  --weights MODE   how the numbers become weights (type size follows weight):\n"
+    "                     count  as they are (default)\n"
+    "                     sqrt   square roots: frequent words still stand out, and\n"
+    "                            rare ones stay readable\n"
+    "                     log    1 + natural logarithm: the flattest, every word\n"
+    "                            readable\n"
+    "                   With raw word counts use sqrt or log: counts span a hundred\n"
+    "                   times and more, and the rarest words come out tiny.\n"
+    "  --font NAME      font family of every word (default Arial)\n"
     "  --palette NAME   colour the words from a palette, in list order\n"
     "  --gradient S,M,E colour the words by weight from S through M to E; colours as\n"
     "                   #RRGGBB or names; M may be 'none' (or give only S,E).\n"
@@ -45,7 +63,8 @@ const char kHelp[] =
     "                   lowered by 5 until every word fits\n"
     "  --seed N         fixed random sequence, for repeatable pictures\n"
     "\n"
-    "Prints how many words were placed and the coverage finally used.\n";
+    "Prints how many words were placed, the coverage finally used and the range of\n"
+    "type sizes.\n";
 
 int usageError(QTextStream &err, const QString &message)
 {
@@ -153,12 +172,61 @@ bool writeSvg(TzqCloudEngine &cloud, const QString &path, const QSize &size)
     return painter.end();
 }
 
+enum class WeightMode
+{
+    Count,
+    Sqrt,
+    Log
+};
+
+// Turns the numbers of the word list into weights. Count keeps them; sqrt
+// and log compress their range and scale it so that the largest number
+// becomes 1000, which leaves the weights enough steps to tell neighbours
+// apart.
+QVector<int> weightsFor(const QVector<WordLine> &words, WeightMode mode)
+{
+    QVector<int> weights;
+    weights.reserve(words.size());
+    if (mode == WeightMode::Count) {
+        for (const WordLine &w : words)
+            weights.append(w.weight);
+        return weights;
+    }
+    auto curve = [mode](double c) {
+        return mode == WeightMode::Sqrt ? std::sqrt(c) : 1.0 + std::log(c);
+    };
+    int largest = 1;
+    for (const WordLine &w : words)
+        largest = qMax(largest, w.weight);
+    const double top = curve(largest);
+    for (const WordLine &w : words)
+        weights.append(qMax(1, int(std::lround(curve(w.weight) / top * 1000.0))));
+    return weights;
+}
+
+bool writeDocument(const TzqCloudEngine &cloud, const QString &path, QString &error)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = TzqCloudDocument::Write(cloud);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = file.errorString();
+    return false;
+}
+
+// Pixel height of a type size in points, at 96 dots per inch.
+int pixelsOf(int points)
+{
+    return int(std::lround(points * 96.0 / 72.0));
+}
+
 } // namespace
 
 int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const CliArgs a(args,
-                    {"words", "size", "to", "palette", "gradient", "shape", "coverage", "seed"},
+                    {"words", "size", "to", "palette", "gradient", "shape", "coverage", "seed",
+                     "weights", "font"},
                     {"random-start", "help"});
     if (a.has(QStringLiteral("help")) || args.contains(QLatin1String("-h"))) {
         out << kHelp;
@@ -185,14 +253,32 @@ int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
 
     const QString target = a.value(QStringLiteral("to"));
     const QString suffix = QFileInfo(target).suffix().toLower();
-    if (suffix == QLatin1String("xml"))
-        return failure(err, QStringLiteral("writing the word-cloud document (.xml) is not "
-                                           "available yet; write a .png, .jpg or .svg picture"));
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("jpg") &&
+    const bool document = suffix == QLatin1String("xml");
+    if (!document && suffix != QLatin1String("png") && suffix != QLatin1String("jpg") &&
         suffix != QLatin1String("jpeg") && suffix != QLatin1String("svg"))
-        return usageError(err, QStringLiteral("cannot write \"%1\": the picture must end in .png, "
-                                              ".jpg, .jpeg or .svg")
+        return usageError(err, QStringLiteral("cannot write \"%1\": the file must end in .png, "
+                                              ".jpg, .jpeg, .svg or .xml")
                                    .arg(target));
+
+    WeightMode mode = WeightMode::Count;
+    if (a.has(QStringLiteral("weights"))) {
+        const QString m = a.value(QStringLiteral("weights")).trimmed().toLower();
+        if (m == QLatin1String("sqrt"))
+            mode = WeightMode::Sqrt;
+        else if (m == QLatin1String("log"))
+            mode = WeightMode::Log;
+        else if (m != QLatin1String("count"))
+            return usageError(err, QStringLiteral("unknown weights \"%1\": count, sqrt or log")
+                                       .arg(a.value(QStringLiteral("weights"))));
+    }
+    QString fontName = QStringLiteral("Arial");
+    if (a.has(QStringLiteral("font"))) {
+        fontName = a.value(QStringLiteral("font")).trimmed();
+        if (fontName.isEmpty() || fontName.contains(QLatin1Char(',')))
+            return usageError(err, QStringLiteral("bad font \"%1\": a font family name, without "
+                                                  "commas")
+                                       .arg(a.value(QStringLiteral("font"))));
+    }
 
     if (a.has(QStringLiteral("palette")) && a.has(QStringLiteral("gradient")))
         return usageError(err, QStringLiteral("give either --palette or --gradient, not both"));
@@ -257,18 +343,26 @@ int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
     cloud.SetCoverage(coverage);
     cloud.SetCloudShape(shape);
     cloud.SetPlaceWordAtCenter(!a.has(QStringLiteral("random-start")));
+    QFont font = cloud.Font();
+    font.setFamily(fontName);
+    cloud.SetFont(font);
     if (palette >= 0) {
         cloud.SetUsePalette(true);
         cloud.SetPalette(TzqColorPalette(palette));
     } else {
         cloud.SetGradient(gradient);
     }
-    for (const WordLine &w : words)
-        cloud.AddWord(w.text, w.weight);
+    const QVector<int> weights = weightsFor(words, mode);
+    for (int i = 0; i < words.size(); ++i)
+        cloud.AddWord(words.at(i).text, weights.at(i));
 
     const bool all = cloud.Generate(true);
     const QSize size(width, height);
-    if (suffix == QLatin1String("svg")) {
+    if (document) {
+        QString error;
+        if (!writeDocument(cloud, target, error))
+            return failure(err, QStringLiteral("cannot write %1: %2").arg(target, error));
+    } else if (suffix == QLatin1String("svg")) {
         if (!writeSvg(cloud, target, size))
             return failure(err, QStringLiteral("cannot write %1").arg(target));
     } else {
@@ -284,10 +378,30 @@ int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err)
             return failure(err,
                            QStringLiteral("cannot write %1: %2").arg(target, writer.errorString()));
     }
+
     out << "placed " << cloud.PlacedCount() << " of " << cloud.WordCount() << " words"
         << (all ? "" : " (the rest did not fit)") << "\n";
-    out << "coverage " << QString::number(cloud.WorkingCoverage() * 100.0, 'f', 0) << "% (asked "
-        << cloud.Coverage() << "%)\n";
+    // The coverage a layout ends with can fall to zero or a hair below it.
+    const int used = int(std::lround(qMax(0.0, double(cloud.WorkingCoverage()) * 100.0)));
+    out << "coverage " << used << "% (asked " << cloud.Coverage() << "%)\n";
+    int smallest = 0, largest = 0, under8 = 0;
+    bool any = false;
+    for (int i = 0; i < cloud.WordCount(); ++i) {
+        const TzqWord *w = cloud.Word(i);
+        if (!w->Placed())
+            continue;
+        const int px = pixelsOf(w->FontSize());
+        smallest = any ? qMin(smallest, px) : px;
+        largest = any ? qMax(largest, px) : px;
+        under8 += px < 8 ? 1 : 0;
+        any = true;
+    }
+    if (any)
+        out << "type " << smallest << " to " << largest << " px, " << under8
+            << (under8 == 1 ? " word" : " words") << " under 8 px\n";
+    const QString drawn = QFontInfo(cloud.Font()).family();
+    if (a.has(QStringLiteral("font")) && drawn.compare(fontName, Qt::CaseInsensitive) != 0)
+        out << "font " << fontName << " is drawn with " << drawn << " here\n";
     out << "wrote " << target << "\n";
     return 0;
 }

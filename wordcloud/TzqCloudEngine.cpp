@@ -1,5 +1,6 @@
 #include "wordcloud/TzqCloudEngine.h"
 
+#include "wordcloud/TzqCloudDocument.h"
 #include "wordcloud/TzqMath.h"
 #include "wordcloud/TzqMtRandom.h"
 #include "wordcloud/TzqPalettes.h"
@@ -84,6 +85,22 @@ void TzqCloudEngine::SetParentColor(bool on)
     CloudChanged();
 }
 
+void TzqCloudEngine::SetFont(const QFont &font)
+{
+    m_font = font;
+    if (font.pointSize() > 0)
+        m_fontPointSize = font.pointSize();
+    else if (font.pixelSize() > 0)
+        m_fontPointSize = int(Round(font.pixelSize() * 72.0 / 96.0));
+}
+
+void TzqCloudEngine::SetFontPointSize(int size)
+{
+    m_fontPointSize = size;
+    if (size > 0)
+        m_font.setPointSize(size);
+}
+
 int TzqCloudEngine::Coverage() const
 {
     return int(Round(double(m_coverage) * 100.0));
@@ -149,6 +166,22 @@ void TzqCloudEngine::SetRandom(std::unique_ptr<TzqRandom> random)
 {
     if (random)
         m_random = std::move(random);
+}
+
+// ---- the stored document ---------------------------------------------------
+
+void TzqCloudEngine::SaveToStream(QIODevice &stream) const
+{
+    TzqCloudDocument::Write(*this, stream);
+}
+
+bool TzqCloudEngine::LoadFromStream(QIODevice &stream)
+{
+    // Read in full first: a malformed document throws before the cloud changes.
+    const TzqCloudDocument document = TzqCloudDocument::Read(stream);
+    const bool loaded = document.Apply(*this);
+    CloudChanged();
+    return loaded;
 }
 
 // ---- geometry --------------------------------------------------------------
@@ -289,7 +322,7 @@ bool TzqCloudEngine::Generate(bool reset)
     bool result = m_placedCount == count;
 
     if (!result) {
-        qCInfo(lcWordCloud).noquote()
+        qCDebug(lcWordCloud).noquote()
             << QStringLiteral("Coverage Too High: ") + QString::number(m_workingCoverage, 'g', 6);
         if (m_autoResizeCoverage) {
             m_workingCoverage = float(double(m_workingCoverage) - 0.05);
@@ -476,26 +509,29 @@ void TzqCloudEngine::FitToArea()
     const int sh = m_layoutRect.Height();
     if (sw == 0 || sh == 0)
         return;
+    // Boxes of a document may lie far outside its layout rectangle; shown
+    // boxes are kept within a range where their edges and sizes stay integers.
+    static constexpr qint64 kLimit = 1 << 28;
+    auto clampInt = [](qint64 v) { return int(qBound(-kLimit, v, kLimit)); };
     const double s = std::min(double(CloudWidth()) / sw, double(CloudHeight()) / sh);
-    const int nw = int(Round(sw * s));
-    const int nh = int(Round(sh * s));
-    const int left = int(Round((CloudWidth() - nw) / 2.0)) + m_layoutRect.Left;
-    const int top = int(Round((CloudHeight() - nh) / 2.0)) + m_layoutRect.Top;
+    const qint64 nw = Round(sw * s);
+    const qint64 nh = Round(sh * s);
+    const qint64 left = Round((CloudWidth() - nw) / 2.0) + m_layoutRect.Left;
+    const qint64 top = Round((CloudHeight() - nh) / 2.0) + m_layoutRect.Top;
+    // Every edge of a box is mapped alike into the fitted arrangement, so
+    // boxes that were apart when laid out stay apart at any size: rounding
+    // never makes neighbours share a pixel. The glyphs are scaled with the
+    // arrangement.
+    auto mapX = [&](qint64 x) {
+        return clampInt(Round((x - m_margins.Left) / double(sw) * nw) + left);
+    };
+    auto mapY = [&](qint64 y) {
+        return clampInt(Round((y - m_margins.Top) / double(sh) * nh) + top);
+    };
     for (auto &word : m_words) {
         const TzqRect &sb = word->StartingBounds();
-        const int w = sb.Width();
-        const int h = sb.Height();
-        const int dx = int(Round((w * s - w) / 2.0));
-        const int dy = int(Round((h * s - h) / 2.0));
-        TzqRect b(sb.Left - dx, sb.Top - dy, sb.Right + dx, sb.Bottom + dy);
         word->ScaleOutline(s);
-        const int bw = b.Width();
-        const int bh = b.Height();
-        b.Left = int(Round((sb.Left - m_margins.Left) / double(sw) * nw)) + left;
-        b.Top = int(Round((sb.Top - m_margins.Top) / double(sh) * nh)) + top;
-        b.Right = b.Left + bw;
-        b.Bottom = b.Top + bh;
-        word->SetShownBounds(b);
+        word->SetShownBounds(TzqRect(mapX(sb.Left), mapY(sb.Top), mapX(sb.Right), mapY(sb.Bottom)));
     }
 }
 

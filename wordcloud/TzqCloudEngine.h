@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QIODevice;
 class QPainter;
 class TzqRandom;
 class TzqWord;
@@ -74,7 +75,17 @@ public:
     TzqWordDirection Direction() const { return m_direction; }
     void SetDirection(TzqWordDirection direction) { m_direction = direction; }
     const QFont &Font() const { return m_font; }
-    void SetFont(const QFont &font) { m_font = font; }
+    // Copies the font; its point size becomes FontPointSize.
+    void SetFont(const QFont &font);
+    // What a stored font carries beside the face: the character set, the
+    // colour (a system colour on a new control) and the point size, which a
+    // document may give as 0.
+    int FontCharset() const { return m_fontCharset; }
+    void SetFontCharset(int charset) { m_fontCharset = charset; }
+    TColor FontColor() const { return m_fontColor; }
+    void SetFontColor(TColor color) { m_fontColor = color; }
+    int FontPointSize() const { return m_fontPointSize; }
+    void SetFontPointSize(int size);
     const TzqGradient &Gradient() const { return m_gradient; }
     void SetGradient(const TzqGradient &gradient) { m_gradient.Assign(gradient); }
     const TzqMargins &Margins() const { return m_margins; }
@@ -96,6 +107,15 @@ public:
     TzqWord *AddWord(const QString &text, int weight, TColor textColor = clBlack);
     TzqWord *AddWord(std::unique_ptr<TzqWord> word);
     void ClearWords();
+
+    // The stored document: writes the options, the layout rectangle and every
+    // word; reads them back, replacing the words, and fits the stored
+    // arrangement to the current size without a new layout. LoadFromStream
+    // returns true when at least one word was loaded, and throws
+    // TzqDocumentError, leaving the cloud as it was, when the document is
+    // malformed.
+    void SaveToStream(QIODevice &stream) const;
+    bool LoadFromStream(QIODevice &stream);
 
     // Layout state.
     float CoverageFraction() const { return m_coverage; }
@@ -154,6 +174,12 @@ public:
 protected:
     // Called when the cloud must be drawn again.
     virtual void CloudChanged() {}
+
+public:
+    // Draws the cloud again (after options were changed from outside).
+    void Repaint() { CloudChanged(); }
+
+protected:
     // Called before each word of a layout; setting cancel stops the layout.
     virtual void Progress(int percentDone, bool &cancel) {}
     // The brush colour of the parent, for ParentColor.
@@ -171,6 +197,9 @@ private:
     bool m_continueFromLastWord = true;
     TzqWordDirection m_direction = wdAlternate;
     QFont m_font;
+    int m_fontCharset = 1;           // the default character set
+    TColor m_fontColor = 0x80000008; // the system's window-text colour
+    int m_fontPointSize = 10;
     TzqGradient m_gradient;
     TzqMargins m_margins;
     TzqColorPalette m_palette = cpExcel;

@@ -277,7 +277,13 @@ void TzqWord::ScaleOutline(double s)
 
 void TzqWord::RenderWord()
 {
-    m_raster = QImage(qMax(0, m_bounds.Width()), qMax(0, m_bounds.Height()), QImage::Format_ARGB32);
+    const int w = qMax(0, m_bounds.Width());
+    const int h = qMax(0, m_bounds.Height());
+    if (qint64(w) * h > MaxRasterPixels) {
+        m_raster = QImage();
+        return;
+    }
+    m_raster = QImage(w, h, QImage::Format_ARGB32);
     if (m_raster.isNull())
         return;
     m_raster.fill(TzqColorToArgb(m_backColor));

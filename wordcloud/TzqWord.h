@@ -34,6 +34,9 @@ public:
     // Copies the font, size included; the box is not measured again.
     void SetFont(const QFont &font);
     int FontSize() const { return m_fontSize; }
+    // Sets the font size as a document stores it: nothing is measured and
+    // the shadow offset stays as it is.
+    void SetStoredFontSize(int size) { m_fontSize = size; }
 
     const TzqRect &StartingBounds() const { return m_startingBounds; }
     const TzqRect &Bounds() const { return m_bounds; }
@@ -69,7 +72,9 @@ public:
     // Outline scaled by s and moved into the raster, for the word and its shadow.
     void ScaleOutline(double s);
     void SetBounds(const TzqRect &r);
-    // Draws the word (and its shadow) into its raster.
+    // Draws the word (and its shadow) into its raster. A box of more than
+    // MaxRasterPixels pixels gets an empty raster and is not drawn.
+    static constexpr qint64 MaxRasterPixels = qint64(1) << 25;
     void RenderWord();
     // Stores the flag and renders again when it changed.
     void SetHighlighted(bool flag);

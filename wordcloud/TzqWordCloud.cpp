@@ -67,27 +67,55 @@ void TzqWordCloud::mousePressEvent(QMouseEvent *event)
         emit OnClickWord(this, event->button(), event->modifiers(), pos.x(), pos.y(), word);
 }
 
+template <typename Draw> void TzqWordCloud::drawAtSize(const QSize &size, Draw draw)
+{
+    if (size == this->size()) {
+        draw();
+        return;
+    }
+    m_drawSize = size;
+    SetControlSize(size);
+    draw();
+    m_drawSize = QSize();
+    SetControlSize(this->size());
+}
+
 QImage TzqWordCloud::ToImage()
 {
-    QImage image(size(), QImage::Format_ARGB32);
-    QPainter painter(&image);
-    PaintTo(painter, image.rect());
+    return ToImage(size());
+}
+
+QImage TzqWordCloud::ToImage(const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    drawAtSize(size, [&] {
+        QPainter painter(&image);
+        PaintTo(painter, image.rect());
+    });
     return image;
 }
 
 QByteArray TzqWordCloud::ToSvg()
 {
+    return ToSvg(size());
+}
+
+QByteArray TzqWordCloud::ToSvg(const QSize &size)
+{
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(size());
-    generator.setViewBox(rect());
-    {
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(QStringLiteral("Word cloud"));
+    drawAtSize(size, [&] {
         // The painter is released before the picture is used.
         QPainter painter(&generator);
-        PaintTo(painter, rect());
-    }
+        PaintTo(painter, QRect(QPoint(0, 0), size));
+    });
     return buffer.data();
 }
 

@@ -30,9 +30,13 @@ public:
     // The cloud drawn into a new picture of the control's size.
     QImage ToImage();
     QByteArray ToSvg();
+    // The cloud drawn at another size, as the control would show it at that
+    // size; the control itself is left as it is.
+    QImage ToImage(const QSize &size);
+    QByteArray ToSvg(const QSize &size);
     // The widget's own size, also while it is hidden and has not yet seen its
-    // resize event.
-    QSize ControlSize() const override { return size(); }
+    // resize event (or the size being drawn by ToImage(size)).
+    QSize ControlSize() const override { return m_drawSize.isValid() ? m_drawSize : size(); }
 
 signals:
     // A placed word was clicked (only emitted, and words only highlighted,
@@ -51,4 +55,10 @@ protected:
     void Progress(int percentDone, bool &cancel) override;
     TColor ParentBrushColor() const override;
     void BackgroundColorChanged() override;
+
+private:
+    // Fits the arrangement to size for the duration of draw, then back.
+    template <typename Draw> void drawAtSize(const QSize &size, Draw draw);
+
+    QSize m_drawSize;
 };

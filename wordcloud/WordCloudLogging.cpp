@@ -1,3 +1,5 @@
 #include "wordcloud/WordCloudLogging.h"
 
-Q_LOGGING_CATEGORY(lcWordCloud, "tessary.wordcloud")
+// Debug messages (such as a layout's coverage retries) are off unless
+// QT_LOGGING_RULES turns them on ("tessary.wordcloud.debug=true").
+Q_LOGGING_CATEGORY(lcWordCloud, "tessary.wordcloud", QtInfoMsg)

@@ -24,6 +24,12 @@ std::unique_ptr<Dialogs> installDialogs(std::unique_ptr<Dialogs> d)
     return previous;
 }
 
+QString Dialogs::saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
+                                  const QString &filter, int &filterIndex)
+{
+    return saveFile(parent, caption, folder, filter, QString());
+}
+
 QString qtFileFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));

@@ -39,6 +39,11 @@ public:
                                   const QString &filter, int filterIndex = 1) = 0;
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                              const QString &filter, const QString &defaultExtension) = 0;
+    // A save dialog that also reports the filter chosen: filterIndex (1-based)
+    // names the filter shown first and receives the one the user chose. The
+    // default asks saveFile and leaves filterIndex as it was.
+    virtual QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
+                                     const QString &filter, int &filterIndex);
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // Print and printer set-up dialogs on the given printer; false when cancelled.

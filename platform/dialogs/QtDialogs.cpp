@@ -84,6 +84,23 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
     return dlg.selectedFiles().first();
 }
 
+QString QtDialogs::saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &filter, int &filterIndex)
+{
+    const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
+    QFileDialog dlg(parent, caption, folder);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setNameFilters(filters);
+    dlg.selectNameFilter(filters.value(filterIndex - 1));
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    const int chosen = filters.indexOf(dlg.selectedNameFilter());
+    if (chosen >= 0)
+        filterIndex = chosen + 1;
+    return dlg.selectedFiles().first();
+}
+
 std::optional<QColor> QtDialogs::chooseColor(QWidget *parent, const QColor &initial)
 {
     // Qt's colour dialog always shows its custom-colour part: it opens "full".

@@ -57,6 +57,19 @@ QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QStri
     return take("save", caption).toString();
 }
 
+QString ScriptedDialogs::saveFileFiltered(QWidget *, const QString &caption, const QString &,
+                                          const QString &, int &filterIndex)
+{
+    const QVariant v = take("saveFiltered", caption);
+    if (v.typeId() == QMetaType::QVariantList) {
+        const QVariantList pair = v.toList();
+        if (pair.size() > 1 && !pair.at(0).toString().isEmpty())
+            filterIndex = pair.at(1).toInt();
+        return pair.value(0).toString();
+    }
+    return v.toString();
+}
+
 std::optional<QColor> ScriptedDialogs::chooseColor(QWidget *, const QColor &)
 {
     const QVariant v = take("color", QString());

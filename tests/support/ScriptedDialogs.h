@@ -14,8 +14,9 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
-    // input/open/save, QStringList for openMany, QColor for color, QFont for font;
+    // "print", "printerSetup", "saveFiltered". Answers: bool for confirm/print/printerSetup,
+    // QString for input/open/save, QStringList for openMany, QColor for color, QFont for font, a
+    // QVariantList {file name, filter index} (or just the file name) for saveFiltered;
     // an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
 
@@ -32,6 +33,8 @@ public:
                           const QString &filter, int filterIndex) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, const QString &defaultExtension) override;
+    QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
+                             const QString &filter, int &filterIndex) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;

@@ -291,5 +291,10 @@ void TestBasics::equalWeightsTakeEndColour()
         QCOMPARE(cloud.Word(i)->TextColor(), TColor(0x445566));
 }
 
-QTEST_MAIN(TestBasics)
+int runTestBasics(int argc, char **argv)
+{
+    TestBasics test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_basics.moc"

@@ -1,5 +1,6 @@
 // tessary-cli wordcloud, called in-process.
 #include "cli/Commands.h"
+#include "wordcloud/TzqCloudDocument.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -39,7 +40,9 @@ private slots:
     void usageErrors();
     void missingWordFile();
     void malformedLineIsNamed();
-    void documentNotAvailable();
+    void writesDocument();
+    void weightsMakeSmallWordsLegible();
+    void fontAndQuietOutput();
     void writesPng();
     void writesJpegAndSvg();
     void seedRepeats();
@@ -79,6 +82,9 @@ void TestCli::usageErrors_data()
     QTest::newRow("bad shape") << QStringList{"--shape", "star"} << "unknown shape";
     QTest::newRow("bad coverage") << QStringList{"--coverage", "lots"} << "bad coverage";
     QTest::newRow("unknown option") << QStringList{"--colour", "red"} << "unknown option";
+    QTest::newRow("bad weights") << QStringList{"--weights", "linear"} << "unknown weights";
+    QTest::newRow("bad font") << QStringList{"--font", "Arial,Bold"} << "bad font";
+    QTest::newRow("bad target") << QStringList{"--to", "cloud.gif"} << "must end in";
 }
 
 void TestCli::usageErrors()
@@ -129,11 +135,83 @@ void TestCli::malformedLineIsNamed()
     QVERIFY(r.err.contains(QStringLiteral("line 1")));
 }
 
-void TestCli::documentNotAvailable()
+void TestCli::writesDocument()
 {
-    const Run r = wordcloud({"--words", m_words, "--size", "300x200", "--to", path("c.xml")});
-    QCOMPARE(r.rc, 1);
-    QVERIFY(r.err.contains(QStringLiteral("not available yet")));
+    const QString out = path(QStringLiteral("page.xml"));
+    const Run r = wordcloud({"--words", m_words, "--size", "400x300", "--to", out, "--palette",
+                             "Metro", "--seed", "3", "--font", "DejaVu Sans"});
+    QCOMPARE(r.rc, 0);
+    QVERIFY(r.err.isEmpty());
+    QFile f(out);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray xml = f.readAll();
+    QVERIFY(
+        xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<WordCloud version=\"1.0\">"));
+    const TzqCloudDocument doc = TzqCloudDocument::Read(xml);
+    QVERIFY(doc.VersionSupported);
+    QCOMPARE(*doc.Palette, 16);
+    QCOMPARE(doc.Font->Name, QStringLiteral("DejaVu Sans"));
+    QVERIFY(*doc.StartingBounds == (TzqCloudDocument::BoxItems{10, 10, 390, 290}));
+    QCOMPARE(doc.Words.size(), 4);
+    QCOMPARE(doc.Words[0].Text, QStringLiteral("analysis")); // heaviest first
+    QCOMPARE(doc.Words[2].Text, QString::fromUtf8("wörter"));
+    for (const auto &w : doc.Words) {
+        QVERIFY(w.StartingBounds.has_value());
+        QVERIFY(*w.FontSize > 0);
+    }
+}
+
+// Real word counts span a wide range: as counts, many of 200 words come out
+// under 8 px; sqrt and log keep every word readable.
+void TestCli::weightsMakeSmallWordsLegible()
+{
+    const QString words = path(QStringLiteral("counts.txt"));
+    {
+        QFile f(words);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (int rank = 1; rank <= 200; ++rank)
+            f.write(QStringLiteral("word%1\t%2\n").arg(rank).arg(qMax(2, 1200 / rank)).toUtf8());
+    }
+    auto under8 = [&](const QString &mode) {
+        const Run r =
+            wordcloud({"--words", words, "--size", "800x600", "--to",
+                       path(mode + QStringLiteral(".png")), "--weights", mode, "--seed", "1"});
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("type (\\d+) to (\\d+) px, (\\d+) words? under 8 px"))
+                .match(r.out);
+        if (r.rc != 0 || !m.hasMatch())
+            return -1;
+        return m.captured(3).toInt();
+    };
+    const int counts = under8(QStringLiteral("count"));
+    const int roots = under8(QStringLiteral("sqrt"));
+    const int logs = under8(QStringLiteral("log"));
+    QVERIFY2(counts > 50, qPrintable(QString::number(counts)));
+    QVERIFY2(roots >= 0 && roots < counts / 4, qPrintable(QString::number(roots)));
+    QCOMPARE(logs, 0);
+}
+
+void TestCli::fontAndQuietOutput()
+{
+    // A cloud too small for its words: the coverage falls to its end, and
+    // the report stays plain: no log lines, no negative zero.
+    const QString many = path(QStringLiteral("many.txt"));
+    {
+        QFile f(many);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 150; ++i)
+            f.write(QStringLiteral("w%1\t10\n").arg(i).toUtf8());
+    }
+    const Run r = wordcloud({"--words", many, "--size", "40x30", "--to", path("tiny.png"), "--font",
+                             "NoSuchFontFamily"});
+    QCOMPARE(r.rc, 0);
+    QVERIFY2(r.out.contains(QStringLiteral("(the rest did not fit)")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("coverage 0% (asked 60%)")), qPrintable(r.out));
+    QVERIFY(!r.out.contains(QStringLiteral("-0")));
+    QVERIFY(!r.out.contains(QStringLiteral("Coverage Too High")));
+    QVERIFY2(r.out.contains(QStringLiteral("font NoSuchFontFamily is drawn with ")),
+             qPrintable(r.out));
+    QVERIFY(r.err.isEmpty());
 }
 
 void TestCli::writesPng()
@@ -176,5 +254,10 @@ void TestCli::seedRepeats()
     QCOMPARE(QImage(path("s1.png")), QImage(path("s2.png")));
 }
 
-QTEST_MAIN(TestCli)
+int runTestCli(int argc, char **argv)
+{
+    TestCli test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_cli.moc"

@@ -301,5 +301,10 @@ void TestWidget::progressSignalCancels()
     QCOMPARE(cloud.PlacedCount(), 2);
 }
 
-QTEST_MAIN(TestWidget)
+int runTestWidget(int argc, char **argv)
+{
+    TestWidget test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_widget.moc"
