@@ -42,7 +42,7 @@ void setHtml(QTextDocument *doc, const QByteArray &html, const QString &fileName
         QStringDecoder decoder(*encoding);
         text = decoder.decode(html);
     } else {
-        text = DocumentFiles::decodeText(html);
+        text = DocumentForm::decodeText(html);
     }
     // Relative picture names are found beside the file.
     doc->setBaseUrl(QUrl::fromLocalFile(QFileInfo(fileName).absolutePath() + QLatin1Char('/')));
@@ -51,15 +51,6 @@ void setHtml(QTextDocument *doc, const QByteArray &html, const QString &fileName
     doc->setBaseUrl(QUrl());
 }
 } // namespace
-
-QString DocumentFiles::decodeText(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
-}
 
 void DocumentFiles::embedPictures(QTextDocument *doc)
 {
@@ -82,7 +73,7 @@ void DocumentFiles::load(const QString &fileName, QTextDocument *doc, QStringLis
     if (ext == QLatin1String("RTF")) {
         DocumentForm::load(readAll(fileName), doc, warnings);
     } else if (ext == QLatin1String("TXT")) {
-        doc->setPlainText(decodeText(readAll(fileName)));
+        doc->setPlainText(DocumentForm::decodeText(readAll(fileName)));
     } else if (ext == QLatin1String("HTML") || ext == QLatin1String("HTM")) {
         setHtml(doc, readAll(fileName), fileName);
     } else if (ext == QLatin1String("DOC") || ext == QLatin1String("WPD") ||

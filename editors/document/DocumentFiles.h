@@ -26,8 +26,6 @@ public:
     static void save(const QString &fileName, const WPView *view);
     // The document drawn as the view shows it (normal layout), size pixels.
     static QImage render(const QTextDocument *doc, const QSize &size);
-    // Reads text bytes as UTF-8 when they are valid UTF-8, else as Latin-1.
-    static QString decodeText(const QByteArray &bytes);
     // Makes the pictures an HTML file refers to part of the document.
     static void embedPictures(QTextDocument *doc);
 };

@@ -44,8 +44,15 @@ private:
     TWPEditor *m_editor;
 };
 
+static void initDocumentResources()
+{
+    // The translations of the dialogs live in this static library's resources.
+    Q_INIT_RESOURCE(document);
+}
+
 TWPEditor::TWPEditor(QWidget *parent) : QWidget(parent)
 {
+    initDocumentResources();
     setObjectName(QStringLiteral("TWPEditor"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -482,9 +489,12 @@ void TWPEditor::WPImport()
     if (file.isEmpty())
         return;
     m_lastFolder = QFileInfo(file).absolutePath();
+    const QByteArray before = saveContent();
     try {
         loadFile(file);
     } catch (const TessaryError &e) {
+        // The page keeps its text when the file cannot be read.
+        loadContent(before, QString());
         dialogs().message(this, e.message(), Dialogs::Icon::Error);
         return;
     }
