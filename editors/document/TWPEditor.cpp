@@ -29,6 +29,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTextList>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -50,9 +51,33 @@ static void initDocumentResources()
     Q_INIT_RESOURCE(document);
 }
 
+// Commands carry Breeze icons. Without a desktop theme (offscreen, a bare
+// window manager) Breeze becomes the theme, looked up in the system's icon
+// folders, which platforms without a desktop theme do not search.
+static void useBreezeIcons()
+{
+    const QString breeze = QStringLiteral("breeze");
+    if (QIcon::fallbackThemeName().isEmpty() ||
+        QIcon::fallbackThemeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(breeze);
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(breeze);
+    QStringList paths = QIcon::themeSearchPaths();
+    QStringList folders =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                  QStandardPaths::LocateDirectory);
+    folders << QStringLiteral("/usr/local/share/icons") << QStringLiteral("/usr/share/icons");
+    for (const QString &folder : std::as_const(folders)) {
+        if (!paths.contains(folder) && QFileInfo::exists(folder + QLatin1Char('/') + breeze))
+            paths << folder;
+    }
+    QIcon::setThemeSearchPaths(paths);
+}
+
 TWPEditor::TWPEditor(QWidget *parent) : QWidget(parent)
 {
     initDocumentResources();
+    useBreezeIcons();
     setObjectName(QStringLiteral("TWPEditor"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

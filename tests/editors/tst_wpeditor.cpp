@@ -22,6 +22,7 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 using namespace EditorTestUtil;
 
@@ -673,13 +674,21 @@ void TestWPEditor::renderImage()
     QVERIFY(red >= 300);
     const QString shots = qEnvironmentVariable("TESSARY_SHOTS");
     if (!shots.isEmpty()) {
-        editor.resize(900, 640);
-        QToolBar *bar = editor.createFormatBar(nullptr);
-        bar->resize(900, 30);
-        bar->grab().save(shots + QStringLiteral("/wpbar.png"));
-        delete bar;
-        editor.show();
-        editor.grab().save(shots + QStringLiteral("/editor.png"));
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->addWidget(editor.createFormatBar(&window));
+        editor.setParent(&window);
+        layout->addWidget(&editor);
+        window.resize(900, 640);
+        window.show();
+        window.grab().save(shots + QStringLiteral("/editor.png"));
+        editor.setParent(nullptr);
+        QTest::mouseClick(editor.view()->viewport(), Qt::LeftButton);
+        editor.popupMenu()->popup(QPoint(0, 0));
+        editor.popupMenu()->grab().save(shots + QStringLiteral("/popup.png"));
+        editor.popupMenu()->hide();
         image.save(shots + QStringLiteral("/render.png"));
     }
 }
