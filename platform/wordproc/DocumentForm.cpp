@@ -2,6 +2,7 @@
 
 #include "platform/TessaryError.h"
 #include "platform/wordproc/DocumentImages.h"
+#include "platform/wordproc/HtmlFormFixups.h"
 #include "platform/wordproc/RtfReader.h"
 
 #include <QStringDecoder>
@@ -91,7 +92,7 @@ QString decodeText(const QByteArray &bytes)
 
 QByteArray save(const QTextDocument *doc)
 {
-    return DocumentImages::embed(doc, doc->toHtml()).toUtf8();
+    return DocumentImages::embed(doc, HtmlFormFixups::beforeSave(doc, doc->toHtml())).toUtf8();
 }
 
 void load(const QByteArray &bytes, QTextDocument *doc, QStringList *warnings)
@@ -120,6 +121,7 @@ void load(const QByteArray &bytes, QTextDocument *doc, QStringList *warnings)
         doc->setHtml(html);
         for (const auto &picture : pictures)
             DocumentImages::add(doc, picture.first, picture.second);
+        HtmlFormFixups::afterLoad(doc, html);
     }
     doc->setUndoRedoEnabled(undo);
 }

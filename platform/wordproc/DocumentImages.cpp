@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
@@ -188,6 +190,50 @@ QString DocumentImages::embed(const QTextDocument *doc, const QString &html)
                             QLatin1String(";base64,") + QLatin1String(data.toBase64());
         done.insert(src, uri);
         return uri;
+    });
+}
+
+QString DocumentImages::embedFiles(const QString &html, const QString &baseDir,
+                                   QHash<QString, QByteArray> *cache)
+{
+    const QDir base(baseDir);
+    return rewriteSources(html, [&](const QString &src) -> QString {
+        const QString value = unescapeHtml(src);
+        if (value.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            return QString();
+        const QUrl url(value);
+        QString path;
+        if (url.isLocalFile())
+            path = url.toLocalFile();
+        else if (url.scheme().isEmpty())
+            path = base.absoluteFilePath(QUrl::fromPercentEncoding(value.toUtf8()));
+        else
+            return QString(); // a web address stays as it is
+        path = QDir::cleanPath(path);
+        QByteArray data;
+        if (cache && cache->contains(path)) {
+            data = cache->value(path);
+        } else {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return QString();
+            data = file.readAll();
+            if (cache)
+                cache->insert(path, data);
+        }
+        QByteArray format;
+        if (isJpeg(data)) {
+            format = "jpeg";
+        } else if (isPng(data)) {
+            format = "png";
+        } else {
+            data = encodePng(QImage::fromData(data));
+            format = "png";
+            if (!isPng(data))
+                return QString();
+        }
+        return QLatin1String("data:image/") + QLatin1String(format) + QLatin1String(";base64,") +
+               QLatin1String(data.toBase64());
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -28,6 +29,11 @@ public:
 
     // Replaces every <img src="name"> of the HTML by a data: URI of the picture.
     static QString embed(const QTextDocument *doc, const QString &html);
+    // Replaces every img src that names a local file (relative to baseDir, or a file:
+    // URL) by a data: URI of the file's bytes. Files already read are taken from cache
+    // when one is given, and added to it.
+    static QString embedFiles(const QString &html, const QString &baseDir,
+                              QHash<QString, QByteArray> *cache = nullptr);
     // Replaces every data: URI in an img src by a short resource name; the decoded
     // bytes are appended to pictures for add() once the HTML is loaded.
     static QString extract(const QString &html, NamedBytes *pictures, QStringList *warnings);

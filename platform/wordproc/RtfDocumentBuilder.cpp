@@ -54,9 +54,7 @@ void RtfDocumentBuilder::build(const Document &model)
 {
     m_model = &model;
     QTextCursor cursor(m_doc);
-    cursor.beginEditBlock();
     insertBlocks(cursor, model.blocks, 0);
-    cursor.endEditBlock();
 }
 
 void RtfDocumentBuilder::insertBlocks(QTextCursor &cursor, const std::vector<Block> &blocks,
@@ -80,7 +78,12 @@ void RtfDocumentBuilder::insertParagraph(QTextCursor &cursor, const Paragraph &p
 {
     if (fresh) {
         cursor.setBlockFormat(paragraph.format);
-        cursor.setBlockCharFormat(paragraph.markFormat);
+        // The character format of a cell's first block is where the table keeps the
+        // cell's own format (spans, borders, background): it must not be replaced.
+        if (!cursor.currentTable() ||
+            cursor.currentTable()->cellAt(cursor).firstCursorPosition().position() !=
+                cursor.block().position())
+            cursor.setBlockCharFormat(paragraph.markFormat);
         fresh = false;
     } else {
         cursor.insertBlock(paragraph.format, paragraph.markFormat);
@@ -228,7 +231,8 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
     if (uniform) {
         format.setBorder(borderPixels(reference));
         format.setBorderStyle(reference.style);
-        format.setBorderBrush(reference.colour.isValid() ? reference.colour : QColor(Qt::black));
+        if (reference.colour.isValid())
+            format.setBorderBrush(reference.colour);
     } else {
         format.setBorder(0);
     }
@@ -250,28 +254,29 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
             const Border left = sideBorder(g, BorderSide::Left);
             const Border bottom = sideBorder(g, BorderSide::Bottom);
             const Border right = sideBorder(g, BorderSide::Right);
-            auto brush = [](const Border &b) {
-                return QBrush(b.colour.isValid() ? b.colour : QColor(Qt::black));
-            };
             if (top.present) {
                 cf.setTopBorder(borderPixels(top));
                 cf.setTopBorderStyle(top.style);
-                cf.setTopBorderBrush(brush(top));
+                if (top.colour.isValid())
+                    cf.setTopBorderBrush(top.colour);
             }
             if (left.present) {
                 cf.setLeftBorder(borderPixels(left));
                 cf.setLeftBorderStyle(left.style);
-                cf.setLeftBorderBrush(brush(left));
+                if (left.colour.isValid())
+                    cf.setLeftBorderBrush(left.colour);
             }
             if (bottom.present) {
                 cf.setBottomBorder(borderPixels(bottom));
                 cf.setBottomBorderStyle(bottom.style);
-                cf.setBottomBorderBrush(brush(bottom));
+                if (bottom.colour.isValid())
+                    cf.setBottomBorderBrush(bottom.colour);
             }
             if (right.present) {
                 cf.setRightBorder(borderPixels(right));
                 cf.setRightBorderStyle(right.style);
-                cf.setRightBorderBrush(brush(right));
+                if (right.colour.isValid())
+                    cf.setRightBorderBrush(right.colour);
             }
         }
         cell.setFormat(cf);

@@ -160,6 +160,12 @@ Document RtfParser::parse(const QByteArray &rtf)
         }
     }
     flushText();
+    if (m_done) {
+        while (p < end && (*p == ' ' || *p == '\r' || *p == '\n' || *p == '\t' || *p == '\0'))
+            ++p;
+        if (p < end)
+            m_warnings << QStringLiteral("Data after the end of the RTF document was ignored.");
+    }
     if (!m_done)
         m_warnings << QStringLiteral("The RTF data ends before all its groups are closed; "
                                      "it may be truncated. What could be read was loaded.");
@@ -303,7 +309,10 @@ void RtfParser::closeDestination(const GroupState &closed)
         break;
     case Dest::ListLevelText:
         if (m_levelNfc == 23 && m_listLevel >= 0 && m_listLevel < 9) {
-            const QString text = m_levelText.trimmed();
+            QString text = m_levelText;
+            text.remove(u';');
+            text.removeIf([](QChar ch) { return ch.unicode() < 0x20; });
+            text = text.trimmed();
             const QChar last = text.isEmpty() ? QChar() : text.back();
             QTextListFormat::Style style = QTextListFormat::ListDisc;
             if (last == u'o' || last == QChar(0x25E6))

@@ -572,8 +572,9 @@ void RtfWriter::writeTable(const QTextTable *table, int itap, int availableTwips
     for (int c = 0; c < columns; ++c)
         if (widths[c] == 0)
             widths[c] = std::max(360, (availableTwips - used) / std::max(1, open));
+    // Cell boundaries are measured like the row's left edge (\trleft, minus the padding).
     QList<int> rights;
-    int x = 0;
+    int x = -twips(table->format().cellPadding());
     for (int w : widths)
         rights << (x += w);
 
