@@ -4,9 +4,11 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QWidget;
 class QPrinter;
 
@@ -49,6 +51,13 @@ public:
     // Print and printer set-up dialogs on the given printer; false when cancelled.
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+    // Print preview: paint draws the pages on the printer it is given; true when
+    // the user printed from the preview.
+    virtual bool printPreview(QWidget *parent, QPrinter *printer,
+                              const std::function<void(QPrinter *)> &paint) = 0;
+    // Runs one of the program's own modal dialogs (a QDialog with its fields);
+    // true when the user accepted it.
+    virtual bool runDialog(QDialog *dialog) = 0;
 };
 
 // The one dialogs object of the program. Never null: a Qt implementation is

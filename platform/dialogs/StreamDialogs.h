@@ -3,6 +3,7 @@
 #include "platform/dialogs/Dialogs.h"
 
 #include <cstdio>
+#include <functional>
 
 // Dialogs for runs without a user: messages go to a stream (standard error),
 // questions are answered No, inputs and choices are cancelled. Installed for
@@ -38,6 +39,11 @@ public:
     std::optional<QFont> chooseFont(QWidget *, const QFont &) override { return std::nullopt; }
     bool print(QWidget *, QPrinter *) override { return false; }
     bool printerSetup(QWidget *, QPrinter *) override { return false; }
+    bool printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &) override
+    {
+        return false;
+    }
+    bool runDialog(QDialog *) override { return false; }
 
     int errorCount() const { return m_errors; }
 

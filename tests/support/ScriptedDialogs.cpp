@@ -1,7 +1,11 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QAbstractButton>
 #include <QColor>
+#include <QDialog>
 #include <QFont>
+#include <QMetaProperty>
+#include <QVariantMap>
 
 void ScriptedDialogs::answer(const QString &kind, const QVariant &value)
 {
@@ -94,6 +98,49 @@ bool ScriptedDialogs::print(QWidget *, QPrinter *)
 bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
 {
     return take("printerSetup", QString()).toBool();
+}
+
+bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
+                                   const std::function<void(QPrinter *)> &paint)
+{
+    if (!take("preview", QString()).toBool())
+        return false;
+    paint(printer);
+    return true;
+}
+
+bool ScriptedDialogs::runDialog(QDialog *dialog)
+{
+    const QVariant v = take("dialog", dialog->objectName());
+    QList<QPair<QString, QVariant>> fields;
+    if (v.typeId() == QMetaType::QVariantMap) {
+        const QVariantMap map = v.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            fields.append({it.key(), it.value()});
+    } else if (v.typeId() == QMetaType::QVariantList) {
+        const QVariantList list = v.toList();
+        for (int i = 0; i + 1 < list.size(); i += 2)
+            fields.append({list[i].toString(), list[i + 1]});
+    } else {
+        return v.toBool();
+    }
+    for (const auto &field : fields) {
+        QWidget *w = dialog->findChild<QWidget *>(field.first);
+        if (!w) {
+            unanswered << QStringLiteral("field: ") + field.first;
+            continue;
+        }
+        auto *button = qobject_cast<QAbstractButton *>(w);
+        if (button && field.second == QVariant(QStringLiteral("click"))) {
+            button->click();
+            continue;
+        }
+        const QMetaProperty user = w->metaObject()->userProperty();
+        if (!user.isValid() || !user.write(w, field.second))
+            unanswered << QStringLiteral("field: ") + field.first;
+    }
+    dialog->accept();
+    return true;
 }
 
 ScriptedDialogsScope::ScriptedDialogsScope()

@@ -14,10 +14,18 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup", "saveFiltered". Answers: bool for confirm/print/printerSetup,
-    // QString for input/open/save, QStringList for openMany, QColor for color, QFont for font, a
-    // QVariantList {file name, filter index} (or just the file name) for saveFiltered;
-    // an invalid QVariant means "cancel".
+    // "print", "printerSetup", "saveFiltered", "preview", "dialog". Answers: bool for
+    // confirm/print/printerSetup/preview, QString for input/open/save, QStringList for
+    // openMany, QColor for color, QFont for font, a QVariantList {file name, filter index}
+    // (or just the file name) for saveFiltered; an invalid QVariant means "cancel".
+    // A "preview" answered true draws the pages on the printer (as the preview does)
+    // and counts as printed. A "dialog" (recorded with the dialog's object name) is
+    // answered with a bool (accept as it stands / cancel), or with a QVariantMap of
+    // child object name -> value, or a QVariantList of name, value, name, value...
+    // when the order matters: each named field gets the value through its user
+    // property (a spin box's value, a check box's checked state, a combo box's or
+    // line edit's text), or a click when the value is the string "click", and the
+    // dialog is accepted.
     void answer(const QString &kind, const QVariant &value);
 
     QStringList asked;
@@ -39,6 +47,9 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
+    bool runDialog(QDialog *dialog) override;
 
 private:
     QVariant take(const QString &kind, const QString &text);

@@ -1,0 +1,3 @@
+#include "editors/document/DocumentLog.h"
+
+Q_LOGGING_CATEGORY(lcDocument, "tessary.document", QtWarningMsg)

@@ -1,0 +1,4 @@
+#include "platform/convert/ConvertLogging.h"
+
+// Debug messages are off unless QT_LOGGING_RULES turns them on ("tessary.*.debug=true").
+Q_LOGGING_CATEGORY(lcConvert, "tessary.convert", QtInfoMsg)

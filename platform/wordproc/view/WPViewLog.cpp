@@ -1,0 +1,3 @@
+#include "platform/wordproc/view/WPViewLog.h"
+
+Q_LOGGING_CATEGORY(lcWPView, "tessary.wpview", QtWarningMsg)

@@ -1,0 +1,16 @@
+// One program for the word-processor file layer: RTF reader, round trips, converters.
+#include <QApplication>
+
+int runRtfReaderTests(int argc, char **argv);
+int runRoundTripTests(int argc, char **argv);
+int runConverterTests(int argc, char **argv);
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    int failed = 0;
+    failed += runRtfReaderTests(argc, argv) != 0;
+    failed += runRoundTripTests(argc, argv) != 0;
+    failed += runConverterTests(argc, argv) != 0;
+    return failed;
+}
