@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,11 +40,21 @@ public:
                                   const QString &filter, int filterIndex = 1) = 0;
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                              const QString &filter, const QString &defaultExtension) = 0;
+    // Save dialog that also reports the filter entry in force: filterIndex (1-based)
+    // holds the entry to preselect on the way in and the one chosen on the way out.
+    // initialName is the file name (or path) the dialog opens with.
+    virtual QString saveFileFiltered(QWidget *parent, const QString &caption,
+                                     const QString &initialName, const QString &filter,
+                                     int *filterIndex) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // Print and printer set-up dialogs on the given printer; false when cancelled.
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+    // Print preview of what paint draws on printer (called for every redraw);
+    // true when the user printed from the preview.
+    virtual bool printPreview(QWidget *parent, QPrinter *printer,
+                              const std::function<void(QPrinter *)> &paint) = 0;
 };
 
 // The one dialogs object of the program. Never null: a Qt implementation is

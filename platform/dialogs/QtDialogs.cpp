@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 QString programTitle()
@@ -84,6 +86,23 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
     return dlg.selectedFiles().first();
 }
 
+QString QtDialogs::saveFileFiltered(QWidget *parent, const QString &caption,
+                                   const QString &initialName, const QString &filter,
+                                   int *filterIndex)
+{
+    QFileDialog dlg(parent, caption, initialName, qtFileFilter(filter));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
+    if (filterIndex && *filterIndex >= 1 && *filterIndex <= filters.size())
+        dlg.selectNameFilter(filters.at(*filterIndex - 1));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    if (filterIndex)
+        *filterIndex = int(filters.indexOf(dlg.selectedNameFilter())) + 1;
+    return dlg.selectedFiles().first();
+}
+
 std::optional<QColor> QtDialogs::chooseColor(QWidget *parent, const QColor &initial)
 {
     // Qt's colour dialog always shows its custom-colour part: it opens "full".
@@ -113,5 +132,14 @@ bool QtDialogs::print(QWidget *parent, QPrinter *printer)
 bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
     QPageSetupDialog dlg(printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                             const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dlg(printer, parent);
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&paint](QPrinter *p) { paint(p); });
     return dlg.exec() == QDialog::Accepted;
 }

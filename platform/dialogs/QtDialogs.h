@@ -16,8 +16,12 @@ public:
                           const QString &filter, int filterIndex) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, const QString &defaultExtension) override;
+    QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &initialName,
+                             const QString &filter, int *filterIndex) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 };

@@ -57,6 +57,16 @@ QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QStri
     return take("save", caption).toString();
 }
 
+QString ScriptedDialogs::saveFileFiltered(QWidget *, const QString &caption, const QString &,
+                                         const QString &, int *filterIndex)
+{
+    const QString name = take("save", caption).toString();
+    if (filterIndex && nextSaveFilter > 0)
+        *filterIndex = nextSaveFilter;
+    nextSaveFilter = 0;
+    return name;
+}
+
 std::optional<QColor> ScriptedDialogs::chooseColor(QWidget *, const QColor &)
 {
     const QVariant v = take("color", QString());
@@ -81,6 +91,15 @@ bool ScriptedDialogs::print(QWidget *, QPrinter *)
 bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
 {
     return take("printerSetup", QString()).toBool();
+}
+
+bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
+                                   const std::function<void(QPrinter *)> &paint)
+{
+    const bool printed = take("printPreview", QString()).toBool();
+    if (printed)
+        paint(printer);
+    return printed;
 }
 
 ScriptedDialogsScope::ScriptedDialogsScope()

@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
+    // "print", "printerSetup", "printPreview". Answers: bool for confirm/print/printerSetup/printPreview, QString for
     // input/open/save, QStringList for openMany, QColor for color, QFont for font;
     // an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
@@ -32,10 +32,18 @@ public:
                           const QString &filter, int filterIndex) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, const QString &defaultExtension) override;
+    // Answered from the "save" queue; the filter entry reported back is
+    // nextSaveFilter when it is not 0 (it is reset to 0 after each call).
+    QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &initialName,
+                             const QString &filter, int *filterIndex) override;
+    int nextSaveFilter = 0;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    // Answer true: the preview is drawn once on the printer, as if printed from it.
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 
 private:
     QVariant take(const QString &kind, const QString &text);
