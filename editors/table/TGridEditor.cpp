@@ -37,30 +37,39 @@ TGridEditor::TGridEditor(QWidget *parent) : QWidget(parent)
     connect(GridView, &GridControl::cellClicked, this, &TGridEditor::GridViewClickCell);
     connect(GridView, &GridControl::cellDoubleClicked, this, &TGridEditor::GridViewDblClickCell);
 
-    addOperation("SaveBtnClick", tr("Export..."), [this] { SaveBtnClick(); }, "document-save-as");
-    addOperation("PrintBtnClick", tr("Print..."), [this] { PrintBtnClick(); }, "document-print");
-    addOperation("PreviewBtnClick", tr("Print preview..."), [this] { PreviewBtnClick(); },
-                 "document-print-preview");
+    addOperation(
+        "SaveBtnClick", tr("Export..."), [this] { SaveBtnClick(); }, "document-save-as");
+    addOperation(
+        "PrintBtnClick", tr("Print..."), [this] { PrintBtnClick(); }, "document-print");
+    addOperation(
+        "PreviewBtnClick", tr("Print preview..."), [this] { PreviewBtnClick(); },
+        "document-print-preview");
     addOperation("PrintSetupClick", tr("Print setup..."), [this] { PrintSetupClick(); });
-    addOperation("Cut1Click", tr("Cut"), [this] { Cut1Click(); }, "edit-cut");
-    addOperation("Copy1Click", tr("Copy"), [this] { Copy1Click(); }, "edit-copy");
-    addOperation("Paste1Click", tr("Paste"), [this] { Paste1Click(); }, "edit-paste");
+    addOperation(
+        "Cut1Click", tr("Cut"), [this] { Cut1Click(); }, "edit-cut");
+    addOperation(
+        "Copy1Click", tr("Copy"), [this] { Copy1Click(); }, "edit-copy");
+    addOperation(
+        "Paste1Click", tr("Paste"), [this] { Paste1Click(); }, "edit-paste");
     addOperation("CopyFormattedClick", tr("Copy + Headers"), [this] { CopyFormattedClick(); });
-    addOperation("ClearSelection", tr("Clear"), [this] { ClearSelection(); }, "edit-clear");
+    addOperation(
+        "ClearSelection", tr("Clear"), [this] { ClearSelection(); }, "edit-clear");
     addOperation("EntireRowClick", tr("Entire row"), [this] { EntireRowClick(); });
     addOperation("EntireColumnClick", tr("Entire column"), [this] { EntireColumnClick(); });
-    addOperation("Font1Click", tr("Font..."), [this] { Font1Click(); }, "preferences-desktop-font");
-    addOperation("FontColorClick", tr("Font color..."), [this] { FontColorClick(); },
-                 "format-text-color");
-    addOperation("BackColorClick", tr("Background color..."), [this] { BackColorClick(); },
-                 "format-fill-color");
+    addOperation(
+        "Font1Click", tr("Font..."), [this] { Font1Click(); }, "preferences-desktop-font");
+    addOperation(
+        "FontColorClick", tr("Font color..."), [this] { FontColorClick(); }, "format-text-color");
+    addOperation(
+        "BackColorClick", tr("Background color..."), [this] { BackColorClick(); },
+        "format-fill-color");
     m_alignGroup = new QActionGroup(this);
-    m_alignGroup->addAction(addOperation("Center1Click", tr("Left"), [this] { Center1Click(); },
-                                         "format-justify-left"));
-    m_alignGroup->addAction(addOperation("Center2Click", tr("Center"),
-                                         [this] { Center2Click(); }, "format-justify-center"));
-    m_alignGroup->addAction(addOperation("Right1Click", tr("Right"), [this] { Right1Click(); },
-                                         "format-justify-right"));
+    m_alignGroup->addAction(addOperation(
+        "Center1Click", tr("Left"), [this] { Center1Click(); }, "format-justify-left"));
+    m_alignGroup->addAction(addOperation(
+        "Center2Click", tr("Center"), [this] { Center2Click(); }, "format-justify-center"));
+    m_alignGroup->addAction(addOperation(
+        "Right1Click", tr("Right"), [this] { Right1Click(); }, "format-justify-right"));
     for (QAction *a : m_alignGroup->actions())
         a->setCheckable(true);
 
@@ -82,16 +91,20 @@ TGridEditor::TGridEditor(QWidget *parent) : QWidget(parent)
     QAction *fc =
         addOperation("Fixedcolumn1Click", tr("Fixed column"), [this] { Fixedcolumn1Click(); });
     fc->setCheckable(true);
-    QAction *ml = addOperation("isMultilinesClick", tr("Multi-line cells"),
-                               [this] { isMultilinesClick(); }, "format-text-direction-ltr");
+    QAction *ml = addOperation(
+        "isMultilinesClick", tr("Multi-line cells"), [this] { isMultilinesClick(); },
+        "format-text-direction-ltr");
     ml->setCheckable(true);
-    QAction *find = addOperation("FindClick", tr("Find..."), [this] { FindClick(); }, "edit-find");
+    QAction *find = addOperation(
+        "FindClick", tr("Find..."), [this] { FindClick(); }, "edit-find");
     find->setShortcut(QKeySequence::Find);
-    QAction *repl = addOperation("ReplaceClick", tr("Replace..."), [this] { ReplaceClick(); },
-                                 "edit-find-replace");
+    QAction *repl = addOperation(
+        "ReplaceClick", tr("Replace..."), [this] { ReplaceClick(); }, "edit-find-replace");
     repl->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addOperation("UndoClick", tr("Undo"), [this] { UndoClick(); }, "edit-undo");
-    addOperation("RedoClick", tr("Redo"), [this] { RedoClick(); }, "edit-redo");
+    addOperation(
+        "UndoClick", tr("Undo"), [this] { UndoClick(); }, "edit-undo");
+    addOperation(
+        "RedoClick", tr("Redo"), [this] { RedoClick(); }, "edit-redo");
     addOperation("GridBarDblClick", tr("Show all columns"), [this] { GridBarDblClick(); });
     for (QAction *a : {find, repl}) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -432,9 +445,11 @@ void TGridEditor::GridViewClickCell(int column, int row)
 void TGridEditor::GridViewDblClickCell(int column, int row)
 {
     if (row == 0) {
+        // The grid takes the clicked header as its sort column when the header
+        // is clicked, so the direction turns only on the header sorted last.
+        GridView->setSortColumn(column);
         if (GridView->sortColumn() == LastSortColumn)
             GridView->setSortAscending(!GridView->sortAscending());
-        GridView->setSortColumn(column);
         GridView->sortRows();
         LastSortColumn = column;
     }

@@ -39,8 +39,8 @@ QString TGridEditor::saveFilter()
 
 QStringList TGridEditor::saveExtensions() const
 {
-    return {"txt", "tab", "csv", "xlsx", "xls", "rtf", "doc", "docx", "htm", "html", "xml",
-            "grid2"};
+    return {"txt", "tab",  "csv", "xlsx", "xls", "rtf",
+            "doc", "docx", "htm", "html", "xml", "grid2"};
 }
 
 void TGridEditor::writeFile(GridControl *grid, int format, const QString &fileName)
@@ -62,20 +62,19 @@ void TGridEditor::SaveTableToDisk(const QString &initialName, GridControl *grid)
     // A typed extension overrides the filter entry; ".HTML" and unknown ones do not.
     const QString ext = QFileInfo(chosen).suffix().toUpper();
     static const QHash<QString, int> byExtension = {
-        {"TXT", GridFiles::PlainText},     {"TAB", GridFiles::TabDelimited},
+        {"TXT", GridFiles::PlainText},      {"TAB", GridFiles::TabDelimited},
         {"CSV", GridFiles::CommaDelimited}, {"XLS", GridFiles::Spreadsheet},
-        {"XLSX", GridFiles::Spreadsheet},  {"DOC", GridFiles::WordDocument},
-        {"HTM", GridFiles::Html},          {"XML", GridFiles::Xml},
-        {"DOCX", GridFiles::Docx},         {"RTF", GridFiles::RichText},
+        {"XLSX", GridFiles::Spreadsheet},   {"DOC", GridFiles::WordDocument},
+        {"HTM", GridFiles::Html},           {"XML", GridFiles::Xml},
+        {"DOCX", GridFiles::Docx},          {"RTF", GridFiles::RichText},
         {"GRID2", GridFiles::Native}};
     filter = byExtension.value(ext, filter);
     if (filter < GridFiles::PlainText || filter > GridFiles::Native)
         filter = GridFiles::PlainText;
     // The dialog disappears before a long export starts.
     QCoreApplication::processEvents();
-    const QString out =
-        withExtension(QFileInfo(chosen).absoluteFilePath(),
-                      GridFiles::extensionOf(GridFiles::Format(filter)));
+    const QString out = withExtension(QFileInfo(chosen).absoluteFilePath(),
+                                      GridFiles::extensionOf(GridFiles::Format(filter)));
     writeFile(grid, filter, out);
 }
 
@@ -91,7 +90,8 @@ void TGridEditor::saveToFile(const QString &fileName)
         throw TessaryError(QStringLiteral("Tables cannot be written as \"%1\".")
                                .arg(QFileInfo(fileName).suffix()));
     // Spreadsheets are always Office Open XML files, named ".xlsx".
-    const QString out = format == GridFiles::Spreadsheet ? withExtension(fileName, ".xlsx") : fileName;
+    const QString out =
+        format == GridFiles::Spreadsheet ? withExtension(fileName, ".xlsx") : fileName;
     writeFile(GridView, format, out);
 }
 
@@ -170,9 +170,8 @@ void TGridEditor::PreviewTheGrid(const QString &title, GridControl *grid)
     s.title = *answer;
     s.cellLines = grid->grid().multiLine();
     const GridData &data = grid->grid();
-    dialogs().printPreview(this, p, [&data, &s](QPrinter *target) {
-        GridPrinter(data).print(target, s);
-    });
+    dialogs().printPreview(this, p,
+                           [&data, &s](QPrinter *target) { GridPrinter(data).print(target, s); });
     p->setPageOrientation(before);
 }
 

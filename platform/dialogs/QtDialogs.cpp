@@ -87,8 +87,8 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
 }
 
 QString QtDialogs::saveFileFiltered(QWidget *parent, const QString &caption,
-                                   const QString &initialName, const QString &filter,
-                                   int *filterIndex)
+                                    const QString &initialName, const QString &filter,
+                                    int *filterIndex)
 {
     QFileDialog dlg(parent, caption, initialName, qtFileFilter(filter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);

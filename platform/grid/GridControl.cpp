@@ -202,8 +202,8 @@ void GridControl::setCurrentCell(int row, int column)
 
 void GridControl::selectCells(int top, int left, int bottom, int right)
 {
-    const QModelIndex a = m_model->cellIndex(qMax(top, m_data.fixedRows()),
-                                             qMax(left, m_data.fixedColumns()));
+    const QModelIndex a =
+        m_model->cellIndex(qMax(top, m_data.fixedRows()), qMax(left, m_data.fixedColumns()));
     const QModelIndex b = m_model->cellIndex(bottom, right);
     if (!a.isValid() || !b.isValid())
         return;

@@ -10,16 +10,16 @@ namespace GridFiles {
 enum Format
 {
     None = 0,
-    PlainText = 1, // .txt
-    TabDelimited,  // .tab
-    CommaDelimited,// .csv
-    Spreadsheet,   // .xlsx (also asked for as .xls)
-    WordDocument,  // .doc: a rich-text document
-    Html,          // .htm, .html
-    Xml,           // .xml
-    Docx,          // .docx
-    RichText,      // .rtf
-    Native         // .grid2
+    PlainText = 1,  // .txt
+    TabDelimited,   // .tab
+    CommaDelimited, // .csv
+    Spreadsheet,    // .xlsx (also asked for as .xls)
+    WordDocument,   // .doc: a rich-text document
+    Html,           // .htm, .html
+    Xml,            // .xml
+    Docx,           // .docx
+    RichText,       // .rtf
+    Native          // .grid2
 };
 
 // The format of a file extension (with or without the dot, any case).

@@ -90,10 +90,9 @@ bool GridFindDialog::findNext()
         from.rx() -= 1;
     const QPoint hit = m_grid->findText(text, from, m_case->isChecked(), m_whole->isChecked());
     if (hit.x() < 0) {
-        dialogs().message(this, m_foundOnce
-                                    ? tr("No more occurences of text ") + QLatin1Char('"') +
-                                          text + QLatin1Char('"')
-                                    : tr("Could not find text"));
+        dialogs().message(this, m_foundOnce ? tr("No more occurences of text ") + QLatin1Char('"') +
+                                                  text + QLatin1Char('"')
+                                            : tr("Could not find text"));
         m_foundOnce = false;
         m_last = QPoint(-2, -2); // the next search starts from the top
         return false;

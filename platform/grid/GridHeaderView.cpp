@@ -6,6 +6,7 @@
 
 #include <QItemSelectionModel>
 #include <QPainter>
+#include <QPalette>
 
 GridHeaderView::GridHeaderView(Qt::Orientation orientation, GridModel *model, QWidget *parent)
     : QHeaderView(orientation, parent), m_gridModel(model)
@@ -14,6 +15,12 @@ GridHeaderView::GridHeaderView(Qt::Orientation orientation, GridModel *model, QW
     setHighlightSections(true);
     setMinimumSectionSize(0);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Beyond the last section the header is blank like the cells' background.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(Qt::white));
+    pal.setColor(QPalette::Button, QColor(Qt::white));
+    pal.setColor(QPalette::Base, QColor(Qt::white));
+    setPalette(pal);
 }
 
 void GridHeaderView::setExtent(int extent)
@@ -25,7 +32,8 @@ void GridHeaderView::setExtent(int extent)
 QSize GridHeaderView::sizeHint() const
 {
     const QSize s = QHeaderView::sizeHint();
-    return orientation() == Qt::Horizontal ? QSize(s.width(), m_extent) : QSize(m_extent, s.height());
+    return orientation() == Qt::Horizontal ? QSize(s.width(), m_extent)
+                                           : QSize(m_extent, s.height());
 }
 
 void GridHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

@@ -52,8 +52,8 @@ QString table(const GridData &grid, int top, int left, int bottom, int right)
                                 .arg(cssFontFamily(font.family()))
                                 .arg(font.pointSize());
             const bool bold = font.bold();
-            style += bold ? QStringLiteral("font-weight:bold;")
-                          : QStringLiteral("font-weight:normal;");
+            style +=
+                bold ? QStringLiteral("font-weight:bold;") : QStringLiteral("font-weight:normal;");
             if (f.fontStyle & CellFormat::Italic)
                 style += QStringLiteral("font-style:italic;");
             if (f.fontStyle & (CellFormat::Underline | CellFormat::StrikeOut)) {
@@ -90,7 +90,8 @@ QString table(const GridData &grid, int top, int left, int bottom, int right)
             const QString tag = fixed ? QStringLiteral("th") : QStringLiteral("td");
             QString attrs = QStringLiteral(" style=\"%1\"").arg(style);
             if (f.alignment != CellFormat::Left)
-                attrs += QStringLiteral(" align=\"%1\"").arg(CellFormat::alignmentName(f.alignment));
+                attrs +=
+                    QStringLiteral(" align=\"%1\"").arg(CellFormat::alignmentName(f.alignment));
             else
                 attrs += QStringLiteral(" align=\"left\"");
             if (back.isValid())

@@ -17,7 +17,8 @@ public:
     explicit MetricsCache(const GridData &grid) : m_grid(grid) {}
     const QFontMetrics &metrics(int row, int column)
     {
-        const int key = (m_grid.formatIndex(row, column) << 1) | (m_grid.isFixed(row, column) ? 1 : 0);
+        const int key =
+            (m_grid.formatIndex(row, column) << 1) | (m_grid.isFixed(row, column) ? 1 : 0);
         auto it = m_cache.find(key);
         if (it == m_cache.end())
             it = m_cache.insert(key, QFontMetrics(m_grid.cellFont(row, column)));

@@ -127,7 +127,8 @@ void GridModel::cellsChanged(int top, int left, int bottom, int right)
     const int mb = bottom - fr;
     const int mr = right - fc;
     if (mb >= mt && mr >= ml && mb >= 0 && mr >= 0)
-        emit dataChanged(index(mt, ml), index(qMin(mb, rowCount() - 1), qMin(mr, columnCount() - 1)));
+        emit dataChanged(index(mt, ml),
+                         index(qMin(mb, rowCount() - 1), qMin(mr, columnCount() - 1)));
 }
 
 void GridModel::setTexts(const QVector<CellText> &changes, const QString &undoText)

@@ -10,9 +10,9 @@ namespace GridPaint {
 
 enum Flag
 {
-    Selected = 1,   // tint with the selection colour
-    GridLines = 2,  // draw the right and bottom cell lines
-    Highlight = 4   // a header section of the current row or column
+    Selected = 1,  // tint with the selection colour
+    GridLines = 2, // draw the right and bottom cell lines
+    Highlight = 4  // a header section of the current row or column
 };
 
 void paintCell(QPainter *painter, const QRect &rect, const GridData &grid, int row, int column,

@@ -93,8 +93,8 @@ int GridPrinter::print(QPagedPaintDevice *device, const Settings &s) const
     return pages.size();
 }
 
-void GridPrinter::paintPage(QPainter *p, const Page &page, int number, int count,
-                            const QSize &area, const Settings &s) const
+void GridPrinter::paintPage(QPainter *p, const Page &page, int number, int count, const QSize &area,
+                            const Settings &s) const
 {
     const GridData &g = m_grid;
     int y = 0;

@@ -290,10 +290,9 @@ void read(const QByteArray &bytes, GridData &grid)
     if (err.error != QJsonParseError::NoError || !doc.isObject()) {
         grid.clear();
         if (err.error != QJsonParseError::NoError)
-            throw TessaryError(
-                QStringLiteral("The stored table cannot be read: %1 at byte %2.")
-                    .arg(err.errorString())
-                    .arg(err.offset));
+            throw TessaryError(QStringLiteral("The stored table cannot be read: %1 at byte %2.")
+                                   .arg(err.errorString())
+                                   .arg(err.offset));
         throw TessaryError(QStringLiteral("The bytes are not a stored table."));
     }
     try {

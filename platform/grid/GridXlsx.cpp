@@ -37,7 +37,8 @@ public:
     lxw_format *format(int row, int column)
     {
         const bool fixed = m_grid.isFixed(row, column);
-        const bool wrap = m_grid.multiLine() || m_grid.text(row, column).contains(QLatin1Char('\n'));
+        const bool wrap =
+            m_grid.multiLine() || m_grid.text(row, column).contains(QLatin1Char('\n'));
         const int key = (m_grid.formatIndex(row, column) << 2) | (fixed ? 1 : 0) | (wrap ? 2 : 0);
         const auto it = m_formats.constFind(key);
         if (it != m_formats.constEnd())
@@ -71,8 +72,8 @@ public:
         format_set_align(x, LXW_ALIGN_VERTICAL_CENTER);
         if (f.borderColor.isValid() || fixed) {
             format_set_border(x, LXW_BORDER_THIN);
-            format_set_border_color(x, rgb(f.borderColor.isValid() ? f.borderColor
-                                                                   : QColor(0xA0, 0xA0, 0xA0)));
+            format_set_border_color(
+                x, rgb(f.borderColor.isValid() ? f.borderColor : QColor(0xA0, 0xA0, 0xA0)));
         }
         if (wrap)
             format_set_text_wrap(x);

@@ -56,8 +56,8 @@ QByteArray write(const GridData &grid)
             // Characters XML 1.0 cannot hold (control codes) are left out.
             QString t = grid.text(r, columns[i]);
             t.removeIf([](QChar ch) {
-                return ch.unicode() < 0x20 && ch != QLatin1Char('\n') &&
-                       ch != QLatin1Char('\r') && ch != QLatin1Char('\t');
+                return ch.unicode() < 0x20 && ch != QLatin1Char('\n') && ch != QLatin1Char('\r') &&
+                       ch != QLatin1Char('\t');
             });
             w.writeTextElement(names[i], t);
         }

@@ -58,7 +58,7 @@ QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QStri
 }
 
 QString ScriptedDialogs::saveFileFiltered(QWidget *, const QString &caption, const QString &,
-                                         const QString &, int *filterIndex)
+                                          const QString &, int *filterIndex)
 {
     const QString name = take("save", caption).toString();
     if (filterIndex && nextSaveFilter > 0)

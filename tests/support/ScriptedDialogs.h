@@ -14,9 +14,9 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup", "printPreview". Answers: bool for confirm/print/printerSetup/printPreview, QString for
-    // input/open/save, QStringList for openMany, QColor for color, QFont for font;
-    // an invalid QVariant means "cancel".
+    // "print", "printerSetup", "printPreview". Answers: bool for
+    // confirm/print/printerSetup/printPreview, QString for input/open/save, QStringList for
+    // openMany, QColor for color, QFont for font; an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
 
     QStringList asked;
