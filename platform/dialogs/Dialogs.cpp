@@ -40,3 +40,14 @@ QString qtFileFilter(const QString &filter)
     }
     return out.join(QStringLiteral(";;"));
 }
+
+QString Dialogs::saveFileFiltered(QWidget *parent, const QString &caption,
+                                  const QString &initialName, const QString &filter, int *)
+{
+    return saveFile(parent, caption, initialName, filter, QString());
+}
+
+bool Dialogs::printPreview(QWidget *, QPrinter *, const std::function<void(QPrinter *)> &)
+{
+    return false;
+}

@@ -42,19 +42,21 @@ public:
                              const QString &filter, const QString &defaultExtension) = 0;
     // Save dialog that also reports the filter entry in force: filterIndex (1-based)
     // holds the entry to preselect on the way in and the one chosen on the way out.
-    // initialName is the file name (or path) the dialog opens with.
+    // initialName is the file name (or path) the dialog opens with. The default
+    // asks saveFile and leaves filterIndex as it is.
     virtual QString saveFileFiltered(QWidget *parent, const QString &caption,
                                      const QString &initialName, const QString &filter,
-                                     int *filterIndex) = 0;
+                                     int *filterIndex);
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // Print and printer set-up dialogs on the given printer; false when cancelled.
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
     // Print preview of what paint draws on printer (called for every redraw);
-    // true when the user printed from the preview.
+    // true when the user printed from the preview. The default shows nothing
+    // and returns false.
     virtual bool printPreview(QWidget *parent, QPrinter *printer,
-                              const std::function<void(QPrinter *)> &paint) = 0;
+                              const std::function<void(QPrinter *)> &paint);
 };
 
 // The one dialogs object of the program. Never null: a Qt implementation is
