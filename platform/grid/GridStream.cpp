@@ -2,6 +2,9 @@
 
 #include "platform/TessaryError.h"
 #include "platform/grid/GridData.h"
+#include "platform/grid/GridStreamParser.h"
+
+#include <climits>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +15,7 @@ namespace {
 constexpr int MaxRows = 10000000;
 constexpr int MaxColumns = 100000;
 constexpr qint64 MaxCells = 20000000;
+constexpr int MissingNumber = INT_MIN;
 
 void appendJsonString(QByteArray &out, const QString &s)
 {
@@ -127,19 +131,9 @@ void applyStyle(CellFormat &f, const QJsonObject &o)
         f.borderColor = readColor(o.value("border"));
 }
 
-QString cellText(const QJsonValue &v)
+void readInto(GridStreamParser &p, GridData &grid)
 {
-    if (v.isString())
-        return v.toString();
-    if (v.isDouble())
-        return QString::number(v.toDouble(), 'g', 15);
-    if (v.isBool())
-        return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return QString();
-}
-
-void readInto(const QJsonObject &root, GridData &grid)
-{
+    const QJsonObject &root = p.members;
     if (root.value("format").toString() != QLatin1String("tessary-grid"))
         throw TessaryError(QStringLiteral("The bytes are not a stored table."));
     const int version = root.value("version").toInt(0);
@@ -150,12 +144,12 @@ void readInto(const QJsonObject &root, GridData &grid)
             QStringLiteral("The stored table was written by a newer version (%1) of the program.")
                 .arg(version));
 
-    const QJsonArray cells = root.value("cells").toArray();
-    qint64 rows = qMax<qint64>(root.value("rows").toInt(0), cells.size());
-    qint64 columns = root.value("columns").toInt(0);
-    for (const QJsonValue &row : cells)
-        columns = qMax<qint64>(columns, row.toArray().size());
-    if (rows > MaxRows || columns > MaxColumns || rows * columns > MaxCells)
+    qint64 rows = qMax<qint64>(qint64(root.value("rows").toDouble(0)), p.cells.size());
+    qint64 columns = qint64(root.value("columns").toDouble(0));
+    for (const auto &row : p.cells)
+        columns = qMax<qint64>(columns, row.size());
+    if (rows > MaxRows || columns > MaxColumns || rows * columns > MaxCells || rows < 0 ||
+        columns < 0)
         throw TessaryError(QStringLiteral("The stored table is too large (%1 rows, %2 columns).")
                                .arg(rows)
                                .arg(columns));
@@ -171,46 +165,43 @@ void readInto(const QJsonObject &root, GridData &grid)
 
     // Style table: index i of "styles" becomes a format of the grid.
     QVector<int> styleIndex;
-    const QJsonArray styles = root.value("styles").toArray();
-    styleIndex.reserve(styles.size());
     QVector<CellFormat> styleFormats;
-    for (const QJsonValue &s : styles) {
+    for (const QJsonValue &s : root.value("styles").toArray()) {
         CellFormat f;
         applyStyle(f, s.toObject());
         styleFormats.append(f);
         styleIndex.append(grid.internFormat(f));
     }
 
-    for (int r = 0; r < cells.size(); ++r) {
-        const QJsonArray row = cells.at(r).toArray();
+    for (int r = 0; r < p.cells.size(); ++r) {
+        auto &row = p.cells[r];
         for (int c = 0; c < row.size(); ++c) {
-            const QJsonValue v = row.at(c);
-            if (!v.isObject()) {
-                grid.setText(r, c, cellText(v));
-                continue;
-            }
-            const QJsonObject o = v.toObject();
-            grid.setText(r, c, cellText(o.value("text")));
-            const int s = o.value("style").toInt(-1);
-            const bool inlineStyle = o.size() > (o.contains("text") ? 1 : 0) + (s >= 0 ? 1 : 0);
-            if (s >= 0 && s < styleIndex.size() && !inlineStyle) {
-                grid.setFormatIndex(r, c, styleIndex[s]);
-            } else if (inlineStyle || s >= 0) {
+            GridStreamParser::Cell &cell = row[c];
+            grid.setText(r, c, cell.text);
+            const int s = cell.style;
+            if (cell.properties.isEmpty()) {
+                if (s >= 0 && s < styleIndex.size())
+                    grid.setFormatIndex(r, c, styleIndex[s]);
+            } else {
                 CellFormat f = s >= 0 && s < styleFormats.size() ? styleFormats[s] : CellFormat();
-                applyStyle(f, o);
+                applyStyle(f, cell.properties);
                 grid.setFormat(r, c, f);
             }
         }
+        row.clear();
+        row.squeeze();
     }
 
-    const QJsonArray widths = root.value("columnWidths").toArray();
-    for (int c = 0; c < widths.size() && c < columns; ++c)
-        grid.setColumnWidth(c, qBound(0, widths.at(c).toInt(GridData::DefaultColumnWidth), 10000));
-    const QJsonArray heights = root.value("rowHeights").toArray();
-    for (int r = 0; r < heights.size() && r < rows; ++r)
-        grid.setRowHeight(r, qBound(0, heights.at(r).toInt(GridData::DefaultRowHeight), 10000));
-    for (const QJsonValue &h : root.value("hiddenColumns").toArray())
-        grid.setColumnHidden(h.toInt(-1), true);
+    for (int c = 0; c < p.columnWidths.size() && c < columns; ++c) {
+        if (p.columnWidths[c] != MissingNumber)
+            grid.setColumnWidth(c, qBound(0, p.columnWidths[c], 10000));
+    }
+    for (int r = 0; r < p.rowHeights.size() && r < rows; ++r) {
+        if (p.rowHeights[r] != MissingNumber)
+            grid.setRowHeight(r, qBound(0, p.rowHeights[r], 10000));
+    }
+    for (const int h : p.hiddenColumns)
+        grid.setColumnHidden(h, true);
 }
 
 } // namespace
@@ -285,18 +276,10 @@ QByteArray write(const GridData &grid)
 
 void read(const QByteArray &bytes, GridData &grid)
 {
-    QJsonParseError err;
-    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
-    if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-        grid.clear();
-        if (err.error != QJsonParseError::NoError)
-            throw TessaryError(QStringLiteral("The stored table cannot be read: %1 at byte %2.")
-                                   .arg(err.errorString())
-                                   .arg(err.offset));
-        throw TessaryError(QStringLiteral("The bytes are not a stored table."));
-    }
     try {
-        readInto(doc.object(), grid);
+        GridStreamParser parser(bytes);
+        parser.parse();
+        readInto(parser, grid);
     } catch (...) {
         grid.clear();
         throw;
