@@ -6,13 +6,16 @@
 #include "platform/grid/GridDocx.h"
 #include "platform/grid/GridHtml.h"
 #include "platform/grid/GridStream.h"
+#include "platform/grid/GridTextDocument.h"
 #include "platform/grid/GridXlsx.h"
 #include "platform/grid/GridXml.h"
+#include "platform/wordproc/RtfWriter.h"
+
+#include <QTextDocument>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -23,22 +26,11 @@ void writeBytes(const QString &fileName, const QByteArray &bytes)
         throw TessaryError(QStringLiteral("Cannot create the file %1.").arg(fileName));
 }
 
-// A rich-text document holding the table, converted from its HTML by pandoc.
+// A rich-text document holding the table as a real RTF table.
 void writeRichText(const GridData &grid, const QString &fileName, const QString &title)
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        throw TessaryError(QStringLiteral("Cannot create a scratch folder for the document."));
-    const QString html = dir.filePath(QStringLiteral("table.html"));
-    writeBytes(html, GridHtml::document(grid, title));
-    const QString out = dir.filePath(QStringLiteral("table.rtf"));
-    GridDocx::runPandoc({QStringLiteral("-s"), QStringLiteral("-f"), QStringLiteral("html"),
-                         QStringLiteral("-t"), QStringLiteral("rtf"), QStringLiteral("-o"), out,
-                         html});
-    QFile f(out);
-    if (!f.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("pandoc wrote no document."));
-    writeBytes(fileName, f.readAll());
+    const auto doc = GridTextDocument::build(grid, title);
+    writeBytes(fileName, RtfWriter::write(doc.get()));
 }
 
 } // namespace

@@ -472,9 +472,16 @@ void TestGridFormats::docxAndRtfWriters()
     GridFiles::write(g, GridFiles::RichText, rtf);
     const QByteArray bytes = readFileBytes(rtf);
     QVERIFY(bytes.startsWith("{\\rtf"));
-    QVERIFY(bytes.contains("\\trowd"));
-    QVERIFY(bytes.contains("Region"));
-    QVERIFY(bytes.contains("-12,5"));
+    // A real table: five rows of four cells, the header shaded, repeated on each page.
+    QCOMPARE(bytes.count("\\row"), 5);
+    QCOMPARE(bytes.count("\\cell "), 0);
+    QCOMPARE(bytes.count("}\\cell"), 20);
+    QVERIFY(bytes.contains("\\trhdr"));
+    QVERIFY(bytes.contains("\\clcbpat"));
+    QVERIFY(bytes.contains("\\red31\\green78\\blue121"));
+    QVERIFY(bytes.contains("\\qr"));
+    for (const char *t : {"Region", "-12,5", "1400", "S\\u252\\'fcd"})
+        QVERIFY2(bytes.contains(t), t);
 }
 
 int runGridFormatsTests(int argc, char **argv)
