@@ -24,6 +24,7 @@ public:
     QMenu *menu(const QString &name) const;
     QToolBar *toolBar(const QString &name) const;
     QList<QToolBar *> toolBars() const { return m_toolBars.values(); }
+    QList<QAction *> allActions() const { return m_actions.values(); }
 
 private:
     QAction *make(const QString &name, const QString &text, const QString &shortcut = QString());

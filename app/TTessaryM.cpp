@@ -1,6 +1,8 @@
 #include "app/TTessaryM.h"
 
 #include "app/CommentMenu.h"
+#include "app/EditorCommands.h"
+#include "export/PageEditors.h"
 #include "app/KindIcons.h"
 #include "app/MainActions.h"
 #include "app/TTreeView.h"
@@ -207,6 +209,22 @@ void TTessaryM::attachTree(ReportTree *tree)
             [this] { guarded([this] { ShowNode(); }); });
 }
 
+void TTessaryM::createEditors()
+{
+    if (m_pageEditors)
+        return;
+    m_pageEditors = std::make_unique<PageEditors>(TopRightPanel);
+    m_editorCommands = new EditorCommands(m_actions, this);
+    m_pageEditors->onMade = [this](EditorSlot slot, QWidget *form, PageContent *content) {
+        dockEditor(slot, form, content);
+        m_editorCommands->bind(slot, form);
+    };
+    for (EditorSlot slot : {EditorSlot::Document, EditorSlot::Chart, EditorSlot::Table,
+                            EditorSlot::Picture, EditorSlot::WordCloud})
+        if (PageEditors::hasEditor(slot))
+            m_pageEditors->editor(slot);
+}
+
 void TTessaryM::setReportCaption(const QString &caption)
 {
     setWindowTitle(caption);
@@ -298,6 +316,12 @@ void TTessaryM::ShowEditorNo(int kind)
     m_actions->action("Replace1")->setEnabled(findable);
 
     const EditorSlot slot = editorSlotForKind(kind);
+    // Diagram and timeline forms are made when a page of theirs is first shown.
+    if (m_pageEditors && !m_editorForms.contains(int(slot)) && PageEditors::hasEditor(slot)) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_pageEditors->editor(slot);
+        QApplication::restoreOverrideCursor();
+    }
     bool shown = false;
     for (auto it = m_editorForms.cbegin(); it != m_editorForms.cend(); ++it) {
         const bool visible = it.key() == int(slot);

@@ -6,7 +6,9 @@
 #include <QHash>
 #include <QMainWindow>
 
+class EditorCommands;
 class MainActions;
+class PageEditors;
 class QLabel;
 class QPlainTextEdit;
 class QPrinter;
@@ -35,6 +37,9 @@ public:
     // Docks an editor form for a group of page kinds and registers its content
     // with the store.
     void dockEditor(EditorSlot slot, QWidget *form, PageContent *content);
+    // Makes the program's editor forms: those shown most at once, the others
+    // (diagrams, timelines) when a page of their kind is first shown.
+    void createEditors();
     QWidget *editorForm(EditorSlot slot) const { return m_editorForms.value(int(slot)); }
 
     TTreeView *mainTree() const { return MainTree; }
@@ -118,6 +123,8 @@ private:
 
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;
+    std::unique_ptr<PageEditors> m_pageEditors;
+    EditorCommands *m_editorCommands = nullptr;
     QHash<int, QWidget *> m_editorForms;
     QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;

@@ -158,6 +158,7 @@ int main(int argc, char **argv)
 
     TTessaryM window;
     TDM dm(&window, std::make_unique<SqliteEngine>());
+    window.createEditors();
     window.setCommandLineFile(file);
     QObject::connect(&guard, &SingleInstance::fileRequested, &window,
                      [&window](const QString &f) {

@@ -33,3 +33,6 @@ int cmdCat(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdTree(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdRender(const QStringList &args, QTextStream &out, QTextStream &err);

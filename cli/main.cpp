@@ -3,10 +3,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <cstring>
-#include <memory>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 const CliCommand kCommands[] = {
@@ -19,6 +19,11 @@ const CliCommand kCommands[] = {
     {"signal", "create the intake signal file in the temporary folder", cmdSignal,
      CliNeeds::Nothing},
     {"wordcloud", "lay out a weighted word list as a picture", cmdWordCloud, CliNeeds::Painting},
+    {"import", "make pages from files, as the tree's import command does", cmdImport,
+     CliNeeds::Widgets},
+    {"save", "write a page to a file in one of its editor's formats", cmdSave, CliNeeds::Widgets},
+    {"render", "draw a page as its editor shows it, as a PNG picture", cmdRender,
+     CliNeeds::Widgets},
 };
 
 void usage(QTextStream &out)
@@ -28,7 +33,6 @@ void usage(QTextStream &out)
     for (const CliCommand &c : kCommands)
         out << "  " << QString::fromLatin1(c.name).leftJustified(10) << " " << c.summary << "\n";
 }
-
 
 const CliCommand *findCommand(const char *name)
 {

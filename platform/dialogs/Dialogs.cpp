@@ -47,8 +47,3 @@ QString qtFileFilter(const QString &filter)
     return out.join(QStringLiteral(";;"));
 }
 
-QString Dialogs::saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
-                                  const QString &filter, int &)
-{
-    return saveFile(parent, caption, folder, filter, QString());
-}
