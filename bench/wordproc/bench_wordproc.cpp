@@ -113,6 +113,10 @@ int main(int argc, char **argv)
 
     QByteArray html;
     const double save = timed([&] { html = DocumentForm::save(&doc); });
+    const double setHtml = timed([&] {
+        QTextDocument plain;
+        plain.setHtml(QString::fromUtf8(html));
+    });
     QTextDocument fromHtml;
     const double load = timed([&] { DocumentForm::load(html, &fromHtml); });
     const double show = timed([&] {
@@ -129,7 +133,8 @@ int main(int argc, char **argv)
                 rtfParse);
     std::printf("stored form save (HTML)     %8.1f ms  (%lld KB)\n", save,
                 static_cast<long long>(html.size() / 1024));
-    std::printf("stored form load (HTML)     %8.1f ms\n", load);
+    std::printf("stored form load (HTML)     %8.1f ms  (of which Qt's HTML import %.1f ms)\n",
+                load, setHtml);
     std::printf("first layout (show)         %8.1f ms\n", show);
     return fromRtf.characterCount() == characters ? 0 : 1;
 }
