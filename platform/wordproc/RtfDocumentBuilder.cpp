@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kEdgeTolerance = 20; // twips: cell edges closer than this are one column edge
 constexpr int kMaxGridColumns = 64;
+constexpr int kFullWidthTwips = 8500; // about the text width of a letter or A4 page
 
 struct GridCell
 {
@@ -225,10 +226,16 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
         ++headers;
     format.setHeaderRowCount(headers);
     if (!byIndex) {
+        // A table as wide as the text of a page follows the width of the view instead.
+        const int left = std::min(first.leftTwips, columns.front() - 1);
+        const int total = columns.back() - left;
+        const bool fullWidth = total >= kFullWidthTwips;
         QList<QTextLength> widths;
-        int previous = std::min(first.leftTwips, columns.front() - 1);
+        int previous = left;
         for (int right : columns) {
-            widths << QTextLength(QTextLength::FixedLength, std::max(1, right - previous) / 15.0);
+            const int width = std::max(1, right - previous);
+            widths << (fullWidth ? QTextLength(QTextLength::PercentageLength, 100.0 * width / total)
+                                 : QTextLength(QTextLength::FixedLength, width / 15.0));
             previous = right;
         }
         format.setColumnWidthConstraints(widths);

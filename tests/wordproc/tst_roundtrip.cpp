@@ -168,6 +168,17 @@ void TestRoundTrip::rtfRoundTrip()
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(u'\n')));
     QVERIFY2(docSignature(&doc) == docSignature(&back),
              qPrintable(diff(docSignature(&doc), docSignature(&back))));
+    // A table as wide as the page follows the view's width.
+    QTextTable *table = nullptr;
+    for (QTextFrame *f : back.rootFrame()->childFrames())
+        table = table ? table : qobject_cast<QTextTable *>(f);
+    QVERIFY(table);
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 3);
+    for (const QTextLength &w : widths) {
+        QCOMPARE(w.type(), QTextLength::PercentageLength);
+        QCOMPARE(qRound(w.rawValue()), 33);
+    }
     // Written again, the RTF is the same: a second round trip changes nothing.
     const QByteArray again = RtfWriter::write(&back);
     QVERIFY2(again == rtf, firstDifference(rtf, again).constData());
