@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kEdgeTolerance = 20; // twips: cell edges closer than this are one column edge
 constexpr int kMaxGridColumns = 64;
+constexpr int kFullWidthTwips = 8500; // about the text width of a letter or A4 page
 
 struct GridCell
 {
@@ -54,35 +55,47 @@ void RtfDocumentBuilder::build(const Document &model)
 {
     m_model = &model;
     QTextCursor cursor(m_doc);
-    insertBlocks(cursor, model.blocks, 0);
+    // One edit block: the document rescans its frames once at the end, not per table.
+    // Inside it the table structure is not up to date, so cell formats and merges are
+    // applied after it.
+    cursor.beginEditBlock();
+    insertBlocks(cursor, model.blocks, 0, false);
+    cursor.endEditBlock();
+    for (const PendingCell &cell : m_pendingCells)
+        cell.table->cellAt(cell.row, cell.column).setFormat(cell.format);
+    for (const PendingCell &cell : m_pendingCells)
+        if (cell.rowSpan > 1 || cell.columnSpan > 1)
+            cell.table->mergeCells(cell.row, cell.column, cell.rowSpan, cell.columnSpan);
+    m_pendingCells.clear();
 }
 
 void RtfDocumentBuilder::insertBlocks(QTextCursor &cursor, const std::vector<Block> &blocks,
-                                      int depth)
+                                      int depth, bool atCellStart)
 {
     bool fresh = true; // the cursor's block is empty and not used yet
+    bool keepMark = atCellStart;
     ListScope lists;
     for (const Block &block : blocks) {
         if (block.isTable()) {
             // A table inserted at the end of a paragraph's block goes after that block.
             insertTable(cursor, *block.table, depth + 1);
             fresh = true;
+            keepMark = false;
         } else {
-            insertParagraph(cursor, block.paragraph, fresh, lists);
+            insertParagraph(cursor, block.paragraph, fresh, lists, keepMark);
+            keepMark = false;
         }
     }
 }
 
 void RtfDocumentBuilder::insertParagraph(QTextCursor &cursor, const Paragraph &paragraph,
-                                         bool &fresh, ListScope &lists)
+                                         bool &fresh, ListScope &lists, bool keepMark)
 {
     if (fresh) {
         cursor.setBlockFormat(paragraph.format);
         // The character format of a cell's first block is where the table keeps the
-        // cell's own format (spans, borders, background): it must not be replaced.
-        if (!cursor.currentTable() ||
-            cursor.currentTable()->cellAt(cursor).firstCursorPosition().position() !=
-                cursor.block().position())
+        // cell's own format (spans, borders, background): it is not replaced.
+        if (!keepMark)
             cursor.setBlockCharFormat(paragraph.markFormat);
         fresh = false;
     } else {
@@ -213,10 +226,16 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
         ++headers;
     format.setHeaderRowCount(headers);
     if (!byIndex) {
+        // A table as wide as the text of a page follows the width of the view instead.
+        const int left = std::min(first.leftTwips, columns.front() - 1);
+        const int total = columns.back() - left;
+        const bool fullWidth = total >= kFullWidthTwips;
         QList<QTextLength> widths;
-        int previous = std::min(first.leftTwips, columns.front() - 1);
+        int previous = left;
         for (int right : columns) {
-            widths << QTextLength(QTextLength::FixedLength, std::max(1, right - previous) / 15.0);
+            const int width = std::max(1, right - previous);
+            widths << (fullWidth ? QTextLength(QTextLength::PercentageLength, 100.0 * width / total)
+                                 : QTextLength(QTextLength::FixedLength, width / 15.0));
             previous = right;
         }
         format.setColumnWidthConstraints(widths);
@@ -239,10 +258,8 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
 
     QTextTable *qtable = cursor.insertTable(std::max(1, rowCount), columnCount, format);
     for (const GridCell &g : cells) {
-        if (g.rowSpan > 1 || g.columnSpan > 1)
-            qtable->mergeCells(g.row, g.column, g.rowSpan, g.columnSpan);
         QTextTableCell cell = qtable->cellAt(g.row, g.column);
-        QTextTableCellFormat cf = cell.format().toTableCellFormat();
+        QTextTableCellFormat cf;
         if (g.def && g.def->background.isValid())
             cf.setBackground(g.def->background);
         if (g.def && g.def->verticalAlign != Qt::AlignTop)
@@ -279,9 +296,9 @@ void RtfDocumentBuilder::insertTable(QTextCursor &cursor, const Table &table, in
                     cf.setRightBorderBrush(right.colour);
             }
         }
-        cell.setFormat(cf);
+        m_pendingCells.push_back({qtable, g.row, g.column, g.rowSpan, g.columnSpan, cf});
         QTextCursor inner = cell.firstCursorPosition();
-        insertBlocks(inner, g.cell->blocks, depth);
+        insertBlocks(inner, g.cell->blocks, depth, true);
     }
     cursor = qtable->lastCursorPosition();
     cursor.movePosition(QTextCursor::NextBlock);

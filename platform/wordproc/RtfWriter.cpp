@@ -543,9 +543,7 @@ QByteArray RtfWriter::rowDefinition(const QTextTable *table, int row, const QLis
         else if (cf.verticalAlignment() == QTextCharFormat::AlignBottom)
             d += "\\clvertalb";
         appendNumber(d, "cellx", rights.value(std::max(0, lastColumn)));
-        c = cell.column() + span;
-        if (c <= cell.column())
-            ++c;
+        c = std::max(c + 1, cell.isValid() ? cell.column() + span : c + 1);
     }
     return d;
 }

@@ -223,6 +223,7 @@ void TestRtfReader::nestedTable()
     QCOMPARE(a.bottomBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
     const QList<QTextLength> widths = outer->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths.at(1).type(), QTextLength::FixedLength);
     QCOMPARE(qRound(widths.at(1).rawValue()), qRound(4000 / 15.0));
 
     // The first cell: a paragraph, the nested table, a paragraph.
