@@ -1,5 +1,23 @@
 #include "timeline/TimeLineDateFormat.h"
 
+#include <QMutex>
+
+TimeLineDateFormat TimeLineDateFormat::Cached(const QString &format, const QLocale &locale)
+{
+    static QMutex mutex;
+    static QHash<QString, TimeLineDateFormat> cache;
+    // The names a format reads depend on the locale's language, not on its name alone.
+    const QString key =
+        format + QChar(0x1F) + locale.name() + QChar(0x1F) + locale.monthName(5) + locale.amText();
+    QMutexLocker lock(&mutex);
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return it.value();
+    if (cache.size() > 2000)
+        cache.clear();
+    return cache.insert(key, TimeLineDateFormat(format, locale)).value();
+}
+
 TimeLineDateFormat::TimeLineDateFormat(const QString &format, const QLocale &locale)
 {
     for (int m = 1; m <= 12; ++m) {

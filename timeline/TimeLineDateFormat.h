@@ -15,6 +15,8 @@ class TimeLineDateFormat
 {
 public:
     TimeLineDateFormat(const QString &format, const QLocale &locale);
+    // The compiled format from a process-wide cache (formats are compiled once).
+    static TimeLineDateFormat Cached(const QString &format, const QLocale &locale);
 
     // The date-time (Qt::UTC wall clock) that text spells, or an invalid one.
     QDateTime Parse(const QString &text) const;

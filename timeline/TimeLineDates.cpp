@@ -71,6 +71,9 @@ TimeLineDates::TimeLineDates(const QLocale &locale) : m_locale(locale)
     appendUnique(m_readDates, fourDigitYears(locale.dateFormat(QLocale::LongFormat)));
     appendUnique(m_readTimes, m_timeFormat);
     appendUnique(m_readTimes, withoutZone(locale.timeFormat(QLocale::ShortFormat)));
+    // A time without a day-half marker is a 24-hour time under any settings.
+    appendUnique(m_readTimes, QStringLiteral("H:mm:ss"));
+    appendUnique(m_readTimes, QStringLiteral("H:mm"));
     m_compiled = compile(locale, m_readDates, m_readTimes);
     if (m_twoDigitYears)
         m_compiledYy = compile(locale, {shortDate}, m_readTimes);
@@ -82,9 +85,9 @@ QVector<TimeLineDateFormat> TimeLineDates::compile(const QLocale &locale,
 {
     QVector<TimeLineDateFormat> out;
     for (const QString &d : dateFormats) {
-        out.append(TimeLineDateFormat(d, locale));
+        out.append(TimeLineDateFormat::Cached(d, locale));
         for (const QString &t : timeFormats)
-            out.append(TimeLineDateFormat(d + QLatin1Char(' ') + t, locale));
+            out.append(TimeLineDateFormat::Cached(d + QLatin1Char(' ') + t, locale));
     }
     return out;
 }
