@@ -8,6 +8,7 @@
 #include "timeline/TimeLineText.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -244,6 +245,8 @@ TTimeLineOptionsDlg::TTimeLineOptionsDlg(TTimeBar *timeLine, QWidget *parent)
         if (!m_activating)
             AdjustColors();
     });
+    TimeLineFont->installEventFilter(this);
+    AnnotationFont->installEventFilter(this);
     connect(TimeLineFontBtn, &QPushButton::clicked, this, &TTimeLineOptionsDlg::TimeLineFontClick);
     connect(AnnotationFontBtn, &QPushButton::clicked, this,
             &TTimeLineOptionsDlg::AnnotationFontClick);
@@ -255,6 +258,21 @@ void TTimeLineOptionsDlg::showEvent(QShowEvent *event)
 {
     FormActivate();
     QDialog::showEvent(event);
+}
+
+bool TTimeLineOptionsDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == TimeLineFont) {
+            TimeLineFontClick();
+            return true;
+        }
+        if (watched == AnnotationFont) {
+            AnnotationFontClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TTimeLineOptionsDlg::FormActivate()

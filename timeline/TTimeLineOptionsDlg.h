@@ -70,6 +70,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A click on a font sample panel opens its font dialog.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     TTimeBar *m_timeLine;

@@ -467,6 +467,12 @@ private slots:
         scripted->answer(QStringLiteral("font"), QVariant());
         options.AnnotationFontClick(); // cancelled
         QCOMPARE(t->TimeLineBar().AnnotationFont, notes);
+        // The sample panel opens the dialog as its button does.
+        QFont small(QStringLiteral("DejaVu Sans"), 7);
+        scripted->answer(QStringLiteral("font"), small);
+        sendMouse(options.AnnotationFont, QEvent::MouseButtonRelease, QPoint(2, 2), Qt::LeftButton,
+                  Qt::NoButton);
+        QCOMPARE(t->TimeLineBar().AnnotationFont, small);
 
         // From the viewer: modal, then the page is modified.
         PageModified = false;
