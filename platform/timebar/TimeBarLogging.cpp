@@ -1,0 +1,3 @@
+#include "platform/timebar/TimeBarLogging.h"
+
+Q_LOGGING_CATEGORY(lcTimeBar, "tessary.timebar")

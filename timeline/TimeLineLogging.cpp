@@ -1,0 +1,3 @@
+#include "timeline/TimeLineLogging.h"
+
+Q_LOGGING_CATEGORY(lcTimeLine, "tessary.timeline")
