@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,10 @@ public:
     // Print and printer set-up dialogs on the given printer; false when cancelled.
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+    // Modal print preview of printer; paint draws the pages on the printer it is
+    // given (for the preview and for printing). true when the user printed.
+    virtual bool printPreview(QWidget *parent, QPrinter *printer,
+                              const std::function<void(QPrinter *)> &paint) = 0;
 };
 
 // The one dialogs object of the program. Never null: a Qt implementation is

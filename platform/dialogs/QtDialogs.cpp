@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 QString programTitle()
@@ -113,5 +115,14 @@ bool QtDialogs::print(QWidget *parent, QPrinter *printer)
 bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
     QPageSetupDialog dlg(printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                             const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dlg(printer, parent);
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&paint](QPrinter *p) { paint(p); });
     return dlg.exec() == QDialog::Accepted;
 }

@@ -20,4 +20,6 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 };

@@ -83,6 +83,15 @@ bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
     return take("printerSetup", QString()).toBool();
 }
 
+bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
+                                   const std::function<void(QPrinter *)> &paint)
+{
+    const bool printed = take("printPreview", QString()).toBool();
+    if (printed)
+        paint(printer);
+    return printed;
+}
+
 ScriptedDialogsScope::ScriptedDialogsScope()
 {
     auto d = std::make_unique<ScriptedDialogs>();

@@ -14,7 +14,8 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
+    // "print", "printerSetup", "printPreview". Answers: bool for
+    // confirm/print/printerSetup/printPreview, QString for
     // input/open/save, QStringList for openMany, QColor for color, QFont for font;
     // an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
@@ -36,6 +37,10 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    // A true answer stands for the user printing from the preview: paint then
+    // draws on the printer it was given.
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 
 private:
     QVariant take(const QString &kind, const QString &text);
