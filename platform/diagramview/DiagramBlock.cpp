@@ -46,9 +46,14 @@ QRectF DiagramBlock::boundingRect() const
 QPainterPath DiagramBlock::shape() const
 {
     QPainterPath path;
+    path.setFillRule(Qt::WindingFill); // the label's rectangle may lie inside the block's
     path.addRect(blockRect());
     if (!m_labelRect.isEmpty())
         path.addRect(m_labelRect);
+    if (isSelected()) {
+        for (const QRectF &r : handleRects())
+            path.addRect(r);
+    }
     return path;
 }
 

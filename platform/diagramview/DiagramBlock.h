@@ -32,6 +32,9 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // What the block draws, without selection handles, in scene coordinates.
+    QRectF contentRect() const { return m_bounds.translated(pos()); }
+
     double width() const { return m_width; }
     double height() const { return m_height; }
     void setSize(double width, double height);

@@ -52,6 +52,7 @@ QPainterPath DiagramLink::shape() const
         QPainterPathStroker stroker;
         stroker.setWidth(std::max(m_penWidth, 6.0));
         m_shape = stroker.createStroke(path);
+        m_shape.setFillRule(Qt::WindingFill);
         if (labelVisible() && !m_labelRect.isEmpty())
             m_shape.addRect(m_labelRect);
         m_shapeValid = true;

@@ -33,6 +33,9 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // What the link draws, without selection handles, in scene coordinates.
+    QRectF contentRect() const { return m_bounds; }
+
     DiagramBlock *source() const { return m_source; }
     DiagramBlock *target() const { return m_target; }
     // Forgets both blocks; called before the link is deleted.

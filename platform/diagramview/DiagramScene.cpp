@@ -97,16 +97,12 @@ void DiagramScene::clearDiagram()
 void DiagramScene::setContent(const DiagramDocument &doc)
 {
     clearDiagram();
-    // Rebuilding the index once after all items are in is cheaper than keeping
-    // it up to date item by item.
-    setItemIndexMethod(NoIndex);
     m_blocks.reserve(doc.blocks.size());
     for (const BlockData &b : doc.blocks)
         addBlock(b);
     m_links.reserve(doc.links.size());
     for (const LinkData &l : doc.links)
         addLink(l);
-    setItemIndexMethod(BspTreeIndex);
     fitSceneRect();
 }
 
@@ -149,10 +145,18 @@ QRectF DiagramScene::diagramRect() const
 {
     QRectF r;
     for (const DiagramBlock *b : m_blocks)
-        r = r.united(b->sceneBoundingRect());
+        r = r.united(b->contentRect());
     for (const DiagramLink *l : m_links)
-        r = r.united(l->sceneBoundingRect());
+        r = r.united(l->contentRect());
     return r;
+}
+
+void DiagramScene::setExporting(bool exporting)
+{
+    m_exporting = exporting;
+    const auto mode = exporting ? QGraphicsItem::NoCache : QGraphicsItem::DeviceCoordinateCache;
+    for (DiagramBlock *b : std::as_const(m_blocks))
+        b->setCacheMode(mode);
 }
 
 void DiagramScene::fitSceneRect()

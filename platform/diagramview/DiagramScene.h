@@ -47,9 +47,10 @@ public:
     double handleSize() const { return m_handleSize; }
     void setViewScale(double scale);
 
-    // While exporting, selection handles are not drawn.
+    // While exporting, selection handles are not drawn and blocks draw
+    // themselves instead of their cached pictures (vector output stays vector).
     bool isExporting() const { return m_exporting; }
-    void setExporting(bool exporting) { m_exporting = exporting; }
+    void setExporting(bool exporting);
 
     // Blocks report user moves and resizes here; the view asks after a drag.
     void noteUserMove() { m_userMoved = true; }

@@ -19,6 +19,7 @@
 
 TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new DiagramScene(this))
 {
+    qRegisterMetaType<QGraphicsItem *>();
     setScene(m_scene);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                    QPainter::SmoothPixmapTransform);
