@@ -7,6 +7,7 @@
 #include <QGraphicsItem>
 #include <QList>
 #include <QPainterPath>
+#include <QPen>
 
 class DiagramLink;
 class DiagramScene;
@@ -100,6 +101,9 @@ private:
     // Computed when something above changes.
     QPainterPath m_outline;
     QBrush m_fill;
+    QBrush m_flatFill; // plain middle colour of the gradient, for small zooms
+    QPen m_borderPen;
+    QPen m_hairBorderPen; // the border one device pixel wide, for small zooms
     DiagramLabel m_label;
     QRectF m_labelRect;
     QRectF m_bounds;

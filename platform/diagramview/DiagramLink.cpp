@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-constexpr double MinReadableTextPixels = 3.0;
+constexpr double MinReadableTextPixels = 4.0;
 const QColor LabelGround(255, 255, 255, 210);
 } // namespace
 
@@ -62,11 +62,13 @@ QPainterPath DiagramLink::shape() const
 
 void DiagramLink::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
-    painter->setPen(m_pen);
+    // A line no wider than a pixel is drawn as a hairline, which the raster
+    // engine draws much faster than a thin stroke (dashes included).
+    const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
+    painter->setPen(m_penWidth * lod <= 1.0 ? m_hairPen : m_pen);
     painter->drawLine(m_line);
 
     if (labelVisible() && !m_label.isEmpty()) {
-        const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
         if (m_label.lineHeight() * lod >= MinReadableTextPixels) {
             painter->setPen(Qt::NoPen);
             painter->setBrush(LabelGround);
@@ -157,6 +159,7 @@ void DiagramLink::styleChanged()
 {
     // A cosmetic pen of width 0 is drawn one pixel wide at every zoom.
     m_pen = QPen(m_penColor, m_penWidth, toPenStyle(m_style), Qt::FlatCap);
+    m_hairPen = QPen(m_penColor, 0, toPenStyle(m_style), Qt::FlatCap);
     if (m_texts.isEmpty())
         m_label.set(QString(), QFont());
     else
@@ -183,7 +186,7 @@ void DiagramLink::updateGeometry()
             m_line = QLineF(c1 + dir * d1, c2 - dir * d2);
     }
     m_labelRect = QRectF(QPointF(), m_label.size() + QSizeF(2, 0));
-    m_labelRect.moveCenter(centres.center());
+    m_labelRect.moveCenter(m_line.center());
 
     const double margin = m_penWidth / 2 + 1;
     m_bounds =

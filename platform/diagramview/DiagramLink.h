@@ -81,6 +81,7 @@ private:
 
     // Computed when something above changes.
     QPen m_pen;
+    QPen m_hairPen; // the same line one device pixel wide, for small zooms
     QLineF m_line;
     DiagramLabel m_label;
     QRectF m_labelRect;

@@ -154,9 +154,6 @@ QRectF DiagramScene::diagramRect() const
 void DiagramScene::setExporting(bool exporting)
 {
     m_exporting = exporting;
-    const auto mode = exporting ? QGraphicsItem::NoCache : QGraphicsItem::DeviceCoordinateCache;
-    for (DiagramBlock *b : std::as_const(m_blocks))
-        b->setCacheMode(mode);
 }
 
 void DiagramScene::fitSceneRect()

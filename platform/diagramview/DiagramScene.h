@@ -47,8 +47,8 @@ public:
     double handleSize() const { return m_handleSize; }
     void setViewScale(double scale);
 
-    // While exporting, selection handles are not drawn and blocks draw
-    // themselves instead of their cached pictures (vector output stays vector).
+    // While exporting, selection handles are not drawn. Items keep no cached
+    // pictures, so that vector output (SVG, printers) stays vector.
     bool isExporting() const { return m_exporting; }
     void setExporting(bool exporting);
 
