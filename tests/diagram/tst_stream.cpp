@@ -138,6 +138,20 @@ void TestDiagramStream::sampleFileLoads()
         QVERIFY(ok);
     }
     QCOMPARE(doc.blocks[0].shape, BlockShape::Ellipse);
+
+    // The example of the documentation reads as it says.
+    QFile example(QStringLiteral(TESSARY_DIAGRAM_DATA "/example.json"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const DiagramDocument small = DiagramStream::read(example.readAll());
+    QCOMPARE(small.blocks.size(), 3);
+    QCOMPARE(small.links.size(), 3);
+    QCOMPARE(small.links[0].source, 0);
+    QCOMPARE(small.links[0].target, 1);
+    QCOMPARE(small.links[2].source, 2);
+    QCOMPARE(small.links[1].style, LinkStyle::Dash);
+    QCOMPARE(small.blocks[1].texts.value(0).text, QStringLiteral("value"));
+    QCOMPARE(small.blocks[2].shape, BlockShape::RoundSquare);
+    QVERIFY(small.blocks[0].texts[0].font.bold());
 }
 
 void TestDiagramStream::malformedStreamsAreRefusedAndLeaveTheDiagram_data()
