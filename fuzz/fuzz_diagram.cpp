@@ -1,7 +1,7 @@
 // Any bytes given to the diagram-stream reader either give a diagram or a
 // DiagramStreamError; a diagram that was read writes and reads back the same,
 // and builds a scene whose links all end at its blocks.
-// Run with -detect_leaks=0: fontconfig and Qt keep font caches for the life of
+// Run with ASAN_OPTIONS=detect_leaks=0: fontconfig and Qt keep font caches for the life of
 // the process, which the leak checker reports at exit.
 #include "platform/diagramview/DiagramScene.h"
 #include "platform/diagramview/DiagramStream.h"
