@@ -1,0 +1,3 @@
+#include "diagram/DiagramLogging.h"
+
+Q_LOGGING_CATEGORY(lcDiagram, "tessary.diagram", QtInfoMsg)

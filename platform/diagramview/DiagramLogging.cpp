@@ -1,0 +1,3 @@
+#include "platform/diagramview/DiagramLogging.h"
+
+Q_LOGGING_CATEGORY(lcDiagramView, "tessary.diagramview", QtInfoMsg)
