@@ -39,6 +39,15 @@ public:
                                   const QString &filter, int filterIndex = 1) = 0;
     virtual QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                              const QString &filter, const QString &defaultExtension) = 0;
+    // Save dialog that also tells which filter entry the user chose (1-based;
+    // filterIndex preselects one). fileName is empty when cancelled.
+    struct SaveChoice
+    {
+        QString fileName;
+        int filterIndex = 0;
+    };
+    virtual SaveChoice saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                                  const QString &filter, int filterIndex = 1) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // Print and printer set-up dialogs on the given printer; false when cancelled.

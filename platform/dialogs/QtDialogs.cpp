@@ -84,6 +84,23 @@ QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QStri
     return dlg.selectedFiles().first();
 }
 
+Dialogs::SaveChoice QtDialogs::saveFileAs(QWidget *parent, const QString &caption,
+                                          const QString &folder, const QString &filter,
+                                          int filterIndex)
+{
+    const QString qtFilter = qtFileFilter(filter);
+    const QStringList entries = qtFilter.split(QStringLiteral(";;"));
+    QFileDialog dlg(parent, caption, folder, qtFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (filterIndex >= 1 && filterIndex <= entries.size())
+        dlg.selectNameFilter(entries[filterIndex - 1]);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return SaveChoice();
+    return SaveChoice{dlg.selectedFiles().first(),
+                      int(entries.indexOf(dlg.selectedNameFilter())) + 1};
+}
+
 std::optional<QColor> QtDialogs::chooseColor(QWidget *parent, const QColor &initial)
 {
     // Qt's colour dialog always shows its custom-colour part: it opens "full".

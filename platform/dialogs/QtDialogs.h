@@ -16,6 +16,8 @@ public:
                           const QString &filter, int filterIndex) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, const QString &defaultExtension) override;
+    SaveChoice saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                          const QString &filter, int filterIndex) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;

@@ -57,6 +57,22 @@ QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QStri
     return take("save", caption).toString();
 }
 
+Dialogs::SaveChoice ScriptedDialogs::saveFileAs(QWidget *, const QString &caption,
+                                                const QString &folder, const QString &filter,
+                                                int filterIndex)
+{
+    lastSaveFolder = folder;
+    lastSaveFilter = filter;
+    lastSaveFilterIndex = filterIndex;
+    const QVariant v = take("saveAs", caption);
+    if (v.typeId() == QMetaType::QString)
+        return SaveChoice{v.toString(), 1};
+    const QVariantList pair = v.toList();
+    if (pair.size() < 2)
+        return SaveChoice();
+    return SaveChoice{pair[0].toString(), pair[1].toInt()};
+}
+
 std::optional<QColor> ScriptedDialogs::chooseColor(QWidget *, const QColor &)
 {
     const QVariant v = take("color", QString());

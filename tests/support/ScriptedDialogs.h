@@ -13,14 +13,19 @@
 class ScriptedDialogs : public Dialogs
 {
 public:
-    // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
-    // input/open/save, QStringList for openMany, QColor for color, QFont for font;
+    // Kinds: "message", "confirm", "input", "open", "openMany", "save", "saveAs", "color",
+    // "font", "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString
+    // for input/open/save, QStringList for openMany, QColor for color, QFont for font;
+    // for saveAs a QVariantList {file name, filter entry} (or a QString: entry 1);
     // an invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
 
     QStringList asked;
     QStringList unanswered;
+    // What the last saveAs call was given.
+    QString lastSaveFolder;
+    QString lastSaveFilter;
+    int lastSaveFilterIndex = 0;
 
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
@@ -32,6 +37,8 @@ public:
                           const QString &filter, int filterIndex) override;
     QString saveFile(QWidget *parent, const QString &caption, const QString &folder,
                      const QString &filter, const QString &defaultExtension) override;
+    SaveChoice saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                          const QString &filter, int filterIndex) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
