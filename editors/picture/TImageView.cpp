@@ -53,28 +53,33 @@ void TImageView::paintPicture(QPainter &painter, const QRect &target, const QRec
         painter.drawImage(area.topLeft(), m_picture, area.translated(-target.topLeft()));
         return;
     }
-    if (target.width() <= full.width() && target.height() <= full.height()) {
-        // Zoomed out: smooth, from the reduced copy.
+    const double sx = double(target.width()) / full.width();
+    const double sy = double(target.height()) / full.height();
+    if (sx < 0.5 && sy < 0.5) {
+        // Far out: from the reduced copy (a quarter of the bitmap at most),
+        // where every source pixel counts.
         const QImage &reduced = reducedCopy(target.size());
         painter.drawImage(area.topLeft(), reduced, area.translated(-target.topLeft()));
         return;
     }
-    // Enlarged (at least in one direction): draw only the source pixels that
-    // reach the exposed area, as blocks.
-    const double sx = double(target.width()) / full.width();
-    const double sy = double(target.height()) / full.height();
+    m_reduced = QImage();
+    // Only the source pixels that reach the exposed area are drawn: a margin
+    // of one pixel keeps the smooth filter's edges right.
+    const bool smooth = sx < 1.0 || sy < 1.0;
+    const int margin = smooth ? 1 : 0;
     const QRect rel = area.translated(-target.topLeft());
-    const int x0 = qBound(0, int(std::floor(rel.left() / sx)), full.width() - 1);
-    const int y0 = qBound(0, int(std::floor(rel.top() / sy)), full.height() - 1);
-    const int x1 = qBound(x0 + 1, int(std::ceil((rel.right() + 1) / sx)), full.width());
-    const int y1 = qBound(y0 + 1, int(std::ceil((rel.bottom() + 1) / sy)), full.height());
-    const QRectF source(x0, y0, x1 - x0, y1 - y0);
+    const int x0 = qBound(0, int(std::floor(rel.left() / sx)) - margin, full.width() - 1);
+    const int y0 = qBound(0, int(std::floor(rel.top() / sy)) - margin, full.height() - 1);
+    const int x1 = qBound(x0 + 1, int(std::ceil((rel.right() + 1) / sx)) + margin, full.width());
+    const int y1 = qBound(y0 + 1, int(std::ceil((rel.bottom() + 1) / sy)) + margin, full.height());
     const QRectF dest(target.left() + x0 * sx, target.top() + y0 * sy, (x1 - x0) * sx,
                       (y1 - y0) * sy);
     painter.save();
     painter.setClipRect(area);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(dest, m_picture.copy(source.toRect()), QRectF(0, 0, x1 - x0, y1 - y0));
+    // Zoomed out: smooth (bilinear, enough down to half size); enlarged: pixel blocks.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    painter.drawImage(dest, m_picture.copy(x0, y0, x1 - x0, y1 - y0),
+                      QRectF(0, 0, x1 - x0, y1 - y0));
     painter.restore();
 }
 

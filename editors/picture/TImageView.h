@@ -4,10 +4,11 @@
 #include <QWidget>
 
 // The picture control of the image editor: holds the working bitmap and draws
-// it stretched to the control's size. Reduced views are drawn from a copy
-// reduced by area averaging, made once per size, so that scrolling and
-// repainting a zoomed-out photograph stay cheap; enlarged views show the
-// pixels as blocks.
+// it stretched to the control's size, only the exposed part. Views down to half
+// size are filtered smoothly from the bitmap; smaller ones are drawn from a
+// copy reduced by area averaging (made once per size, a quarter of the bitmap
+// at most), so that every source pixel counts and repaints stay cheap.
+// Enlarged views show the pixels as blocks.
 class TImageView : public QWidget
 {
     Q_OBJECT

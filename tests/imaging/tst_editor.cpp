@@ -459,9 +459,22 @@ private slots:
         QVERIFY2(qAbs(qRed(mid) - 128) <= 2 && qAbs(qGreen(mid) - 128) <= 2, "not averaged");
         QCOMPARE(half.pixel(2, 2), qRgb(255, 0, 0));
         QCOMPARE(half.pixel(100, 100), ed.palette().color(QPalette::Window).rgb());
-        QCOMPARE(ed.imageView()->reducedCopySize(), QSize(60, 40));
+        QVERIFY(ed.imageView()->reducedCopySize().isEmpty()); // filtered from the bitmap
 
-        for (int i = 0; i < 15; ++i)
+        // Below half size a reduced copy averages every source pixel.
+        ed.ZoomOut();
+        ed.ZoomOut(); // 30 %
+        QCOMPARE(ed.imageView()->size(), QSize(36, 24));
+        const QImage third = ed.renderImage(QSize(200, 150));
+        for (const QPoint &pt : {QPoint(10, 10), QPoint(20, 15), QPoint(35, 23)}) {
+            const QRgb c = third.pixel(pt);
+            // 3⅓ × 3⅓ source pixels each: near grey, never black or white.
+            QVERIFY2(qAbs(qRed(c) - 128) <= 12 && qRed(c) == qBlue(c), "not averaged");
+        }
+        QCOMPARE(third.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(ed.imageView()->reducedCopySize(), QSize(36, 24));
+
+        for (int i = 0; i < 17; ++i)
             ed.ZoomIn(); // 200 %
         QCOMPARE(ed.imageView()->size(), QSize(240, 160));
         const QImage twice = ed.renderImage(QSize(240, 160));
@@ -478,7 +491,7 @@ private slots:
         ed.scrollBox()->horizontalScrollBar()->setValue(40);
         QCOMPARE(ed.imageView()->pos().x(), -40);
         for (int i = 0; i < 15; ++i)
-            ed.ZoomOut();
+            ed.ZoomOut(); // 50 %
         QCOMPARE(ed.scrollBox()->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(ed.imageView()->pos(), QPoint(0, 0));
 
