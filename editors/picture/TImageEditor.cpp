@@ -58,8 +58,9 @@ TImageEditor::TImageEditor(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ScrollBox1);
 
+    // No shortcut for "Open file": Ctrl+O opens a report in the main window.
     Load1 = addOperation(QStringLiteral("Load1"), tr("Open file"), QStringLiteral("document-open"),
-                         {QKeySequence::Open}, [this] { Load1Click(); });
+                         {}, [this] { Load1Click(); });
     addOperation(QStringLiteral("SavePicture"), tr("Save picture"),
                  QStringLiteral("document-save-as"), {QKeySequence::Save},
                  [this] { SavePicture(picture()); });

@@ -399,6 +399,18 @@ private slots:
         QCOMPARE(ed.Zoom(), 100);
         QCOMPARE(status.count(), 2);
 
+        // The form's own keys, with the focus inside it.
+        ed.show();
+        ed.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ed));
+        ed.scrollBox()->setFocus();
+        QTest::keyClick(ed.scrollBox(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(ed.Zoom(), 90);
+        QTest::keyClick(ed.scrollBox(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(ed.Zoom(), 100);
+        QCOMPARE(status.count(), 4);
+        QVERIFY(ed.action("Load1")->shortcuts().isEmpty()); // Ctrl+O belongs to the main window
+
         // Showing another kind empties the picture and frees it; the size stays.
         const QSize size = ed.imageView()->size();
         ed.clearContent();
