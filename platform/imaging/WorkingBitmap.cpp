@@ -1,0 +1,139 @@
+#include "platform/imaging/WorkingBitmap.h"
+
+#include <vector>
+
+namespace {
+
+// Premultiplied ARGB over white: c + (255 - a) for each channel, exact in 8 bits.
+QImage compositeOverWhite(QImage image)
+{
+    image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int w = image.width();
+    const int h = image.height();
+    QImage out(w, h, WorkingBitmap::Format);
+    if (out.isNull())
+        return out;
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    for (int y = 0; y < h; ++y) {
+        const QRgb *src = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        uchar *dst = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = src[x];
+            const int rest = 255 - qAlpha(p);
+            dst[0] = uchar(qRed(p) + rest);
+            dst[1] = uchar(qGreen(p) + rest);
+            dst[2] = uchar(qBlue(p) + rest);
+            dst += 3;
+        }
+    }
+    return out;
+}
+
+// For each source index, the first target cell it falls in and the share of
+// its weight (in target-cell units, the whole being ratio) that goes there;
+// the rest goes to the next cell.
+void coverage(int sourceCount, int targetCount, std::vector<int> &cell, std::vector<float> &share)
+{
+    const double ratio = double(targetCount) / sourceCount;
+    cell.resize(sourceCount);
+    share.resize(sourceCount);
+    for (int i = 0; i < sourceCount; ++i) {
+        const double start = i * ratio;
+        const double end = (i + 1) * ratio;
+        int c = int(start);
+        if (c >= targetCount)
+            c = targetCount - 1;
+        cell[i] = c;
+        share[i] = float(end <= c + 1 ? ratio : (c + 1) - start);
+    }
+}
+
+} // namespace
+
+QImage WorkingBitmap::fromImage(QImage image)
+{
+    if (image.isNull())
+        return QImage();
+    image.setDevicePixelRatio(1.0);
+    if (image.format() == Format)
+        return image;
+    if (image.hasAlphaChannel())
+        return compositeOverWhite(std::move(image));
+    return std::move(image).convertToFormat(Format);
+}
+
+QImage WorkingBitmap::scaledDown(const QImage &bitmap, const QSize &size)
+{
+    if (bitmap.isNull() || size.isEmpty())
+        return QImage();
+    const int sw = bitmap.width();
+    const int sh = bitmap.height();
+    const int dw = size.width();
+    const int dh = size.height();
+    if (dw > sw || dh > sh || bitmap.format() != Format)
+        return bitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+
+    std::vector<int> cx, cy;
+    std::vector<float> wx, wy;
+    coverage(sw, dw, cx, wx);
+    coverage(sh, dh, cy, wy);
+    const float fx = float(double(dw) / sw);
+    const float fy = float(double(dh) / sh);
+
+    QImage out(dw, dh, QImage::Format_RGB32);
+    if (out.isNull())
+        return out;
+    std::vector<float> row(size_t(dw) * 3);
+    std::vector<float> acc(size_t(dw) * 3, 0.f);
+    std::vector<float> next(size_t(dw) * 3, 0.f);
+    int target = 0;
+
+    auto flush = [&](int y) {
+        QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < dw; ++x) {
+            const float *a = &acc[size_t(x) * 3];
+            line[x] = qRgb(qBound(0, int(a[0] + 0.5f), 255), qBound(0, int(a[1] + 0.5f), 255),
+                           qBound(0, int(a[2] + 0.5f), 255));
+        }
+    };
+
+    for (int y = 0; y < sh; ++y) {
+        while (cy[y] > target) {
+            flush(target);
+            acc.swap(next);
+            std::fill(next.begin(), next.end(), 0.f);
+            ++target;
+        }
+        std::fill(row.begin(), row.end(), 0.f);
+        const uchar *src = bitmap.constScanLine(y);
+        for (int x = 0; x < sw; ++x, src += 3) {
+            const size_t c = size_t(cx[x]) * 3;
+            const float w = wx[x];
+            row[c] += w * src[0];
+            row[c + 1] += w * src[1];
+            row[c + 2] += w * src[2];
+            const float rest = fx - w;
+            if (rest > 1e-6f && cx[x] + 1 < dw) {
+                row[c + 3] += rest * src[0];
+                row[c + 4] += rest * src[1];
+                row[c + 5] += rest * src[2];
+            }
+        }
+        const float w = wy[y];
+        const float rest = fy - w;
+        for (size_t i = 0; i < row.size(); ++i)
+            acc[i] += w * row[i];
+        if (rest > 1e-6f && target + 1 < dh) {
+            for (size_t i = 0; i < row.size(); ++i)
+                next[i] += rest * row[i];
+        }
+    }
+    flush(target);
+    if (target + 1 < dh) {
+        acc.swap(next);
+        flush(target + 1);
+    }
+    return out;
+}
