@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,15 @@ public:
     // Print and printer set-up dialogs on the given printer; false when cancelled.
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+    // Save dialog whose chosen filter matters: *filterIndex (1-based) is the
+    // filter shown first and receives the one the user chose. No extension is
+    // added to the name; the caller decides by the filter.
+    virtual QString saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                               const QString &filter, int *filterIndex) = 0;
+    // Modal print preview of the pages paint draws on the printer; printing is
+    // started from the preview. False when it was closed without printing.
+    virtual bool printPreview(QWidget *parent, QPrinter *printer,
+                              const std::function<void(QPrinter *)> &paint) = 0;
 };
 
 // The one dialogs object of the program. Never null: a Qt implementation is

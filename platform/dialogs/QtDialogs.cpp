@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 QString programTitle()
@@ -113,5 +115,32 @@ bool QtDialogs::print(QWidget *parent, QPrinter *printer)
 bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
     QPageSetupDialog dlg(printer, parent);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+QString QtDialogs::saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                              const QString &filter, int *filterIndex)
+{
+    const QStringList filters = qtFileFilter(filter).split(QStringLiteral(";;"));
+    QFileDialog dlg(parent, caption, folder, qtFileFilter(filter));
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dlg.setOption(QFileDialog::ReadOnly, false);
+    const int start = filterIndex ? *filterIndex : 1;
+    if (start >= 1 && start <= filters.size())
+        dlg.selectNameFilter(filters.at(start - 1));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    if (filterIndex)
+        *filterIndex = qMax(1, int(filters.indexOf(dlg.selectedNameFilter())) + 1);
+    return dlg.selectedFiles().first();
+}
+
+bool QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                             const std::function<void(QPrinter *)> &paint)
+{
+    QPrintPreviewDialog dlg(printer, parent);
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&paint](QPrinter *p) { paint(p); });
     return dlg.exec() == QDialog::Accepted;
 }

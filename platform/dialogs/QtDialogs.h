@@ -20,4 +20,8 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    QString saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                       const QString &filter, int *filterIndex) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 };

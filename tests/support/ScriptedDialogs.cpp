@@ -83,6 +83,26 @@ bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
     return take("printerSetup", QString()).toBool();
 }
 
+QString ScriptedDialogs::saveFileAs(QWidget *, const QString &caption, const QString &,
+                                    const QString &, int *filterIndex)
+{
+    const QVariantList v = take("saveAs", caption).toList();
+    if (v.isEmpty())
+        return QString();
+    if (filterIndex && v.size() > 1)
+        *filterIndex = v.at(1).toInt();
+    return v.at(0).toString();
+}
+
+bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
+                                   const std::function<void(QPrinter *)> &paint)
+{
+    const bool printed = take("printPreview", QString()).toBool();
+    if (printed && paint)
+        paint(printer);
+    return printed;
+}
+
 ScriptedDialogsScope::ScriptedDialogsScope()
 {
     auto d = std::make_unique<ScriptedDialogs>();

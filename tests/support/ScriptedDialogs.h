@@ -14,9 +14,11 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup". Answers: bool for confirm/print/printerSetup, QString for
-    // input/open/save, QStringList for openMany, QColor for color, QFont for font;
-    // an invalid QVariant means "cancel".
+    // "print", "printerSetup", "saveAs", "printPreview". Answers: bool for
+    // confirm/print/printerSetup, QString for input/open/save, QStringList for openMany, QColor for
+    // color, QFont for font; QVariantList {file name, filter index} for saveAs (the index may be
+    // left out); bool for printPreview (true prints: the paint function runs on the printer); an
+    // invalid QVariant means "cancel".
     void answer(const QString &kind, const QVariant &value);
 
     QStringList asked;
@@ -36,6 +38,10 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    QString saveFileAs(QWidget *parent, const QString &caption, const QString &folder,
+                       const QString &filter, int *filterIndex) override;
+    bool printPreview(QWidget *parent, QPrinter *printer,
+                      const std::function<void(QPrinter *)> &paint) override;
 
 private:
     QVariant take(const QString &kind, const QString &text);
