@@ -113,16 +113,14 @@ void TChartEditor::installChart(TChart *chart)
 void TChartEditor::hookChart()
 {
     TChart *c = m_chart;
-    connect(
-        c, &TChart::chartMousePressed, this,
-        [this](QMouseEvent *e) { ChartViewMouseDown(e->button(), e->position().toPoint()); },
-        Qt::UniqueConnection);
+    connect(c, &TChart::chartMousePressed, this,
+            [this](QMouseEvent *e) { ChartViewMouseDown(e->button(), e->position().toPoint()); });
     connect(c, &TChart::chartMouseMoved, this,
             [this](QMouseEvent *e) { ChartViewMouseMove(e->position().toPoint()); });
     connect(c, &TChart::chartMouseReleased, this,
             [this](QMouseEvent *e) { ChartViewMouseUp(e->button(), e->position().toPoint()); });
-    connect(c, &TChart::beforeDrawSeries, this, &TChartEditor::OnBeforeDraw, Qt::UniqueConnection);
-    connect(c, &TChart::afterDraw, this, &TChartEditor::ChartViewAfterDraw, Qt::UniqueConnection);
+    connect(c, &TChart::beforeDrawSeries, this, &TChartEditor::OnBeforeDraw);
+    connect(c, &TChart::afterDraw, this, &TChartEditor::ChartViewAfterDraw);
 }
 
 void TChartEditor::InitializeChart()
@@ -141,8 +139,6 @@ void TChartEditor::InitializeChart()
     button(B::RotationBtn)->setVisible(is3DPoint || c->view3D());
     button(B::RotationBtn)->setChecked(RotateMode);
     button(B::AnimateBtn)->setVisible(is3DPoint);
-    if (!button(B::AnimateBtn)->isVisible())
-        button(B::AnimateBtn)->setChecked(false);
     m_timer->setInterval(100);
     if (button(B::AnimateBtn)->isVisible() && button(B::AnimateBtn)->isChecked())
         m_timer->start();

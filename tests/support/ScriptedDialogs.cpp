@@ -1,7 +1,9 @@
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFont>
+#include <QPrinter>
 
 void ScriptedDialogs::answer(const QString &kind, const QVariant &value)
 {
@@ -98,8 +100,15 @@ bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
                                    const std::function<void(QPrinter *)> &paint)
 {
     const bool printed = take("printPreview", QString()).toBool();
-    if (printed && paint)
+    if (printed && paint) {
+        // Never a real printer in a test: print into a PDF file in the
+        // temporary folder unless the caller chose a file.
+        if (printer->outputFileName().isEmpty()) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(QDir::temp().filePath(QStringLiteral("scripted-print.pdf")));
+        }
         paint(printer);
+    }
     return printed;
 }
 
