@@ -35,9 +35,9 @@ std::vector<SplatPixel> splatShape(int r)
             // A sphere lit from the upper left: darker rim, a soft highlight.
             const double lambert = 0.58 + 0.42 * std::sqrt(1.0 - d2);
             const double hx = dx + 0.38 * r, hy = dy + 0.38 * r;
-            const double spec =
+            const double shine =
                 r >= 2 ? qMax(0.0, 1.0 - std::sqrt(hx * hx + hy * hy) / (0.55 * rr)) : 0.0;
-            const int white = int(spec * spec * 150);
+            const int white = int(shine * shine * 150);
             px.push_back({dx, dy, int(lambert * (256 - white)), white});
         }
     return px;
