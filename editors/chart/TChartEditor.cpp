@@ -303,7 +303,7 @@ void TChartEditor::SaveChartToDisk(TChart *chart)
 {
     int filterIndex = 1;
     const QString chosen =
-        dialogs().saveFileAs(this, tr("Save chart"), QString(), saveFilter(), &filterIndex);
+        dialogs().saveFileFiltered(this, tr("Save chart"), QString(), saveFilter(), filterIndex);
     if (chosen.isEmpty())
         return;
     writeChart(chart, chartSaveName(chosen, filterIndex), filterIndex);

@@ -255,8 +255,13 @@ QString TImageEditor::changeFileExt(const QString &fileName, const QString &ext)
 
 void TImageEditor::SavePicture(const QImage &picture)
 {
-    const Dialogs::SaveChoice choice =
-        dialogs().saveFileAs(this, tr("Save picture"), m_saveFolder, SaveFilter, 1);
+    struct
+    {
+        QString fileName;
+        int filterIndex = 1;
+    } choice;
+    choice.fileName = dialogs().saveFileFiltered(this, tr("Save picture"), m_saveFolder, SaveFilter,
+                                                 choice.filterIndex);
     if (choice.fileName.isEmpty())
         return;
     m_saveFolder = QFileInfo(choice.fileName).absolutePath();

@@ -1,5 +1,8 @@
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QDir>
+#include <QPrinter>
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QDialog>
@@ -9,7 +12,13 @@
 
 void ScriptedDialogs::answer(const QString &kind, const QVariant &value)
 {
-    m_answers.append({kind, value});
+    // Other names some tests use for the same questions.
+    QString k = kind;
+    if (k == QLatin1String("saveAs"))
+        k = QStringLiteral("saveFiltered");
+    else if (k == QLatin1String("printPreview"))
+        k = QStringLiteral("preview");
+    m_answers.append({k, value});
 }
 
 QVariant ScriptedDialogs::take(const QString &kind, const QString &text)
@@ -61,9 +70,12 @@ QString ScriptedDialogs::saveFile(QWidget *, const QString &caption, const QStri
     return take("save", caption).toString();
 }
 
-QString ScriptedDialogs::saveFileFiltered(QWidget *, const QString &caption, const QString &,
-                                          const QString &, int &filterIndex)
+QString ScriptedDialogs::saveFileFiltered(QWidget *, const QString &caption, const QString &folder,
+                                          const QString &filter, int &filterIndex)
 {
+    lastSaveFolder = folder;
+    lastSaveFilter = filter;
+    lastSaveFilterIndex = filterIndex;
     const QVariant v = take("saveFiltered", caption);
     if (v.typeId() == QMetaType::QVariantList) {
         const QVariantList pair = v.toList();
@@ -105,6 +117,11 @@ bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
 {
     if (!take("preview", QString()).toBool())
         return false;
+    // A test never reaches a real printer: what is printed goes to a PDF file.
+    if (printer->outputFileName().isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QDir::temp().filePath(QStringLiteral("scripted-print.pdf")));
+    }
     paint(printer);
     return true;
 }

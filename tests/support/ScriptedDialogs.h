@@ -30,6 +30,10 @@ public:
 
     QStringList asked;
     QStringList unanswered;
+    // What the last filtered save dialog was opened with.
+    QString lastSaveFolder;
+    QString lastSaveFilter;
+    int lastSaveFilterIndex = 0;
 
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
