@@ -7,8 +7,13 @@ JOBS ?= $(shell nproc)
 deps:
 	bash scripts/install-deps
 
+# ccache, when present, with paths taken relative to this folder, so that a
+# second clone of the project reuses what the first compiled.
+export CCACHE_BASEDIR := $(CURDIR)
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -20,6 +25,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	bash scripts/run-benchmarks $(BUILD)/bin
 
 format:

@@ -46,6 +46,35 @@ const QHash<QString, QString> &otherNames()
         {"BtnPrintCloud", "PrintWordCloud"},
         {"BtnCloudPhoto", "CopyCloud"},
         {"BtnCloudOptions", "ShowTagOptions"},
+        // Chart editor.
+        {"SaveChartBtn", "SaveChartClick"},
+        {"PrintChartBtn", "PrintChartClick"},
+        {"EditChartBtn", "EditChartClick"},
+        {"PhotoBtn", "Copyasbitmap1Click"},
+        {"SwapSeriesBtn", "SwapSeries"},
+        {"ZoomInBtn", "ZoomInClick"},
+        {"ZoomOutBtn", "ZoomOutClick"},
+        {"RotationBtn", "RotateBtnClick"},
+        {"View3D", "View3DClick"},
+        {"VBarBtn", "SwitchVBar"},
+        {"HBarBtn", "SwitchHBar"},
+        {"PieBtn", "SwitchPie"},
+        {"GroupBarBtn", "SwitchGroupBars"},
+        {"GroupLineBtn", "SwitchGroupLines"},
+        {"ViewWalls", "ViewWallsClick"},
+        {"BaseLineBtn", "BLinesClick"},
+        {"AnimateBtn", "AnimateClick"},
+        {"ChartExport", "SaveChartClick"},
+        {"ChartPrint", "PrintChartClick"},
+        {"ChartEdit", "EditChartClick"},
+        {"ChartImport", "OpenChartClick"},
+        {"Asbitmap1", "Copyasbitmap1Click"},
+        {"AsMetafile1", "CopyasMetafile1Click"},
+        // Picture editor.
+        {"SaveImageBtn", "SavePicture"},
+        {"CutImageBtn", "CopyToClipboard"},
+        {"ZoomInImageBtn", "ZoomIn"},
+        {"ZoomOutImageBtn", "ZoomOut"},
         // Document editor.
         {"WPBullets", "WPABullets1"},
         {"WPUndoBtn", "WPAUndo1"},
@@ -66,9 +95,14 @@ int EditorCommands::bind(EditorSlot, QWidget *form)
     for (QAction *a : form->findChildren<QAction *>())
         if (!a->objectName().isEmpty())
             own.insert(a->objectName(), a);
+    // Cancel is the window's own command: it reloads the shown page.
+    static const QStringList windowOwn = {"CancelBtn", "CancelChartBtn", "BtnCloudCancel",
+                                          "btnDiagramCancel"};
     int bound = 0;
     for (QAction *command : m_actions->allActions()) {
         const QString name = command->objectName();
+        if (windowOwn.contains(name))
+            continue;
         QAction *editorAction = own.value(otherNames().value(name, name));
         if (!editorAction)
             continue;

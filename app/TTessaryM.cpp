@@ -218,6 +218,12 @@ void TTessaryM::createEditors()
     m_pageEditors->onMade = [this](EditorSlot slot, QWidget *form, PageContent *content) {
         dockEditor(slot, form, content);
         m_editorCommands->bind(slot, form);
+        // Editors that report a status line (the picture's zoom) show it in the
+        // first panel; editors that ask for their page again get it reloaded.
+        if (form->metaObject()->indexOfSignal("statusText(QString)") >= 0)
+            connect(form, SIGNAL(statusText(QString)), m_statusPanels[0], SLOT(setText(QString)));
+        if (form->metaObject()->indexOfSignal("ShowNodeRequested()") >= 0)
+            connect(form, SIGNAL(ShowNodeRequested()), this, SLOT(CancelBtnClick()));
     };
     for (EditorSlot slot : {EditorSlot::Document, EditorSlot::Chart, EditorSlot::Table,
                             EditorSlot::Picture, EditorSlot::WordCloud})

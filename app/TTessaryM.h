@@ -67,7 +67,10 @@ public:
     void FormDestroy();
     void Timer1Timer();
     void Panel1Click();
+public slots:
     void CancelBtnClick();
+
+public:
     void New1Click();
     void Save1Click();
     void Quit1Click();

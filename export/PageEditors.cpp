@@ -1,7 +1,11 @@
 #include "export/PageEditors.h"
 
+#include "diagram/TDiagramEditor.h"
+#include "editors/chart/TChartEditor.h"
 #include "editors/document/TWPEditor.h"
+#include "editors/picture/TImageEditor.h"
 #include "editors/table/TGridEditor.h"
+#include "timeline/TTimeLineDlg.h"
 #include "wordcloud/TWordCloudEditor.h"
 
 #include <QWidget>
@@ -20,11 +24,20 @@ PageEditors::Editor makeEditor(EditorSlot slot, QWidget *parent)
         return make<TWPEditor>(parent);
     case EditorSlot::Table:
         return make<TGridEditor>(parent);
+    case EditorSlot::Chart:
+        return make<TChartEditor>(parent);
+    case EditorSlot::Picture:
+        return make<TImageEditor>(parent);
+    case EditorSlot::Timeline:
+        return make<TTimeLineDlg>(parent);
+    case EditorSlot::Diagram:
+        return make<TDiagramEditor>(parent);
     case EditorSlot::WordCloud:
         return make<TWordCloudEditor>(parent);
-    default:
-        return {};
+    case EditorSlot::None:
+        break;
     }
+    return {};
 }
 } // namespace
 
@@ -39,14 +52,7 @@ PageEditors::~PageEditors()
 
 bool PageEditors::hasEditor(EditorSlot slot)
 {
-    switch (slot) {
-    case EditorSlot::Document:
-    case EditorSlot::Table:
-    case EditorSlot::WordCloud:
-        return true;
-    default:
-        return false;
-    }
+    return slot != EditorSlot::None;
 }
 
 PageEditors::Editor PageEditors::editor(EditorSlot slot)
