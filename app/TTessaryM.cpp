@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSplitter>
+#include <QStackedLayout>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -116,7 +117,8 @@ void TTessaryM::buildLayout()
     RightPanel = AdvSplitter1;
     TopRightPanel = new QWidget(AdvSplitter1);
     TopRightPanel->setObjectName(QStringLiteral("TopRightPanel"));
-    auto *editors = new QVBoxLayout(TopRightPanel);
+    // One editor form at a time fills the pane.
+    auto *editors = new QStackedLayout(TopRightPanel);
     editors->setContentsMargins(0, 0, 0, 0);
     m_emptyPane = new QWidget(TopRightPanel);
     m_emptyPane->setObjectName(QStringLiteral("EmptyPane"));
@@ -218,6 +220,10 @@ void TTessaryM::createEditors()
     m_pageEditors->onMade = [this](EditorSlot slot, QWidget *form, PageContent *content) {
         dockEditor(slot, form, content);
         m_editorCommands->bind(slot, form);
+        // A form's own bar that the window has too is hidden: the window shows its own.
+        for (QToolBar *bar : form->findChildren<QToolBar *>())
+            if (m_actions->toolBar(bar->objectName()))
+                bar->hide();
         // Editors that report a status line (the picture's zoom) show it in the
         // first panel; editors that ask for their page again get it reloaded.
         if (form->metaObject()->indexOfSignal("statusText(QString)") >= 0)
@@ -331,10 +337,12 @@ void TTessaryM::ShowEditorNo(int kind)
     bool shown = false;
     for (auto it = m_editorForms.cbegin(); it != m_editorForms.cend(); ++it) {
         const bool visible = it.key() == int(slot);
-        it.value()->setVisible(visible);
+        if (visible)
+            static_cast<QStackedLayout *>(TopRightPanel->layout())->setCurrentWidget(it.value());
         shown = shown || visible;
     }
-    m_emptyPane->setVisible(!shown);
+    if (!shown)
+        static_cast<QStackedLayout *>(TopRightPanel->layout())->setCurrentWidget(m_emptyPane);
     if (!shown) {
         QString line;
         if (kind == PageKind::Root)
