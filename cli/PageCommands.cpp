@@ -180,7 +180,9 @@ int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
                "  --signal       then create the intake signal file "
             << TDM::signalFilePath()
             << "\n\nEach file is one transaction. A file that cannot be read stops the\n"
-               "import with a message naming it; the pages made before it stay.\n";
+               "import with a message naming it; the pages made before it stay.\n"
+               "The report is opened as Tessary opens it: rows that no node of the stored\n"
+               "tree shows yet (pages left for the intake) are placed under \"New items\".\n";
         return 0;
     }
     if (!a.ok())

@@ -1,7 +1,7 @@
 #include "platform/timebar/TTimeBar.h"
 
 #include "platform/TessaryError.h"
-#include "platform/timebar/GifWriter.h"
+#include "platform/imaging/PictureWriter.h"
 #include "platform/timebar/TTimeBarAnnotationLayout.h"
 #include "platform/timebar/TTimeBarRenderer.h"
 #include "platform/timebar/TimeBarLogging.h"
@@ -530,7 +530,7 @@ void TTimeBar::SaveToFile(const QString &fileName, const QString &format, int qu
     const QString f = format.toLower();
     const QImage image = ToImage();
     if (f == QLatin1String("gif")) {
-        GifWriter::Write(image, fileName);
+        PictureWriter::writeGif(image, fileName);
         return;
     }
     QByteArray qtFormat;

@@ -423,6 +423,12 @@ private slots:
                                "  F  [folder, data -1]\n    good  [table, data 3]\n"),
                  tree.constData());
         QVERIFY(!QFile::exists(TDM::signalFilePath()));
+
+        // A signal that waits for a running Tessary is left for it.
+        writeFile(TDM::signalFilePath(), "");
+        QCOMPARE(runCli({"import", report, dir + "/later.csv", "--folder", "F"}).exitCode, 0);
+        QVERIFY(QFile::exists(TDM::signalFilePath()));
+        QVERIFY(QFile::remove(TDM::signalFilePath()));
     }
 
     void errorsAreOneLine()

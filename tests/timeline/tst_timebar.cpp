@@ -3,7 +3,6 @@
 #include "TimelineTestData.h"
 
 #include "platform/TessaryError.h"
-#include "platform/timebar/GifWriter.h"
 #include "platform/timebar/TTimeBar.h"
 #include "platform/timebar/TTimeBarAnnotationLayout.h"
 #include "platform/timebar/TTimeBarScale.h"
@@ -390,40 +389,6 @@ private slots:
                                                               QStringLiteral("gif")));
         QVERIFY_THROWS_EXCEPTION(TessaryError, bar.SaveToFile(dir + QStringLiteral("/none/bar.png"),
                                                               QStringLiteral("png")));
-    }
-
-    void gifPalettes()
-    {
-        // Few colours are kept exactly.
-        QImage few(50, 20, QImage::Format_RGB32);
-        few.fill(QColor(10, 20, 30));
-        for (int x = 0; x < 50; ++x)
-            few.setPixelColor(x, 5, QColor(200, 100, x));
-        QByteArray idx;
-        QVector<QRgb> pal = GifWriter::Palette(few, &idx);
-        QCOMPARE(pal.size(), 51);
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 50; ++x)
-                QCOMPARE(QColor(pal[quint8(idx[y * 50 + x])]), few.pixelColor(x, y));
-        // A gradient of many colours gets 256 entries, each pixel near its colour.
-        QImage many(256, 64, QImage::Format_RGB32);
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 256; ++x)
-                many.setPixelColor(x, y, QColor(x, y * 4, 255 - x));
-        pal = GifWriter::Palette(many, &idx);
-        QVERIFY(pal.size() <= 256 && pal.size() > 200);
-        int worst = 0;
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const QColor c(pal[quint8(idx[y * 256 + x])]), o = many.pixelColor(x, y);
-                worst = qMax(worst, qAbs(c.red() - o.red()) + qAbs(c.green() - o.green()) +
-                                        qAbs(c.blue() - o.blue()));
-            }
-        QVERIFY2(worst < 60, qPrintable(QString::number(worst)));
-        const QString file = testTempDir() + QStringLiteral("/many.gif");
-        GifWriter::Write(many, file);
-        QCOMPARE(QImage(file).size(), many.size());
-        QVERIFY_THROWS_EXCEPTION(TessaryError, GifWriter::Write(QImage(), file));
     }
 };
 
