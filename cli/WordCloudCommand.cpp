@@ -3,10 +3,12 @@
 // word-cloud document that a word-cloud page stores.
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "platform/TessaryError.h"
 #include "wordcloud/TzqCloudDocument.h"
 #include "wordcloud/TzqCloudEngine.h"
 #include "wordcloud/TzqMtRandom.h"
 #include "wordcloud/TzqWord.h"
+#include "wordcloud/TzqWordList.h"
 
 #include <QColor>
 #include <QFile>
@@ -113,11 +115,7 @@ bool parseColor(const QString &text, bool allowNone, TColor &color)
     return true;
 }
 
-struct WordLine
-{
-    QString text;
-    int weight;
-};
+using WordLine = TzqWordLine;
 
 // Reads the word list; on failure returns false with a message naming the line.
 bool readWords(const QString &path, QVector<WordLine> &words, QString &error)
@@ -131,28 +129,10 @@ bool readWords(const QString &path, QVector<WordLine> &words, QString &error)
         error = QStringLiteral("cannot read the word file %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines.at(i);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        bool ok = false;
-        const int weight = fields.size() == 2 ? fields.at(1).trimmed().toInt(&ok) : 0;
-        if (fields.size() != 2 || fields.at(0).trimmed().isEmpty() || !ok || weight < 1) {
-            error = QStringLiteral("%1: line %2: expected a word, a tab and a positive whole "
-                                   "number, got \"%3\"")
-                        .arg(path)
-                        .arg(i + 1)
-                        .arg(line);
-            return false;
-        }
-        words.append({fields.at(0).trimmed(), weight});
-    }
-    if (words.isEmpty()) {
-        error = QStringLiteral("the word file %1 holds no words").arg(path);
+    try {
+        words = TzqWordList::parse(file.readAll(), path);
+    } catch (const TessaryError &e) {
+        error = e.message();
         return false;
     }
     return true;
