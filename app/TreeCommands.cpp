@@ -48,7 +48,24 @@ void TreeCommands::storeTree(bool modified)
         return;
     if (modified)
         dm->MarkReportModified();
-    dm->SaveTree();
+    try {
+        dm->SaveTree();
+    } catch (...) {
+        // The change could not be stored (the host holds the report, the disk is
+        // full): the tree shown goes back to the one in the file, then the
+        // failure is reported.
+        // The shown page stays shown, with its edits, under the node of its row.
+        try {
+            const ReportNode *shown = tree()->node(ShownItemIndex);
+            const bool wasRoot = shown && shown->kind == PageKind::Root;
+            const qint32 shownId = shown && PageKind::holdsPageId(shown->kind) ? shown->data : 0;
+            dm->ReloadTree();
+            ReportNode *again = wasRoot ? tree()->root() : tree()->findPage(shownId);
+            ShownItemIndex = QPersistentModelIndex(tree()->indexOf(again));
+        } catch (...) {
+        }
+        throw;
+    }
 }
 
 void TreeCommands::wire()

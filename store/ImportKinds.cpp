@@ -31,6 +31,15 @@ const ImportKind kImportKinds[] = {
     {"grid2", Table},
     // Word clouds: the word-cloud document.
     {"xml", WordCloud},
+    // Charts: the chart file.
+    {"kcx", Chart},
+    {"tee", Chart},
+    // Pictures.
+    {"bmp", Picture},
+    {"wmf", Picture},
+    {"jpg", Picture},
+    {"jpeg", Picture},
+    {"png", Picture},
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "store/ReportTree.h"
 
 #include "platform/TessaryError.h"
+#include "store/PageKind.h"
 
 #include <QBrush>
 #include <QColor>
@@ -343,6 +344,19 @@ ReportNode *ReportTree::findCaption(const QString &text) const
     return found;
 }
 
+ReportNode *ReportTree::findPage(qint32 id) const
+{
+    ReportNode *found = nullptr;
+    if (id == 0)
+        return nullptr;
+    walk(m_top, [&](ReportNode *n) {
+        if (n->data == id && PageKind::holdsPageId(n->kind))
+            found = n;
+        return !found;
+    });
+    return found;
+}
+
 // ---- Selection -----------------------------------------------------------------
 
 ReportNode *ReportTree::selectedNode() const
@@ -490,11 +504,16 @@ QVector<TreeNodeRecord> ReportTree::records() const
 
 void ReportTree::loadRecords(const QVector<TreeNodeRecord> &records)
 {
-    clearTree();
-    std::vector<std::unique_ptr<ReportNode>> nodes;
-    for (const TreeNodeRecord &r : records)
-        nodes.push_back(fromRecord(r));
-    addNodes(nullptr, std::move(nodes));
+    // Replacing the tree deletes no page: no nodeDeleted is emitted.
+    beginResetModel();
+    m_top.children.clear();
+    for (const TreeNodeRecord &r : records) {
+        auto n = fromRecord(r);
+        n->parent = nullptr;
+        n->row = m_top.childCount();
+        m_top.children.push_back(std::move(n));
+    }
+    endResetModel();
 }
 
 QByteArray ReportTree::saveToStream() const

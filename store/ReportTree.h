@@ -106,6 +106,8 @@ public:
     static bool isInSubtree(const ReportNode *node, const ReportNode *subtreeRoot);
     // The first node (display order) with this caption, or nullptr.
     ReportNode *findCaption(const QString &text) const;
+    // The node that shows page row id (id 0 and folders never match), or nullptr.
+    ReportNode *findPage(qint32 id) const;
 
     // Selection (shared with the view).
     ReportNode *selectedNode() const;
@@ -134,7 +136,8 @@ public:
     QVector<TreeNodeRecord> records() const;
     void loadRecords(const QVector<TreeNodeRecord> &records);
     QByteArray saveToStream() const;
-    // Replaces the tree with the stream's (throws TessaryError on a damaged stream).
+    // Replace the tree; no page counts as deleted. loadFromStream throws
+    // TessaryError on a damaged stream and then leaves the tree as it was.
     void loadFromStream(const QByteArray &bytes);
 
 signals:

@@ -291,19 +291,16 @@ qint32 TDM::AddRecord(int kind, const QString &info, const QString &fileName)
     const qint32 id = ReportSchema::appendPageRow(*m_table, kind, info);
     const EditorSlot slot = editorSlotForKind(kind);
     PageContent *ed = editor(slot);
-    if (!ed || (slot != EditorSlot::Document && slot != EditorSlot::Table &&
-                slot != EditorSlot::Chart && slot != EditorSlot::Picture))
+    // Documents, tables, charts and pictures always get content; other kinds
+    // when they are made from a file. The editor reads the file by its kind.
+    const bool alwaysFilled = slot == EditorSlot::Document || slot == EditorSlot::Table ||
+                              slot == EditorSlot::Chart || slot == EditorSlot::Picture;
+    if (!ed || (fileName.isEmpty() && !alwaysFilled))
         return id;
-
-    if (slot == EditorSlot::Document) {
+    if (slot == EditorSlot::Document)
         ed->clearContent();
-        const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-        const QString ext = dot >= 0 ? fileName.mid(dot).toUpper() : QString();
-        if (!ext.isEmpty() && QStringLiteral(".RTF.TXT.DOC.WPD.HTML").contains(ext))
-            ed->loadFile(fileName);
-    } else if (!fileName.isEmpty()) {
+    if (!fileName.isEmpty())
         ed->loadFile(fileName);
-    }
     savePage(kind, id);
     return id;
 }
@@ -357,6 +354,20 @@ void TDM::SaveTree()
     }
     if (remembered >= 0)
         m_table->gotoRowId(remembered);
+    m_host->CheckButtons();
+}
+
+void TDM::ReloadTree()
+{
+    if (m_storeClosing || !isOpen() || !locateOutline())
+        return;
+    const int selected = m_tree->absoluteIndex(m_tree->selectedNode());
+    m_tree->loadFromStream(m_table->asBytes(ReportSchema::PageContent));
+    emit m_tree->expandAllRequested();
+    if (ReportNode *node = m_tree->nodeAt(selected)) {
+        const QSignalBlocker block(m_tree->selection());
+        m_tree->selectNode(node);
+    }
     m_host->CheckButtons();
 }
 

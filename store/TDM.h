@@ -58,6 +58,9 @@ public:
     // all in one transaction.
     void DeleteNode(ReportNode *node);
     void SaveTree();
+    // Reads the stored tree again (after a store that gave up), so that the tree
+    // shown and the tree in the file agree; the selection keeps its position.
+    void ReloadTree();
 
     void SaveWP(qint32 pageId) { saveContent(EditorSlot::Document, pageId); }
     void SaveGrid(qint32 pageId) { saveContent(EditorSlot::Table, pageId); }

@@ -1,5 +1,7 @@
 #include "editors/document/DocumentFiles.h"
 
+#include "platform/wordproc/HtmlFormFixups.h"
+
 #include "platform/TessaryError.h"
 #include "platform/convert/Converters.h"
 #include "platform/wordproc/DocumentForm.h"
@@ -47,6 +49,9 @@ void setHtml(QTextDocument *doc, const QByteArray &html, const QString &fileName
     // Relative picture names are found beside the file.
     doc->setBaseUrl(QUrl::fromLocalFile(QFileInfo(fileName).absolutePath() + QLatin1Char('/')));
     doc->setHtml(text);
+    // What Qt's import adds or spreads (a paragraph after each table, cell
+    // backgrounds) is put right as for stored pages.
+    HtmlFormFixups::afterLoad(doc, text);
     DocumentFiles::embedPictures(doc);
     doc->setBaseUrl(QUrl());
 }

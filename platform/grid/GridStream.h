@@ -8,7 +8,7 @@ class GridData;
 // holding the cells, a table of cell styles, fixed rows and columns, column
 // widths, row heights, hidden columns, multi-line and word wrap. It is the
 // stored form of a table page and the content of a ".grid2" file. The layout
-// is described for hosts in docs/table-form.md.
+// is described for hosts in docs/report-format.md.
 namespace GridStream {
 
 QByteArray write(const GridData &grid);

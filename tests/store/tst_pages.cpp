@@ -97,16 +97,23 @@ private slots:
             QVERIFY(dm->GetWP(id));
             QCOMPARE(doc.content, ("from file /tmp/" + name).toUtf8());
         }
-        // Unknown or no extension: an empty document, not an error.
-        for (const QString &name : {"g.xyz", "noextension", ""}) {
-            doc.loadedFile.clear();
-            doc.content = "left over";
-            const qint32 id = dm->AddRecord(PageKind::Document, name, name);
-            QVERIFY(doc.loadedFile.isEmpty());
-            doc.content = "x";
-            QVERIFY(dm->GetWP(id));
-            QVERIFY(doc.content.isEmpty());
-        }
+        // Any other file goes to the document editor too, which decides what
+        // it gives; without a file the new page is empty, never what was shown.
+        doc.loadedFile.clear();
+        dm->AddRecord(PageKind::Document, "g", "/tmp/g.xyz");
+        QCOMPARE(doc.loadedFile, QString("/tmp/g.xyz"));
+        doc.loadedFile.clear();
+        doc.content = "left over";
+        const qint32 empty = dm->AddRecord(PageKind::Document, "none", QString());
+        QVERIFY(doc.loadedFile.isEmpty());
+        doc.content = "x";
+        QVERIFY(dm->GetWP(empty));
+        QVERIFY(doc.content.isEmpty());
+        // Word clouds, timelines and diagrams are filled when made from a file.
+        const qint32 cloud = dm->AddRecord(PageKind::WordCloud, "c", "/data/cloud.xml");
+        editor(PageKind::WordCloud).content.clear();
+        QVERIFY(dm->loadPage(PageKind::WordCloud, cloud));
+        QCOMPARE(editor(PageKind::WordCloud).content, QByteArray("from file /data/cloud.xml"));
         // Tables, charts and pictures are stored at once from their file.
         for (int kind : {PageKind::Table, PageKind::Chart, PageKind::Picture}) {
             const qint32 id = dm->AddRecord(kind, "t", "/data/file.csv");

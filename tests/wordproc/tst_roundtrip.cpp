@@ -336,7 +336,7 @@ void TestRoundTrip::storedFormBadInput()
 
 void TestRoundTrip::storedFormForHosts()
 {
-    // The example a host can copy (docs/document-form.md) loads as described there.
+    // The example a host can copy (docs/report-format.md) loads as described there.
     const QByteArray html =
         "<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body>"
         "<h1>Survey results</h1>"
