@@ -46,8 +46,18 @@ private slots:
         QCOMPARE(folderIndex.data(Qt::BackgroundRole).value<QBrush>().color(),
                  QColor(0, 0xFF, 0xFF));
         QVERIFY(!copy.indexOf(copy.nodeAt(2)).data(Qt::BackgroundRole).isValid());
+        // Replacing a tree deletes no page; a damaged stream leaves the tree alone.
+        int deletions = 0;
+        connect(&copy, &ReportTree::nodeDeleted, this, [&] { ++deletions; });
+        copy.loadFromStream(stream);
+        QCOMPARE(deletions, 0);
+        QVERIFY_THROWS_EXCEPTION(TessaryError, copy.loadFromStream("{damaged"));
+        QCOMPARE(copy.nodeCount(), 5);
+        QCOMPARE(copy.findPage(42)->text, QString("deep\ttab \"quoted\""));
+        QVERIFY(!copy.findPage(-1)); // folders hold no page
         copy.loadFromStream(QByteArray());
         QCOMPARE(copy.nodeCount(), 0);
+        QCOMPARE(deletions, 0);
     }
 
     void nodesKeepTheirIdentityAcrossInsertsAndMoves()
