@@ -17,6 +17,7 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QXmlStreamReader>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -269,7 +270,6 @@ private slots:
         QTextDocument back;
         back.setHtml(QString::fromUtf8(saved));
         QCOMPARE(back.toPlainText(), original.toPlainText());
-        QCOMPARE(back.toPlainText().remove("\n\n\n"), original.toPlainText().remove("\n\n"));
         QCOMPARE(back.firstBlock().blockFormat().headingLevel(), 1);
         QVERIFY(back.find("412").charFormat().fontWeight() >= QFont::Bold);
         QVERIFY(back.find("weighted").charFormat().fontItalic());
@@ -326,10 +326,17 @@ private slots:
                     dir + "/Open answers.xml"});
         QCOMPARE(r.out, QByteArray("4\n"));
 
-        // The imported page holds the document: both pages write the same one.
+        // The imported page holds the document: both pages write the same one,
+        // but for the boxes, which grow by the documented pixel at every save
+        // (the imported page was saved once more, when it was made).
         QCOMPARE(runCli({"save", report, "3", "--to", dir + "/imported.xml"}).exitCode, 0);
         QCOMPARE(runCli({"save", report, "4", "--to", dir + "/back.xml"}).exitCode, 0);
-        QCOMPARE(readFile(dir + "/imported.xml"), readFile(dir + "/back.xml"));
+        const auto withoutBoxes = [](QByteArray xml) {
+            return QString::fromUtf8(xml).remove(
+                QRegularExpression(QStringLiteral("<StartingBounds>[^<]*</StartingBounds>")));
+        };
+        QCOMPARE(withoutBoxes(readFile(dir + "/imported.xml")),
+                 withoutBoxes(readFile(dir + "/back.xml")));
 
         // Saved back with only the documented changes: words keep their order,
         // text, weight and size; boxes keep their left and top edges and grow

@@ -648,7 +648,7 @@ void TestWPEditor::importAndExport()
     QVERIFY(dialogs->unanswered.last().startsWith(QStringLiteral("print")));
     dialogs->answer("preview", false);
     editor.WPPrintPreview();
-    QVERIFY(dialogs->asked.last().startsWith(QStringLiteral("preview")));
+    QVERIFY(dialogs->asked.last().startsWith(QStringLiteral("printPreview")));
 }
 
 void TestWPEditor::renderImage()

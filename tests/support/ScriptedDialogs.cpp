@@ -16,8 +16,8 @@ void ScriptedDialogs::answer(const QString &kind, const QVariant &value)
     QString k = kind;
     if (k == QLatin1String("saveAs"))
         k = QStringLiteral("saveFiltered");
-    else if (k == QLatin1String("printPreview"))
-        k = QStringLiteral("preview");
+    else if (k == QLatin1String("preview"))
+        k = QStringLiteral("printPreview");
     m_answers.append({k, value});
 }
 
@@ -115,7 +115,7 @@ bool ScriptedDialogs::printerSetup(QWidget *, QPrinter *)
 bool ScriptedDialogs::printPreview(QWidget *, QPrinter *printer,
                                    const std::function<void(QPrinter *)> &paint)
 {
-    if (!take("preview", QString()).toBool())
+    if (!take("printPreview", QString()).toBool())
         return false;
     // A test never reaches a real printer: what is printed goes to a PDF file.
     if (printer->outputFileName().isEmpty()) {

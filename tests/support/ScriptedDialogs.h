@@ -14,11 +14,12 @@ class ScriptedDialogs : public Dialogs
 {
 public:
     // Kinds: "message", "confirm", "input", "open", "openMany", "save", "color", "font",
-    // "print", "printerSetup", "saveFiltered", "preview", "dialog". Answers: bool for
-    // confirm/print/printerSetup/preview, QString for input/open/save, QStringList for
+    // "print", "printerSetup", "saveFiltered", "printPreview", "dialog" ("saveAs" and
+    // "preview" are taken as other names of two of them). Answers: bool for
+    // confirm/print/printerSetup/printPreview, QString for input/open/save, QStringList for
     // openMany, QColor for color, QFont for font, a QVariantList {file name, filter index}
     // (or just the file name) for saveFiltered; an invalid QVariant means "cancel".
-    // A "preview" answered true draws the pages on the printer (as the preview does)
+    // A "printPreview" answered true draws the pages on the printer (as the preview does)
     // and counts as printed. A "dialog" (recorded with the dialog's object name) is
     // answered with a bool (accept as it stands / cancel), or with a QVariantMap of
     // child object name -> value, or a QVariantList of name, value, name, value...
