@@ -40,6 +40,14 @@ const ImportKind kImportKinds[] = {
     {"jpg", Picture},
     {"jpeg", Picture},
     {"png", Picture},
+    {"gif", Picture},
+    {"tif", Picture},
+    {"tiff", Picture},
+    {"webp", Picture},
+    {"svg", Picture},
+    {"emf", Picture},
+    // Diagrams: the diagram's JSON stream (the editor checks its "format").
+    {"json", Diagram},
 };
 } // namespace
 
