@@ -371,6 +371,26 @@ private slots:
         QVERIFY(colours > 3); // the Rainbow palette
     }
 
+    void diagramsAreImportedFromTheirStream()
+    {
+        const QString dir = testTempDir();
+        const QString report = dir + "/d.sup";
+        QCOMPARE(runCli({"new", report}).exitCode, 0);
+        const QString example = QStringLiteral(TESSARY_SOURCE_DIR "/tests/diagram/data/example.json");
+        QVERIFY(QFile::copy(example, dir + "/Network.json"));
+        CliResult r = runCli({"import", report, dir + "/Network.json", "--folder", "Diagrams"});
+        QVERIFY2(r.exitCode == 0 && r.err.isEmpty(), r.err.constData());
+        QVERIFY(runCli({"tree", report}).out.contains("Network  [diagram, data 3]"));
+        QCOMPARE(runCli({"save", report, "3", "--to", dir + "/back.json"}).exitCode, 0);
+        QVERIFY(readFile(dir + "/back.json").contains("tessary-diagram"));
+        // JSON that is not a diagram is refused and leaves no page.
+        writeFile(dir + "/Other.json", R"({"format":"something-else","version":1})");
+        r = runCli({"import", report, dir + "/Other.json"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(!runCli({"list", report}).out.contains("Other"));
+    }
+
     void picturesAndChartsRoundTrip()
     {
         const QString dir = testTempDir();
