@@ -102,6 +102,38 @@ private slots:
         }
     }
 
+    void theWindowsBarsDriveTheRealEditors()
+    {
+        ScriptedDialogsScope scripted;
+        PageModified = CommentModified = false;
+        TTessaryM window;
+        TDM dm(&window, std::make_unique<SqliteEngine>());
+        window.createEditors();
+        MainActions *a = window.actions();
+        // Commands of every editor made at start are bound and enabled.
+        for (const char *name : {"WPABold1", "GridBold", "SaveChartBtn", "ZoomInImageBtn",
+                                 "BtnSaveCloud", "TableExport"})
+            QVERIFY2(a->action(name)->isEnabled(), name);
+        // The diagram editor is made when a diagram page is first shown.
+        QVERIFY(!window.editorForm(EditorSlot::Diagram));
+        window.ShowEditorNo(PageKind::Diagram);
+        QVERIFY(window.editorForm(EditorSlot::Diagram));
+        QVERIFY(a->action("btnDiagramZoomIn")->isEnabled());
+        // Triggering the window's command runs the editor's own action.
+        QWidget *doc = window.editorForm(EditorSlot::Document);
+        auto *bold = doc->findChild<QAction *>("WPABold1");
+        QVERIFY(bold);
+        window.ShowEditorNo(PageKind::Document);
+        const bool before = bold->isChecked();
+        a->action("WPABold1")->trigger();
+        QCOMPARE(bold->isChecked(), !before);
+        QCOMPARE(a->action("WPABold1")->isChecked(), bold->isChecked());
+        // Cancel stays the window's: the editors' own cancel actions are not bound.
+        QWidget *chart = window.editorForm(EditorSlot::Chart);
+        QVERIFY(chart->findChildren<QToolBar *>(QStringLiteral("ChartBar")).isEmpty() ||
+                !chart->findChild<QToolBar *>(QStringLiteral("ChartBar"))->isVisibleTo(chart));
+    }
+
     void aHandOverWaitsForTheOpenDialog()
     {
         AppFixture f;
