@@ -2,12 +2,12 @@
 
 #include "app/CommentMenu.h"
 #include "app/EditorCommands.h"
-#include "export/PageEditors.h"
 #include "app/KindIcons.h"
 #include "app/MainActions.h"
 #include "app/TTreeView.h"
 #include "app/TreeCommands.h"
 #include "app/WindowSettings.h"
+#include "export/PageEditors.h"
 #include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/paths/Paths.h"
@@ -22,8 +22,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QItemSelectionModel>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -145,8 +145,8 @@ void TTessaryM::buildLayout()
     Comment->setPlaceholderText(tr("Comment on this page"));
     Comment->setToolTip(tr("Your comment on the selected page; it is stored with the page."));
     // At least three lines of text stay visible.
-    Comment->setMinimumHeight(Comment->fontMetrics().lineSpacing() * 3 +
-                              2 * Comment->frameWidth() + 8);
+    Comment->setMinimumHeight(Comment->fontMetrics().lineSpacing() * 3 + 2 * Comment->frameWidth() +
+                              8);
     BottomRightPanel->setMinimumHeight(Comment->minimumHeight());
     bottom->addWidget(Comment);
     new CommentMenu(Comment);
@@ -585,10 +585,10 @@ void TTessaryM::openStartReport()
 {
     const QString sample = paths().ProgramFolder + QStringLiteral("Sample.SUP");
     if (!m_commandLineFile.isEmpty() && !QFileInfo(m_commandLineFile).isFile())
-        dialogs().message(this,
-                          tr("The report %1 does not exist.")
-                              .arg(QDir::toNativeSeparators(m_commandLineFile)),
-                          Dialogs::Icon::Error);
+        dialogs().message(
+            this,
+            tr("The report %1 does not exist.").arg(QDir::toNativeSeparators(m_commandLineFile)),
+            Dialogs::Icon::Error);
     if (!m_commandLineFile.isEmpty() && QFileInfo(m_commandLineFile).isFile())
         store()->DBOpen(m_commandLineFile);
     else if (QFileInfo(sample).isFile())

@@ -90,8 +90,7 @@ void TTreeView::dropEvent(QDropEvent *event)
 {
     ReportNode *target = nodeAtPos(event->position().toPoint());
     setDropMark(nullptr, false);
-    const bool accepted =
-        event->source() == this && m_tree && m_tree->canDropOn(m_dragged, target);
+    const bool accepted = event->source() == this && m_tree && m_tree->canDropOn(m_dragged, target);
     // The move is done here; the view must not move or delete rows itself.
     event->setDropAction(Qt::IgnoreAction);
     event->accept();

@@ -15,9 +15,9 @@ TessaryApplication::TessaryApplication(int &argc, char **argv) : QApplication(ar
     // without a theme of their own (offscreen) know no icon folders: the usual
     // ones are added.
     QStringList iconPaths = QIcon::themeSearchPaths();
-    QStringList dataDirs = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                                     QStringLiteral("icons"),
-                                                     QStandardPaths::LocateDirectory);
+    QStringList dataDirs =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
+                                  QStandardPaths::LocateDirectory);
     dataDirs << QStringLiteral("/usr/local/share/icons") << QStringLiteral("/usr/share/icons");
     for (const QString &d : std::as_const(dataDirs))
         if (!iconPaths.contains(d) && QFileInfo(d).isDir())

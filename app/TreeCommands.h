@@ -63,7 +63,8 @@ private:
     void storeTree(bool modified);
 
     TTessaryM *m_window;
-    TTreeView *m_view; // the window's tree view, kept: the filter sees it while the window is destroyed
+    TTreeView
+        *m_view; // the window's tree view, kept: the filter sees it while the window is destroyed
     TNewNoteDlg *m_newNoteDlg;
     QMenu *PopupMenu1 = nullptr;
 };

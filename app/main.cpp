@@ -1,8 +1,8 @@
 #include "app/TTessaryM.h"
 #include "app/TTreeView.h"
 #include "app/TessaryApplication.h"
-#include "platform/dialogs/StreamDialogs.h"
 #include "platform/db/SqliteEngine.h"
+#include "platform/dialogs/StreamDialogs.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/paths/Paths.h"
 #include "store/ReportTree.h"
@@ -160,14 +160,13 @@ int main(int argc, char **argv)
     TDM dm(&window, std::make_unique<SqliteEngine>());
     window.createEditors();
     window.setCommandLineFile(file);
-    QObject::connect(&guard, &SingleInstance::fileRequested, &window,
-                     [&window](const QString &f) {
-                         window.showNormal();
-                         window.raise();
-                         window.activateWindow();
-                         if (!f.isEmpty())
-                             window.requestOpen(f);
-                     });
+    QObject::connect(&guard, &SingleInstance::fileRequested, &window, [&window](const QString &f) {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+        if (!f.isEmpty())
+            window.requestOpen(f);
+    });
 #ifdef Q_OS_UNIX
     closeOnTerminate(&window);
 #endif

@@ -55,8 +55,7 @@ std::unique_ptr<DbTable> openReport(SqliteEngine &engine, const QString &path, A
 // The outline row is the row with id 0 and kind 10, wherever it stands.
 bool locateOutline(DbTable &table)
 {
-    return table.locate(ReportSchema::PageId, qint64(0)) &&
-           !table.isNull(ReportSchema::PageType) &&
+    return table.locate(ReportSchema::PageId, qint64(0)) && !table.isNull(ReportSchema::PageType) &&
            table.asInteger(ReportSchema::PageType) == PageKind::Root;
 }
 
@@ -225,8 +224,8 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
     DbTransaction transaction(engine);
     const qint32 id = ReportSchema::appendPageRow(*table, kind, info, content, a.value("comment"));
     if (a.has("folder")) {
-        QVector<TreeNodeRecord> tree = locateOutline(*table) ? readTree(*table)
-                                                             : QVector<TreeNodeRecord>();
+        QVector<TreeNodeRecord> tree =
+            locateOutline(*table) ? readTree(*table) : QVector<TreeNodeRecord>();
         if (tree.isEmpty())
             tree.append(node(QStringLiteral("Project name"), PageKind::Root, 0));
         QVector<TreeNodeRecord> &top = tree.first().children;
@@ -280,19 +279,17 @@ int cmdList(const QStringList &args, QTextStream &out, QTextStream &err)
                 return QStringLiteral("?");
             }
         };
-        out << id << '\t'
-            << field([&] { return table->asDateTime(ReportSchema::PageDate).toString(Qt::ISODate); })
-            << '\t'
+        out << id << '\t' << field([&] {
+            return table->asDateTime(ReportSchema::PageDate).toString(Qt::ISODate);
+        }) << '\t'
             << (table->isNull(ReportSchema::PageType)
                     ? QStringLiteral("NULL")
                     : PageKind::name(int(table->asInteger(ReportSchema::PageType))))
             << '\t' << field([&] { return escapeTabs(table->asText(ReportSchema::PageInfo)); })
-            << '\t'
-            << field([&] {
+            << '\t' << field([&] {
                    return QString::number(table->asBytes(ReportSchema::PageContent).size());
                })
-            << '\t'
-            << field([&] {
+            << '\t' << field([&] {
                    return QString::number(table->asText(ReportSchema::PageComment).toUtf8().size());
                })
             << '\n';

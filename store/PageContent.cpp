@@ -1,7 +1,7 @@
 #include "store/PageContent.h"
 
-#include "store/PageKind.h"
 #include "platform/TessaryError.h"
+#include "store/PageKind.h"
 
 #include <QFileInfo>
 

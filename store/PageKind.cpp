@@ -30,8 +30,17 @@ int nodeKindForRow(const QVariant &rowKind)
     if (!ok || rowKind.isNull())
         return NoEditor4;
     switch (k) {
-    case Document: case Table: case Chart: case Picture: case NoEditor4: case HostDocument5:
-    case HostDocument6: case HostDocument7: case Timeline: case NoEditor9: case Diagram:
+    case Document:
+    case Table:
+    case Chart:
+    case Picture:
+    case NoEditor4:
+    case HostDocument5:
+    case HostDocument6:
+    case HostDocument7:
+    case Timeline:
+    case NoEditor9:
+    case Diagram:
     case WordCloud:
         return int(k);
     default:

@@ -158,9 +158,9 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
     const QString projectFile = ReportSchema::projectFilePath(fileName);
     m_publicFileName = fileName;
     try {
-        m_publicFileName =
-            IniFile(projectFile)
-                .readString(QStringLiteral("OPTIONS"), QStringLiteral("Public File Name"), fileName);
+        m_publicFileName = IniFile(projectFile)
+                               .readString(QStringLiteral("OPTIONS"),
+                                           QStringLiteral("Public File Name"), fileName);
     } catch (const TessaryError &e) {
         qCWarning(lcStore) << "Cannot read the project file:" << e.message();
     }
@@ -470,8 +470,7 @@ QString TDM::tabField(const QString &text, int field)
 
 QString TDM::signalFilePath()
 {
-    const QString temp =
-        paths().TempFolder.isEmpty() ? temporaryFolder() : paths().TempFolder;
+    const QString temp = paths().TempFolder.isEmpty() ? temporaryFolder() : paths().TempFolder;
     return temp + QStringLiteral("XKTree.new");
 }
 
@@ -529,7 +528,8 @@ void TDM::GetNewPages()
         const QVariant rowKind = m_table->isNull(ReportSchema::PageType)
                                      ? QVariant()
                                      : QVariant(m_table->asInteger(ReportSchema::PageType));
-        if (id == 0 && rowKind.toLongLong() == PageKind::Root && !m_table->isNull(ReportSchema::PageType))
+        if (id == 0 && rowKind.toLongLong() == PageKind::Root &&
+            !m_table->isNull(ReportSchema::PageType))
             continue; // the outline row
         if (!known.contains(id))
             fresh.append({id, PageKind::nodeKindForRow(rowKind)});

@@ -47,8 +47,8 @@ void SqliteEngine::openFile(const QString &fileName, bool create, bool readOnly)
     m_conn->fileName = fileName;
     m_readOnly = readOnly;
     m_transactionDepth = 0;
-    const int flags = readOnly ? SQLITE_OPEN_READONLY
-                               : SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    const int flags =
+        readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3 *db = nullptr;
     const int rc = sqlite3_open_v2(fileName.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {

@@ -46,4 +46,3 @@ QString qtFileFilter(const QString &filter)
     }
     return out.join(QStringLiteral(";;"));
 }
-

@@ -6,9 +6,7 @@ void StreamDialogs::message(QWidget *, const QString &text, Icon icon)
 {
     if (icon != Icon::Information)
         ++m_errors;
-    const char *label = icon == Icon::Error     ? "error"
-                        : icon == Icon::Warning ? "warning"
-                                                : "note";
+    const char *label = icon == Icon::Error ? "error" : icon == Icon::Warning ? "warning" : "note";
     QString line = text;
     line.replace(QLatin1Char('\r'), QLatin1Char(' '));
     line.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -22,7 +22,8 @@ QString temporaryFolder()
     candidates << QStringLiteral("C:/TEMP") << QStringLiteral("C:/TMP") << QStringLiteral("/TEMP")
                << QStringLiteral("/TMP");
 #else
-    candidates << QStringLiteral("/tmp") << QStringLiteral("/var/tmp") << QStringLiteral("/usr/tmp");
+    candidates << QStringLiteral("/tmp") << QStringLiteral("/var/tmp")
+               << QStringLiteral("/usr/tmp");
 #endif
     for (const QString &c : candidates) {
         const QFileInfo info(c);

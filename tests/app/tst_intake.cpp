@@ -5,10 +5,10 @@
 #include "store/PageKind.h"
 #include "tests/support/TestReport.h"
 
+#include "tests/support/TestMain.h"
 #include <QFile>
 #include <QMouseEvent>
 #include <QProcess>
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 

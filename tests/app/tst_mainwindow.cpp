@@ -8,6 +8,7 @@
 #include "store/PageKind.h"
 #include "tests/support/TestReport.h"
 
+#include "tests/support/TestMain.h"
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 
@@ -38,8 +38,8 @@ Pages buildPages(AppFixture &f)
     f.editor(EditorSlot::Chart).content = "chart v1";
     p.chart = f.dm->AddRecord(PageKind::Chart, "chart");
     f.dm->SaveChart(p.chart);
-    t.addNode(root, "table", PageKind::Table, p.table);                        // 3
-    t.addNode(root, "chart", PageKind::Chart, p.chart);                        // 4
+    t.addNode(root, "table", PageKind::Table, p.table);                   // 3
+    t.addNode(root, "chart", PageKind::Chart, p.chart);                   // 4
     ReportNode *folder = t.addNode(root, "folder", PageKind::Folder, -1); // 5
     p.inner = f.dm->AddRecord(PageKind::Document, "inner");
     t.addNode(folder, "inner", PageKind::Document, p.inner); // 6
@@ -350,7 +350,8 @@ private slots:
         QVERIFY(!f.window->isVisible());
         QVERIFY(!f.dm->isOpen());
         f.dm->DBOpen(file);
-        QCOMPARE(stored(f, EditorSlot::Chart, PageKind::Chart, p.chart), QByteArray("chart at quit"));
+        QCOMPARE(stored(f, EditorSlot::Chart, PageKind::Chart, p.chart),
+                 QByteArray("chart at quit"));
         f.select(4);
         QCOMPARE(f.window->commentBox()->toPlainText(), QString("comment at quit"));
     }

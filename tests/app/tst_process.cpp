@@ -4,11 +4,11 @@
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
+#include "tests/support/TestMain.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 #include <csignal>

@@ -8,6 +8,9 @@
 #include "store/PageKind.h"
 #include "tests/support/TestReport.h"
 
+#include "platform/ini/IniFile.h"
+#include "store/ReportSchema.h"
+#include "tests/support/TestMain.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,9 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include "platform/ini/IniFile.h"
-#include "store/ReportSchema.h"
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 
@@ -171,8 +171,8 @@ private slots:
         f.select(1);
         f.dialogs->answer("input", QString());
         f.window->actions()->action("NodeRename")->trigger();
-        QCOMPARE(f.node(1)->text, QString()); // an empty title is accepted
-        f.dialogs->answer("input", QVariant());  // cancelled
+        QCOMPARE(f.node(1)->text, QString());   // an empty title is accepted
+        f.dialogs->answer("input", QVariant()); // cancelled
         f.window->actions()->action("NodeRename")->trigger();
         QCOMPARE(f.node(1)->text, QString());
         QVERIFY(runCli({"tree", file}).out.contains("\n    [document"));

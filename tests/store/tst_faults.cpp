@@ -33,8 +33,8 @@ QString sql(const QString &file, const QString &statement)
         db, statement.toUtf8().constData(),
         [](void *out, int n, char **values, char **) {
             for (int i = 0; i < n; ++i)
-                *static_cast<QString *>(out) += QString::fromUtf8(values[i] ? values[i] : "NULL") +
-                                                (i + 1 < n ? "|" : "\n");
+                *static_cast<QString *>(out) +=
+                    QString::fromUtf8(values[i] ? values[i] : "NULL") + (i + 1 < n ? "|" : "\n");
             return 0;
         },
         &result, &error);
@@ -133,8 +133,8 @@ private slots:
         dm.GetNewPages();
         dm.GetNewPages();
         ReportNode *group = host.tree->findCaption(TDM::newItemsCaption());
-        QCOMPARE(captions(group), QStringList({"A:4:20", "B:4:21", "C:4:22", "D:4:23", "E:4:24",
-                                               "F:4:25"}));
+        QCOMPARE(captions(group),
+                 QStringList({"A:4:20", "B:4:21", "C:4:22", "D:4:23", "E:4:24", "F:4:25"}));
         dm.CloseFile();
         dm.DBOpen(file);
         group = host.tree->findCaption(TDM::newItemsCaption());
@@ -227,8 +227,8 @@ private slots:
         }();
         QFile(file).setPermissions(QFile::ReadOwner);
         // The command line lists, prints and shows the tree of a read-only report.
-        for (const QStringList &args :
-             {QStringList{"list", file}, QStringList{"tree", file}, QStringList{"cat", file, "40"}}) {
+        for (const QStringList &args : {QStringList{"list", file}, QStringList{"tree", file},
+                                        QStringList{"cat", file, "40"}}) {
             const CliResult r = runCli(args);
             QVERIFY2(r.exitCode == 0, r.err.constData());
             QVERIFY2(r.err.isEmpty(), r.err.constData());
@@ -256,8 +256,9 @@ private slots:
         sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (50, 2, '\t\tFirst')");
         QFile(TDM::signalFilePath()).open(QIODevice::WriteOnly);
         // The host signals again while the intake places the first row.
-        QMetaObject::Connection c = connect(host.tree, &QAbstractItemModel::rowsInserted, this,
-                                            [] { QFile(TDM::signalFilePath()).open(QIODevice::WriteOnly); });
+        QMetaObject::Connection c = connect(host.tree, &QAbstractItemModel::rowsInserted, this, [] {
+            QFile(TDM::signalFilePath()).open(QIODevice::WriteOnly);
+        });
         QVERIFY(dm.signalPending());
         dm.GetNewPages();
         disconnect(c);
@@ -319,12 +320,13 @@ private slots:
         dm.DBCreate(file);
         // The host holds the write lock for a moment, from a process of its own.
         QProcess locker;
-        locker.start("python3", {"-c", "import sqlite3, sys, time\n"
-                                       "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
-                                       "c.execute('BEGIN EXCLUSIVE')\n"
-                                       "print('locked', flush=True)\n"
-                                       "time.sleep(1)\n"
-                                       "c.execute('COMMIT')\n",
+        locker.start("python3", {"-c",
+                                 "import sqlite3, sys, time\n"
+                                 "c = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                                 "c.execute('BEGIN EXCLUSIVE')\n"
+                                 "print('locked', flush=True)\n"
+                                 "time.sleep(1)\n"
+                                 "c.execute('COMMIT')\n",
                                  file});
         QVERIFY(locker.waitForReadyRead(10000));
         QCOMPARE(locker.readLine().trimmed(), QByteArray("locked"));

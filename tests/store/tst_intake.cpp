@@ -8,8 +8,8 @@
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
-#include <QFile>
 #include "tests/support/TestMain.h"
+#include <QFile>
 
 #include <QtTest>
 

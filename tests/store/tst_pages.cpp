@@ -10,9 +10,9 @@
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
+#include "tests/support/TestMain.h"
 #include <QFile>
 #include <QRandomGenerator>
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 

@@ -12,10 +12,10 @@
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
+#include "tests/support/TestMain.h"
 #include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
-#include "tests/support/TestMain.h"
 
 #include <QtTest>
 #include <zlib.h>

@@ -16,7 +16,8 @@ private slots:
     void roundTripKeepsEveryField()
     {
         ReportTree tree;
-        QAbstractItemModelTester tester(&tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&tree,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         ReportNode *root = tree.addNode(nullptr, "Project – ü", 10, 3);
         ReportNode *folder = tree.addNode(root, "Folder", 11, -1);
         ReportNode *page = tree.addNode(folder, "", 2, 2147483647);
@@ -63,7 +64,8 @@ private slots:
     void nodesKeepTheirIdentityAcrossInsertsAndMoves()
     {
         ReportTree tree;
-        QAbstractItemModelTester tester(&tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(&tree,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         ReportNode *root = tree.addNode(nullptr, "root", 10, 0);
         ReportNode *a = tree.addNode(root, "a", 0, 1);
         ReportNode *b = tree.addNode(root, "b", 0, 2);
@@ -104,8 +106,7 @@ private slots:
 
         // Deleting reports every page of the subtree, then the index dies.
         QList<qint32> deleted;
-        connect(&tree, &ReportTree::nodeDeleted, this,
-                [&](int, qint32 data) { deleted << data; });
+        connect(&tree, &ReportTree::nodeDeleted, this, [&](int, qint32 data) { deleted << data; });
         tree.deleteNode(b);
         QCOMPARE(deleted, QList<qint32>({2, 1, 3}));
         QVERIFY(!shown.isValid());
