@@ -53,6 +53,15 @@ void setBorderOf(QTextTableCellFormat &f, int side, qreal width, const QColor &c
 }
 
 const int kSides[] = {WPTables::Top, WPTables::Bottom, WPTables::Left, WPTables::Right};
+// Removes the whole table; the cursor is left where it stood.
+void removeTable(QTextTable *table, QTextCursor &cursor)
+{
+    QTextCursor c(table->document());
+    c.setPosition(table->firstPosition() - 1);
+    c.setPosition(table->lastPosition() + 1, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
+    cursor = c;
+}
 } // namespace
 
 QTextTable *WPTables::createTable(QTextCursor &cursor, int rows, int columns, bool withBorders)
@@ -137,11 +146,7 @@ bool WPTables::deleteRow(QTextCursor &cursor)
     QTextTable *table = cursor.currentTable();
     if (rows >= table->rows()) {
         // Deleting every row deletes the table.
-        QTextCursor c(table->document());
-        c.setPosition(table->firstPosition() - 1);
-        c.setPosition(table->lastPosition() + 1, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
-        cursor = c;
+        removeTable(table, cursor);
         return true;
     }
     table->removeRows(row, rows);
@@ -198,11 +203,8 @@ bool WPTables::deleteColumn(QTextCursor &cursor)
         return false;
     QTextTable *table = cursor.currentTable();
     if (columns >= table->columns()) {
-        QTextCursor c(table->document());
-        c.setPosition(table->firstPosition() - 1);
-        c.setPosition(table->lastPosition() + 1, QTextCursor::KeepAnchor);
-        c.removeSelectedText();
-        cursor = c;
+        // Deleting every column deletes the table.
+        removeTable(table, cursor);
         return true;
     }
     cursor.beginEditBlock();
