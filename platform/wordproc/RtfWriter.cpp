@@ -1,6 +1,7 @@
 #include "platform/wordproc/RtfWriter.h"
 
 #include "platform/wordproc/DocumentImages.h"
+#include "platform/wordproc/RtfCodePage.h"
 
 #include <QImage>
 #include <QTextBlock>
@@ -42,6 +43,31 @@ unsigned char cp1252Byte(char16_t c)
         if (high[i] == c)
             return static_cast<unsigned char>(0x80 + i);
     return 0;
+}
+
+// The font charset that names a Windows code page, for readers that go by the font.
+int charsetOfCodePage(int codePage)
+{
+    switch (codePage) {
+    case 1250:
+        return 238;
+    case 1251:
+        return 204;
+    case 1253:
+        return 161;
+    case 1254:
+        return 162;
+    case 1255:
+        return 177;
+    case 1256:
+        return 178;
+    case 1257:
+        return 186;
+    case 1258:
+        return 163;
+    default:
+        return 0;
+    }
 }
 
 int nfcOf(QTextListFormat::Style style)
@@ -99,6 +125,44 @@ QByteArray RtfWriter::write(const QTextDocument *doc, int languageId)
     return writer.run(languageId);
 }
 
+QByteArray RtfWriter::write(const QTextDocument *doc, int languageId, int codePage)
+{
+    RtfWriter writer(doc);
+    writer.setCodePage(codePage);
+    return writer.run(languageId);
+}
+
+void RtfWriter::setCodePage(int codePage)
+{
+    m_highBytes.clear();
+    m_codePage = 1252;
+    if (codePage == 1252 || codePage <= 0 || !RtfCodePage::isSingleByte(codePage))
+        return;
+    // The table of the code page's upper half, read through the same decoders as the reader.
+    RtfCodePage decoder;
+    QHash<char16_t, unsigned char> table;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const char byte = char(b);
+        const QString text = decoder.decode(&byte, 1, codePage);
+        if (text.size() == 1 && text.at(0) != QChar::ReplacementCharacter)
+            table.insert(text.at(0).unicode(), static_cast<unsigned char>(b));
+    }
+    // A code page the decoders do not know reads as Windows-1252: keep that then.
+    const char probe = char(0xC0);
+    if (codePage != 1252 && decoder.decode(&probe, 1, codePage) == QString(QChar(0xC0)) &&
+        decoder.decode("\x80", 1, codePage) == QString(QChar(0x20AC)))
+        return;
+    m_codePage = codePage;
+    m_highBytes = table;
+}
+
+unsigned char RtfWriter::fallbackByte(char16_t c) const
+{
+    if (m_codePage == 1252)
+        return cp1252Byte(c);
+    return m_highBytes.value(c, 0);
+}
+
 RtfWriter::RtfWriter(const QTextDocument *doc) : m_doc(doc)
 {
     const QFont font = doc->defaultFont();
@@ -121,11 +185,12 @@ QByteArray RtfWriter::run(int languageId)
 
 QByteArray RtfWriter::header(int languageId) const
 {
-    QByteArray h = "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+    QByteArray h = "{\\rtf1\\ansi\\ansicpg" + QByteArray::number(m_codePage) + "\\deff0";
     appendNumber(h, "deflang", languageId);
     h += "\\uc1\r\n{\\fonttbl";
     for (int i = 0; i < m_fonts.size(); ++i) {
-        h += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        h += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset" +
+             QByteArray::number(charsetOfCodePage(m_codePage)) + ' ';
         for (QChar c : m_fonts.at(i)) {
             if (c.unicode() < 0x80 && c != u'\\' && c != u'{' && c != u'}' && c != u';')
                 h += char(c.unicode());
@@ -444,7 +509,7 @@ void RtfWriter::writeText(const QString &text)
         if (c < 0x20)
             continue;
         appendNumber(m_out, "u", qint16(c));
-        const unsigned char fallback = cp1252Byte(c);
+        const unsigned char fallback = fallbackByte(c);
         if (fallback) {
             static const char hex[] = "0123456789abcdef";
             m_out += "\\'";

@@ -1,9 +1,12 @@
-// One program for the word-processor file layer: RTF reader, round trips, converters.
+// One program for the word-processor file layer: RTF reader, round trips, converters,
+// HTML to RTF and the word-processor export.
 #include <QApplication>
 
 int runRtfReaderTests(int argc, char **argv);
 int runRoundTripTests(int argc, char **argv);
 int runConverterTests(int argc, char **argv);
+int runHtmlToRtfTests(int argc, char **argv);
+int runWordExportTests(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -12,5 +15,7 @@ int main(int argc, char **argv)
     failed += runRtfReaderTests(argc, argv) != 0;
     failed += runRoundTripTests(argc, argv) != 0;
     failed += runConverterTests(argc, argv) != 0;
+    failed += runHtmlToRtfTests(argc, argv) != 0;
+    failed += runWordExportTests(argc, argv) != 0;
     return failed;
 }

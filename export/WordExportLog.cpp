@@ -1,0 +1,3 @@
+#include "export/WordExportLog.h"
+
+Q_LOGGING_CATEGORY(lcWordExport, "tessary.export", QtWarningMsg)
