@@ -240,8 +240,8 @@ Cleaned clean(const QString &html)
         done += QStringView(out).mid(from);
         out = done;
     }
-    result.html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>\n") + out +
-                  QStringLiteral("\n</body></html>\n");
+    result.html = QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>") + out +
+                  QStringLiteral("</body></html>\n");
     return result;
 }
 

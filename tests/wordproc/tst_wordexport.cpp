@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 
 using namespace WordExportChecks;
 
@@ -74,14 +72,6 @@ public:
         return 0;
     }
 };
-
-bool hasTable(QTextDocument *doc)
-{
-    for (QTextFrame *frame : doc->rootFrame()->childFrames())
-        if (qobject_cast<QTextTable *>(frame))
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -389,12 +379,12 @@ void TestWordExport::exportCommandWithFakes()
     command.setTempFolder(temp);
     command.setLibrary(&fake);
     scripted->answer(QStringLiteral("saveFiltered"),
-                     QVariantList{dir.filePath(QStringLiteral("Failing.doc")), 2});
+                     QVariantList{dir.filePath(QStringLiteral("Failing.DOC.rtf")), 2});
     QVERIFY(command.ExportMSWordClick(2).isEmpty());
     QCOMPARE(fake.calls,
              QStringList({QStringLiteral("htmltortf_file"), QStringLiteral("flushlist")}));
-    // The file name already holds ".DOC", so filter 2 keeps it and the block says ".doc".
-    QCOMPARE(fake.rtf, dir.filePath(QStringLiteral("Failing.doc")).toLocal8Bit());
+    // The name holds ".RTF", so filter 2 keeps it; it also holds ".DOC", which the block says.
+    QCOMPARE(fake.rtf, dir.filePath(QStringLiteral("Failing.DOC.rtf")).toLocal8Bit());
     QCOMPARE(fake.options.docTarget, 2);
     QCOMPARE(scripted->asked.mid(1), QStringList({QStringLiteral("message: Can't open RTF file"),
                                                   QStringLiteral("confirm: Do you want to view the "
