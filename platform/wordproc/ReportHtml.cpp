@@ -284,6 +284,14 @@ QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
     }
     out += QStringView(cleanedHtml).mid(copied);
 
+    // Styles of blocks and cells: pandoc reads none of them, and the grid writes one per
+    // cell, which makes the HTML of a long report several times as large to parse.
+    static const QRegularExpression blockStyle(
+        QStringLiteral(
+            "(<(?:td|th|tr|table|col|p|div|li|ul|ol)\\b[^>]*?)\\s+style\\s*=\\s*\"[^\"]*\""),
+        QRegularExpression::CaseInsensitiveOption);
+    out.replace(blockStyle, QStringLiteral("\\1"));
+
     static const QRegularExpression spacer(QStringLiteral("<p>\\s*&nbsp;\\s*</p>\\s*"),
                                            QRegularExpression::CaseInsensitiveOption);
     out.remove(spacer);
