@@ -41,18 +41,25 @@ bool haveTool(const QString &program)
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-QString toPdf(const QString &file, const QString &outDir)
+QStringList toPdf(const QStringList &files, const QString &outDir)
 {
     const QString profile =
         QUrl::fromLocalFile(outDir + QStringLiteral("/lo-profile")).toString(QUrl::FullyEncoded);
     run(QStringLiteral("soffice"),
-        {QStringLiteral("--headless"), QStringLiteral("--norestore"),
-         QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--convert-to"),
-         QStringLiteral("pdf"), QStringLiteral("--outdir"), outDir, file},
-        240000);
-    // LibreOffice exits 0 even when it wrote nothing: the file tells.
-    const QString pdf = outDir + u'/' + QFileInfo(file).completeBaseName() + QStringLiteral(".pdf");
-    return QFileInfo(pdf).size() > 0 ? pdf : QString();
+        QStringList{QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                    QStringLiteral("-env:UserInstallation=") + profile,
+                    QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                    QStringLiteral("--outdir"), outDir} +
+            files,
+        280000);
+    // LibreOffice exits 0 even when it wrote nothing: the files tell.
+    QStringList pdfs;
+    for (const QString &file : files) {
+        const QString pdf =
+            outDir + u'/' + QFileInfo(file).completeBaseName() + QStringLiteral(".pdf");
+        pdfs << (QFileInfo(pdf).size() > 0 ? pdf : QString());
+    }
+    return pdfs;
 }
 
 QString pdfText(const QString &pdf)
@@ -60,6 +67,15 @@ QString pdfText(const QString &pdf)
     const QString text = QString::fromUtf8(
         run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
     return text.simplified();
+}
+
+int pdfImageCount(const QString &pdf)
+{
+    const QByteArray list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    if (list.isEmpty())
+        return -1;
+    // Two header lines, then one line per picture.
+    return int(list.trimmed().count('\n')) - 1;
 }
 
 } // namespace WordExportChecks

@@ -13,9 +13,12 @@ QByteArray zipMember(const QString &zip, const QString &member);
 QStringList zipMembers(const QString &zip);
 // True when the program is on PATH.
 bool haveTool(const QString &program);
-// The file converted to PDF by LibreOffice into outDir; the PDF's path, empty on failure.
-QString toPdf(const QString &file, const QString &outDir);
+// The files (of distinct base names) converted to PDF by one LibreOffice run into
+// outDir; the PDFs' paths in the same order, each empty when that file failed.
+QStringList toPdf(const QStringList &files, const QString &outDir);
 // The text of a PDF file (pdftotext), with runs of white space made single spaces.
 QString pdfText(const QString &pdf);
+// How many pictures a PDF file holds (pdfimages -list), -1 when pdfimages failed.
+int pdfImageCount(const QString &pdf);
 
 } // namespace WordExportChecks
