@@ -178,8 +178,10 @@ Cleaned clean(const QString &html)
             takeBaseFont(tag);
             drop = true;
         } else if (!closing && name == QLatin1String("head")) {
-            // The head goes; its BASEFONT (the export writes one there) is kept.
-            resume = afterClosing(html, end, name);
+            // The head goes; its BASEFONT (the export writes one there) is kept. A head
+            // that is never closed loses only its tag, not the rest of the document.
+            if (html.indexOf(QLatin1String("</head"), end, Qt::CaseInsensitive) >= 0)
+                resume = afterClosing(html, end, name);
             static const QRegularExpression baseFont(QStringLiteral("<basefont\\b[^>]*>"),
                                                      QRegularExpression::CaseInsensitiveOption);
             const QRegularExpressionMatch m =

@@ -132,6 +132,11 @@ void TestHtmlToRtf::cleaningBadHtml()
         ReportHtml::clean(QStringLiteral("<p>text <b")).html.contains(QLatin1String("text <b")));
     QVERIFY(ReportHtml::clean(QStringLiteral("before<head><title>x"))
                 .html.contains(QLatin1String("before")));
+    // A head never closed: its title goes, the document after it stays.
+    const QString unclosed =
+        ReportHtml::clean(QStringLiteral("<head><title>t</title><p>kept</p>")).html;
+    QVERIFY(unclosed.contains(QLatin1String("<p>kept</p>")));
+    QVERIFY(!unclosed.contains(QLatin1String(">t<")));
     // A picture that does not exist or is no picture is left out, the rest stays.
     QTemporaryDir dir;
     QFile junk(dir.filePath(QStringLiteral("junk.jpg")));
