@@ -1,20 +1,11 @@
 #include "platform/convert/HtmlToRtf.h"
 
-#include "platform/convert/ConvertLogging.h"
-#include "platform/wordproc/DocumentForm.h"
-#include "platform/wordproc/DocumentImages.h"
-#include "platform/wordproc/RtfWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QTextDocument>
 
 #include <cstddef>
 #include <cstring>
-#include <new>
 
 static_assert(offsetof(HtmlToRtfOptions, measures) == 40, "layout");
 static_assert(offsetof(HtmlToRtfOptions, word56) == 56, "layout");
@@ -28,17 +19,6 @@ static_assert(offsetof(HtmlToRtfOptions, text2) == 254, "layout");
 static_assert(offsetof(HtmlToRtfOptions, text3) == 404, "layout");
 static_assert(offsetof(HtmlToRtfOptions, word1056) == 1056, "layout");
 static_assert(offsetof(HtmlToRtfOptions, word1068) == 1068, "layout");
-
-namespace {
-
-// Pictures read while converting, kept until flushlist().
-QHash<QString, QByteArray> &pictureList()
-{
-    static QHash<QString, QByteArray> list;
-    return list;
-}
-
-} // namespace
 
 namespace HtmlToRtf {
 
@@ -164,61 +144,3 @@ QString resultMessage(int code)
 }
 
 } // namespace HtmlToRtf
-
-int htmltortf_file(const char *htmlPath, const char *rtfPath, HtmlToRtfOptions options)
-{
-    try {
-        const QString source = QString::fromLocal8Bit(htmlPath ? htmlPath : "");
-        const QString target = QString::fromLocal8Bit(rtfPath ? rtfPath : "");
-        QFile in(source);
-        if (source.isEmpty() || !in.open(QIODevice::ReadOnly))
-            return 3;
-        const QByteArray raw = in.readAll();
-        in.close();
-        QString html;
-        const int index = options.codePageIndex;
-        if (index >= 1 && index <= HtmlToRtf::codePageNames().size()) {
-            QStringDecoder decoder(HtmlToRtf::codePageNames().at(index - 1).toLatin1().constData());
-            html = decoder.isValid() ? decoder.decode(raw) : DocumentForm::decodeText(raw);
-        } else {
-            html = DocumentForm::decodeText(raw);
-        }
-        html = DocumentImages::embedFiles(html, QFileInfo(source).absolutePath(), &pictureList());
-        QTextDocument doc;
-        DocumentForm::load(html.toUtf8(), &doc);
-        const QByteArray rtf = RtfWriter::write(&doc, options.languageId);
-        QSaveFile out(target);
-        if (target.isEmpty() || !out.open(QIODevice::WriteOnly))
-            return 4;
-        if (out.write(rtf) != rtf.size() || !out.commit())
-            return 4;
-        if (QFileInfo(target).size() == 0)
-            return 5;
-        return 0;
-    } catch (const std::bad_alloc &) {
-        return 2;
-    } catch (const std::exception &e) {
-        qCWarning(lcConvert) << "HTML to RTF conversion failed:" << e.what();
-        return 1;
-    }
-}
-
-int flushlist()
-{
-    const int count = int(pictureList().size());
-    pictureList().clear();
-    return count;
-}
-
-int ConvertHTMLToRTF(const QString &htmlPath, const QString &targetPath, int codePageIndex)
-{
-    HtmlToRtfOptions options = HtmlToRtf::defaultOptions();
-    HtmlToRtf::setTarget(options, targetPath);
-    options.codePageIndex =
-        codePageIndex == -1 ? HtmlToRtf::detectCodePageOfFile(htmlPath) : codePageIndex;
-    const QByteArray html = htmlPath.toLocal8Bit();
-    const QByteArray rtf = targetPath.toLocal8Bit();
-    const int result = htmltortf_file(html.constData(), rtf.constData(), options);
-    flushlist();
-    return result;
-}

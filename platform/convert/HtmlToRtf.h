@@ -64,14 +64,3 @@ int detectCodePageOfFile(const QString &htmlPath);
 QString resultMessage(int code);
 
 } // namespace HtmlToRtf
-
-// Converts the HTML file into an RTF file. Result codes: 0 written; 2 out of memory;
-// 3 the HTML file cannot be read; 4 the RTF file cannot be created or written; 5 the
-// RTF file came out empty; 1 any other failure.
-int htmltortf_file(const char *htmlPath, const char *rtfPath, HtmlToRtfOptions options);
-// Releases the pictures read by conversions since the last call; returns how many.
-int flushlist();
-
-// Fills the option block, sets its target words and code page index (-1: detected from
-// the HTML file), calls htmltortf_file once and then flushlist, and returns the result code.
-int ConvertHTMLToRTF(const QString &htmlPath, const QString &targetPath, int codePageIndex);

@@ -1,6 +1,8 @@
 // External converters (pandoc, LibreOffice) and the HTML-to-RTF converter with its
 // option block and result codes.
 #include "DocSignature.h"
+#include "export/HtmlRtfLibrary.h"
+#include "export/WordExport.h"
 #include "platform/TessaryError.h"
 #include "platform/convert/Converters.h"
 #include "platform/convert/HtmlToRtf.h"
@@ -349,8 +351,7 @@ void TestConverters::convertHtmlToRtf()
                     "<p><img src=\"temp_files/1.png\" width=\"24\" height=\"12\">"
                     "<img src=\"temp_files/2.jpg\"></p></body></html>");
     const QString target = dir + QStringLiteral("/Report.doc");
-    QCOMPARE(ConvertHTMLToRTF(html, target, -1), 0);
-    QCOMPARE(flushlist(), 0); // the conversion released its pictures itself
+    QCOMPARE(WordExport::ConvertHTMLToRTF(html, target, -1), 0);
     QFile file(target);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray rtf = file.readAll();
@@ -368,27 +369,21 @@ void TestConverters::convertHtmlToRtf()
     QVERIFY2(sig.contains(QStringLiteral("IMG 12x6 shown 24x12")), qPrintable(sig));
     QVERIFY(sig.contains(QStringLiteral("IMG 8x8")));
     QVERIFY(sig.contains(QStringLiteral("TABLE 1x2")));
-
-    // The entry point itself keeps the pictures it read until flushlist.
-    HtmlToRtfOptions options = HtmlToRtf::defaultOptions();
-    options.codePageIndex = 8;
-    QCOMPARE(htmltortf_file(html.toLocal8Bit().constData(),
-                            (dir + QStringLiteral("/r.rtf")).toLocal8Bit().constData(), options),
-             0);
-    QCOMPARE(flushlist(), 2);
-    QCOMPARE(flushlist(), 0);
 }
 
 void TestConverters::resultCodes()
 {
     const QString dir = testTempDir();
-    QCOMPARE(
-        ConvertHTMLToRTF(dir + QStringLiteral("/missing.html"), dir + QStringLiteral("/x.rtf"), -1),
-        3);
+    const auto library = makeOwnHtmlRtfLibrary();
+    QCOMPARE(WordExport::convertHtmlToRtf(dir + QStringLiteral("/missing.html"),
+                                          dir + QStringLiteral("/x.rtf"), -1, *library),
+             3);
     const QString html = dir + QStringLiteral("/a.html");
     writeFile(html, "<p>x</p>");
-    QCOMPARE(ConvertHTMLToRTF(html, dir + QStringLiteral("/no/such/folder/x.rtf"), -1), 4);
-    QCOMPARE(ConvertHTMLToRTF(html, dir + QStringLiteral("/ok.rtf"), 0), 0);
+    QCOMPARE(WordExport::convertHtmlToRtf(html, dir + QStringLiteral("/no/such/folder/x.rtf"), -1,
+                                          *library),
+             4);
+    QCOMPARE(WordExport::convertHtmlToRtf(html, dir + QStringLiteral("/ok.rtf"), 0, *library), 0);
     QCOMPARE(HtmlToRtf::resultMessage(0), QString());
     QCOMPARE(HtmlToRtf::resultMessage(2), QStringLiteral("Not enough memory"));
     QCOMPARE(HtmlToRtf::resultMessage(3), QStringLiteral("Can't create HTML file"));
