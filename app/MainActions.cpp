@@ -23,6 +23,7 @@ struct ActionDef
 const ActionDef kActions[] = {
     {"New1", "New...", "Ctrl+N"},
     {"Save1", "Open...", "Ctrl+O"},
+    {"OpenAddress1", "Open server report...", ""},
     {"HTML1", "HTML...", ""},
     {"ExportMSWord", "MS Word...", ""},
     {"RTF1", "Rich Text...", ""},
@@ -188,6 +189,7 @@ const QHash<QString, QString> &iconNames()
 {
     static const QHash<QString, QString> n{{"New1", "document-new"},
                                            {"Save1", "document-open"},
+                                           {"OpenAddress1", "network-server-database"},
                                            {"HTML1", "text-html"},
                                            {"ExportMSWord", "x-office-document"},
                                            {"RTF1", "application-rtf"},
@@ -351,11 +353,11 @@ QIcon colourTile(const QColor &c)
 
 // Commands that work now; every other command waits for its editor.
 const QStringList kLiveActions = {
-    "New1",       "Save1",         "Quit1",      "Printersetup1", "Properties2", "NodeNew",
-    "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",     "Movedown1",
-    "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",     "Green1",
-    "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",     "RightBtn",
-    "NewNodeBtn", "DeleteNodebtn", "About1"};
+    "New1",      "Save1",      "OpenAddress1",  "Quit1",      "Printersetup1", "Properties2",
+    "NodeNew",   "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",
+    "Movedown1", "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",
+    "Green1",    "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",
+    "RightBtn",  "NewNodeBtn", "DeleteNodebtn", "About1"};
 } // namespace
 
 MainActions::MainActions(QMainWindow *window, QWidget *treeBarHost, QWidget *kindBarHost)
@@ -445,8 +447,8 @@ void MainActions::buildMenus(QMainWindow *window)
     QMenu *language = makeMenu(window, "Language1", "Language", {});
     language->setEnabled(false);
     bar->addMenu(makeMenu(window, "File1", "&File",
-                          {"New1", "Save1", "-", "Export1", "-", "Printersetup1", "Language1",
-                           "Properties2", "-", "Quit1"}));
+                          {"New1", "Save1", "OpenAddress1", "-", "Export1", "-", "Printersetup1",
+                           "Language1", "Properties2", "-", "Quit1"}));
     makeMenu(window, "Changecolor2", "Change color",
              {"White1", "Red1", "Yellow1", "Green1", "Blue1", "Custom1"});
     bar->addMenu(makeMenu(window, "Nodes1", "&Items",

@@ -9,6 +9,7 @@
 #include "app/WindowSettings.h"
 #include "export/PageEditors.h"
 #include "platform/TessaryError.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/paths/Paths.h"
 #include "store/PageKind.h"
@@ -179,6 +180,7 @@ void TTessaryM::wireCommands()
     };
     on("New1", &TTessaryM::New1Click);
     on("Save1", &TTessaryM::Save1Click);
+    on("OpenAddress1", &TTessaryM::OpenAddress1Click);
     on("Quit1", &TTessaryM::Quit1Click);
     on("Printersetup1", &TTessaryM::Printersetup1Click);
     on("Properties2", &TTessaryM::Printersetup1Click);
@@ -497,6 +499,22 @@ void TTessaryM::Save1Click()
         store()->DBOpen(file);
 }
 
+void TTessaryM::OpenAddress1Click()
+{
+    // A report on a server is named by its address; the password comes from
+    // libpq's own sources (~/.pgpass, PGPASSWORD), never from here.
+    const std::optional<QString> address = dialogs().inputText(
+        this, tr("Open server report"),
+        tr("Address (postgresql://[user@]host[:port]/database?report=NAME):"), m_lastAddress);
+    if (!address || address->trimmed().isEmpty())
+        return;
+    m_lastAddress = address->trimmed();
+    // A malformed address is refused with a message saying what is wrong.
+    if (ReportAddress::isServer(m_lastAddress))
+        ReportAddress::parse(m_lastAddress);
+    store()->DBOpen(m_lastAddress);
+}
+
 void TTessaryM::Quit1Click()
 {
     close();
@@ -584,6 +602,10 @@ void TTessaryM::restorePlacement()
 void TTessaryM::openStartReport()
 {
     const QString sample = paths().ProgramFolder + QStringLiteral("Sample.SUP");
+    if (ReportAddress::isServer(m_commandLineFile)) {
+        store()->DBOpen(m_commandLineFile);
+        return;
+    }
     if (!m_commandLineFile.isEmpty() && !QFileInfo(m_commandLineFile).isFile())
         dialogs().message(
             this,

@@ -73,6 +73,8 @@ public slots:
 public:
     void New1Click();
     void Save1Click();
+    // File, Open server report: a report named by its server address.
+    void OpenAddress1Click();
     void Quit1Click();
     void Printersetup1Click();
 
@@ -132,6 +134,7 @@ private:
     QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;
     QString m_requestedFile;
+    QString m_lastAddress; // the server address opened last
     QTimer *m_requestTimer = nullptr;
     QLabel *m_emptyPaneText = nullptr;
     bool FirstActivation = true;

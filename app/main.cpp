@@ -1,7 +1,9 @@
 #include "app/TTessaryM.h"
 #include "app/TTreeView.h"
 #include "app/TessaryApplication.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/DbEngine.h"
+#include "platform/db/EngineFactory.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/dialogs/StreamDialogs.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/paths/Paths.h"
@@ -140,9 +142,12 @@ int main(int argc, char **argv)
     describe(parser, smoke, screenshot);
     parser.process(app);
     const bool headless = parser.isSet(smoke);
-    // Absolute, so that a copy started elsewhere can hand it to the running one.
+    // Absolute, so that a copy started elsewhere can hand it to the running one;
+    // a report on a server is named by its address, which is handed on as it is.
     const QString argument = parser.positionalArguments().value(0);
-    const QString file = argument.isEmpty() ? QString() : QFileInfo(argument).absoluteFilePath();
+    const QString file = argument.isEmpty() || ReportAddress::isServer(argument)
+                             ? argument
+                             : QFileInfo(argument).absoluteFilePath();
 
     computeProgramPaths(QCoreApplication::applicationFilePath());
     StreamDialogs *streamDialogs = nullptr;
@@ -157,7 +162,9 @@ int main(int argc, char **argv)
         return 0;
 
     TTessaryM window;
-    TDM dm(&window, std::make_unique<SqliteEngine>());
+    TDM dm(&window, EngineFactory::anyAddress());
+    // Rows announced by a server are placed at once, not at the next tick.
+    dm.engine().onRowsAdded = [&window] { window.Timer1Timer(); };
     window.createEditors();
     window.setCommandLineFile(file);
     QObject::connect(&guard, &SingleInstance::fileRequested, &window, [&window](const QString &f) {

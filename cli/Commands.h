@@ -31,6 +31,7 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdList(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdCat(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdTree(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdCopy(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err);

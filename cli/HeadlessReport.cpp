@@ -2,8 +2,10 @@
 
 #include "export/PageEditors.h"
 #include "platform/TessaryError.h"
+#include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/EngineFactory.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/dialogs/StreamDialogs.h"
 #include "store/ReportSchema.h"
 #include "store/StoreHost.h"
@@ -23,7 +25,7 @@ public:
 
 HeadlessReport::HeadlessReport()
     : m_host(std::make_unique<Host>()),
-      m_store(std::make_unique<TDM>(m_host.get(), std::make_unique<SqliteEngine>())),
+      m_store(std::make_unique<TDM>(m_host.get(), EngineFactory::anyAddress())),
       m_editors(std::make_unique<PageEditors>())
 {
     // Nobody is there to answer a dialog: an editor's messages (a damaged
@@ -41,6 +43,10 @@ HeadlessReport::~HeadlessReport()
 void HeadlessReport::open(const QString &path, bool readOnly)
 {
     const QFileInfo info(path);
+    if (ReportAddress::isServer(path)) {
+        m_store->DBOpen(path, readOnly);
+        return;
+    }
     if (info.isDir())
         throw TessaryError(QStringLiteral("%1 is a folder, not a report file").arg(path));
     if (!info.isFile())

@@ -10,7 +10,8 @@ class PageEditors;
 class TDM;
 
 // A report worked on through the program's own store, without a window: TDM
-// with a plain host and the SQLite engine, and the page editors, each made and
+// with a plain host and the engine its address calls for (a file or a
+// server), and the page editors, each made and
 // registered with the store when a page of its kind first needs it. What the
 // import, save and render commands do therefore goes through exactly the code
 // the program runs.

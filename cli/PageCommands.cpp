@@ -242,8 +242,12 @@ int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (made > 0)
         store.MarkReportModified();
+    // A server tells every open Tessary itself; a file report has the signal file.
+    const bool announce = made > 0 && a.has("signal") && store.engine().deliversAnnouncements();
+    if (announce)
+        store.engine().announceRowsAdded();
     report.close();
-    if (made > 0 && a.has("signal")) {
+    if (made > 0 && a.has("signal") && !announce) {
         QFile signal(TDM::signalFilePath());
         if (!signal.open(QIODevice::WriteOnly | QIODevice::Append))
             return failure(

@@ -6,7 +6,8 @@
 #include "platform/TessaryError.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/EngineFactory.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/treeview/TreeStream.h"
 #include "store/PageKind.h"
 #include "store/ReportSchema.h"
@@ -34,13 +35,15 @@ enum class Access
 
 // Connects to an existing report and opens its page table. Nothing is written
 // before the file is known to be a report; read-only commands never write.
-std::unique_ptr<DbTable> openReport(SqliteEngine &engine, const QString &path, Access access)
+std::unique_ptr<DbTable> openReport(DbEngine &engine, const QString &path, Access access)
 {
     const QFileInfo info(path);
-    if (info.isDir())
-        throw TessaryError(QStringLiteral("%1 is a folder, not a report file").arg(path));
-    if (!info.isFile())
-        throw TessaryError(QStringLiteral("no such report: %1").arg(path));
+    if (!ReportAddress::isServer(path)) {
+        if (info.isDir())
+            throw TessaryError(QStringLiteral("%1 is a folder, not a report file").arg(path));
+        if (!info.isFile())
+            throw TessaryError(QStringLiteral("no such report: %1").arg(path));
+    }
     engine.connect(path, access == Access::ReadOnly);
     if (!engine.tableExists(ReportSchema::Table))
         throw TessaryError(QStringLiteral("%1 is not a report: it has no table %2")
@@ -132,13 +135,22 @@ int cmdNew(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.positional().size() != 1)
         return usageError(err, "new", "name one report file");
     const QString path = a.positional().first();
-    if (QFileInfo::exists(path) && !a.has("force")) {
+    const std::unique_ptr<DbEngine> engineOwner = EngineFactory::engineFor(path);
+    DbEngine &engine = *engineOwner;
+    if (ReportAddress::isServer(path)) {
+        // On a server the report is a schema: made when missing, refused when
+        // it holds a report already.
+        engine.createDatabase(path);
+        if (engine.tableExists(ReportSchema::Table) && !a.has("force")) {
+            err << "tessary-cli new: " << path
+                << " exists already (use --force to replace its pages)\n";
+            return 1;
+        }
+    } else if (QFileInfo::exists(path) && !a.has("force")) {
         err << "tessary-cli new: " << path
             << " exists already (use --force to replace its pages)\n";
         return 1;
-    }
-    SqliteEngine engine;
-    if (QFileInfo::exists(path)) {
+    } else if (QFileInfo::exists(path)) {
         engine.connect(path);
         engine.shareWithOtherProcesses();
     } else {
@@ -179,7 +191,10 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
                "                 under the root (made when missing); for reports that are\n"
                "                 not open in Tessary\n"
                "  --signal       then create the intake signal file "
-            << TDM::signalFilePath() << "\n";
+            << TDM::signalFilePath()
+            << "\n"
+               "                 (on a server report: NOTIFY on the report's channel)\n\n"
+               "REPORT is a file or postgresql://[user@]host[:port]/database?report=NAME.\n";
         return 0;
     }
     if (!a.ok())
@@ -218,7 +233,8 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
         content = in.readAll();
     }
 
-    SqliteEngine engine;
+    const std::unique_ptr<DbEngine> engineOwner = EngineFactory::engineFor(a.positional().first());
+    DbEngine &engine = *engineOwner;
     std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadWrite);
     const QString info = a.value("info");
     DbTransaction transaction(engine);
@@ -240,9 +256,13 @@ int cmdAdd(const QStringList &args, QTextStream &out, QTextStream &err)
         folder->children.append(node(title, kind, id));
         writeTree(*table, tree);
     }
+    // A server tells every open Tessary itself, when the row is committed.
+    const bool announce = a.has("signal") && engine.deliversAnnouncements();
+    if (announce)
+        engine.announceRowsAdded();
     transaction.commit();
     out << id << "\n";
-    if (a.has("signal")) {
+    if (a.has("signal") && !announce) {
         QString path;
         if (!createSignalFile(&path)) {
             err << "tessary-cli add: cannot create the signal file " << path << "\n";
@@ -263,7 +283,8 @@ int cmdList(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (!a.ok() || a.positional().size() != 1)
         return usageError(err, "list", a.ok() ? QStringLiteral("name one report file") : a.error());
-    SqliteEngine engine;
+    const std::unique_ptr<DbEngine> engineOwner = EngineFactory::engineFor(a.positional().first());
+    DbEngine &engine = *engineOwner;
     std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     out << "id\tdate\tkind\tinfo\tcontent\tcomment\n";
     // A field that cannot be read shows as "?"; the other rows are listed all the same.
@@ -321,7 +342,8 @@ int cmdCat(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!ok)
         return usageError(err, "cat",
                           QStringLiteral("\"%1\" is not a page id").arg(a.positional().at(1)));
-    SqliteEngine engine;
+    const std::unique_ptr<DbEngine> engineOwner = EngineFactory::engineFor(a.positional().first());
+    DbEngine &engine = *engineOwner;
     std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     if (!table->locate(ReportSchema::PageId, id)) {
         err << "tessary-cli cat: the report has no page " << id << "\n";
@@ -347,7 +369,8 @@ int cmdTree(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     if (!a.ok() || a.positional().size() != 1)
         return usageError(err, "tree", a.ok() ? QStringLiteral("name one report file") : a.error());
-    SqliteEngine engine;
+    const std::unique_ptr<DbEngine> engineOwner = EngineFactory::engineFor(a.positional().first());
+    DbEngine &engine = *engineOwner;
     std::unique_ptr<DbTable> table = openReport(engine, a.positional().first(), Access::ReadOnly);
     printTree(out, readTree(*table), 0);
     return 0;

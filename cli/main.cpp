@@ -16,6 +16,8 @@ const CliCommand kCommands[] = {
     {"cat", "write the content (or comment) of a row to standard output", cmdCat,
      CliNeeds::Nothing},
     {"tree", "print the stored tree of a report", cmdTree, CliNeeds::Nothing},
+    {"copy", "copy a report between files and server reports, row by row", cmdCopy,
+     CliNeeds::Nothing},
     {"signal", "create the intake signal file in the temporary folder", cmdSignal,
      CliNeeds::Nothing},
     {"wordcloud", "lay out a weighted word list as a picture", cmdWordCloud, CliNeeds::Painting},

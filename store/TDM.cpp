@@ -3,6 +3,7 @@
 #include "platform/TessaryError.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/ini/IniFile.h"
 #include "platform/paths/Paths.h"
 #include "store/PageKind.h"
@@ -41,6 +42,12 @@ struct FlagScope
 // Windows paths into its project file).
 QString fileNamePart(const QString &path)
 {
+    if (ReportAddress::isServer(path)) {
+        try {
+            return ReportAddress::parse(path).displayName();
+        } catch (const TessaryError &) {
+        }
+    }
     const int cut = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(cut + 1);
 }
@@ -112,6 +119,7 @@ void TDM::DBCreate(const QString &fileName)
         m_table->afterDelete = [this] { MarkReportModified(); };
         m_table->open();
         m_tree->clearTree();
+        m_storedTreeKnown = false;
         ReportNode *root = m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
         ReportSchema::appendOutlineRow(*m_table, QByteArray());
         for (const QString &title : {tr("First document"), tr("Second document")})
@@ -180,8 +188,12 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
         m_table->afterDelete = [this] { MarkReportModified(); };
         m_table->open();
         m_tree->clearTree();
-        if (locateOutline())
-            m_tree->loadFromStream(m_table->asBytes(ReportSchema::PageContent));
+        m_storedTreeKnown = false;
+        if (locateOutline()) {
+            m_storedTree = m_table->asBytes(ReportSchema::PageContent);
+            m_tree->loadFromStream(m_storedTree);
+            m_storedTreeKnown = true;
+        }
         if (m_tree->topLevelCount() == 0)
             m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
     } catch (...) {
@@ -227,6 +239,11 @@ void TDM::CloseFile()
     std::exception_ptr failure;
     try {
         SaveTree();
+    } catch (const TreeChangedElsewhere &) {
+        // Another window's arrangement stands; rows this one added without it
+        // are placed under "New items" by the next intake or open.
+        qCInfo(lcStore)
+            << "The tree was changed by another window; it is left as that one stored it";
     } catch (...) {
         failure = std::current_exception();
     }
@@ -238,6 +255,8 @@ void TDM::CloseFile()
     }
     ShownItemIndex = QPersistentModelIndex();
     m_stuckSignal = QDateTime();
+    m_storedTreeKnown = false;
+    m_storedTree.clear();
     m_host->ShowNode();
     if (failure)
         std::rethrow_exception(failure);
@@ -246,7 +265,8 @@ void TDM::CloseFile()
 void TDM::WriteProjectOption(const QString &section, const QString &key, const QString &value)
 {
     const QString db = databaseFileName();
-    if (db.isEmpty())
+    // A report on a server has no project file beside it.
+    if (db.isEmpty() || ReportAddress::isServer(db))
         return;
     IniFile ini(ReportSchema::projectFilePath(db));
     // A key that already holds the value is not written: the host may be
@@ -342,8 +362,20 @@ void TDM::SaveTree()
         root->data = qMax(0, m_tree->absoluteIndex(m_tree->selectedNode()));
     const QByteArray stream = m_tree->saveToStream();
     const qint64 remembered = m_table->eof() ? -1 : m_table->currentRowId();
+    // The tree is stored with a version check: the stored tree must still be
+    // the one this window read or wrote last, or another window (on another
+    // machine, for a server report) changed the arrangement meanwhile and
+    // storing ours would undo it. The outline row is locked while it is
+    // compared and written.
+    DbTransaction transaction(*m_engine);
     if (locateOutline()) {
         m_table->edit();
+        if (m_storedTreeKnown && m_table->asBytes(ReportSchema::PageContent) != m_storedTree) {
+            m_table->cancel();
+            throw TreeChangedElsewhere(
+                tr("Another window changed the tree of this report; the tree is shown as it "
+                   "stands now, and your last change to it was not stored."));
+        }
         m_table->setBytes(ReportSchema::PageContent, stream);
         m_table->post();
     } else if (m_table->locate(ReportSchema::PageId, qint64(0))) {
@@ -352,6 +384,9 @@ void TDM::SaveTree()
     } else {
         ReportSchema::appendOutlineRow(*m_table, stream);
     }
+    transaction.commit();
+    m_storedTree = stream;
+    m_storedTreeKnown = true;
     if (remembered >= 0)
         m_table->gotoRowId(remembered);
     m_host->CheckButtons();
@@ -362,11 +397,32 @@ void TDM::ReloadTree()
     if (m_storeClosing || !isOpen() || !locateOutline())
         return;
     const int selected = m_tree->absoluteIndex(m_tree->selectedNode());
-    m_tree->loadFromStream(m_table->asBytes(ReportSchema::PageContent));
+    // The shown page stays shown, with its edits, under the node of its row.
+    const ReportNode *shown = m_tree->node(ShownItemIndex);
+    const bool shownRoot = shown && shown->kind == PageKind::Root;
+    const qint32 shownId = shown && PageKind::holdsPageId(shown->kind) ? shown->data : 0;
+    const bool shownSelected = shown && shown == m_tree->selectedNode();
+    const QByteArray stored = m_table->asBytes(ReportSchema::PageContent);
+    m_tree->loadFromStream(stored);
+    m_storedTree = stored;
+    m_storedTreeKnown = true;
+    ReportNode *again = shownRoot ? m_tree->root() : m_tree->findPage(shownId);
+    ShownItemIndex = QPersistentModelIndex(m_tree->indexOf(again));
     emit m_tree->expandAllRequested();
-    if (ReportNode *node = m_tree->nodeAt(selected)) {
+    if (ReportNode *node = shownSelected && again ? again : m_tree->nodeAt(selected)) {
         const QSignalBlocker block(m_tree->selection());
         m_tree->selectNode(node);
+    }
+    // Rows whose nodes were in the tree this window could not store (a page
+    // it added while another window stored its tree) are placed again, so
+    // that no page is lost.
+    if (!m_reloading) {
+        FlagScope reloading(m_reloading);
+        try {
+            GetNewPages();
+        } catch (const std::exception &e) {
+            qCWarning(lcStore) << "Rows without node could not be placed:" << e.what();
+        }
     }
     m_host->CheckButtons();
 }
@@ -476,6 +532,9 @@ QString TDM::signalFilePath()
 
 bool TDM::signalPending() const
 {
+    // A report on a server hears of new rows from the server itself.
+    if (isOpen() && !m_storeClosing && m_engine->rowsAddedAnnounced())
+        return true;
     const QFileInfo signal(signalFilePath());
     if (!signal.exists())
         return false;
@@ -508,6 +567,7 @@ void TDM::GetNewPages()
     if (m_storeClosing || !isOpen())
         return;
     takeSignalFile();
+    m_engine->takeRowsAdded();
 
     QSet<qint32> known;
     ReportNode *group = nullptr;
@@ -520,19 +580,26 @@ void TDM::GetNewPages()
             group = node;
     }
 
-    // Only ids and kinds are read here: they are plain integers, so a damaged
-    // text field of some row cannot stop the scan.
+    // The rows no node holds are found by the engine from the ids alone: the
+    // held ids go to it as ranges, and only the rows outside them come back
+    // (id and kind, plain integers, so a damaged text field of some row
+    // cannot stop the scan). The cost follows the new rows, not the report.
+    QList<qint64> held(known.cbegin(), known.cend());
+    std::sort(held.begin(), held.end());
+    QList<DbEngine::IdRange> ranges;
+    for (const qint64 id : std::as_const(held)) {
+        if (!ranges.isEmpty() && ranges.last().last + 1 == id)
+            ranges.last().last = id;
+        else
+            ranges.append({id, id});
+    }
     QList<QPair<qint32, int>> fresh;
-    for (m_table->first(); !m_table->eof(); m_table->next()) {
-        const qint32 id = qint32(m_table->asInteger(ReportSchema::PageId));
-        const QVariant rowKind = m_table->isNull(ReportSchema::PageType)
-                                     ? QVariant()
-                                     : QVariant(m_table->asInteger(ReportSchema::PageType));
-        if (id == 0 && rowKind.toLongLong() == PageKind::Root &&
-            !m_table->isNull(ReportSchema::PageType))
+    const QList<QPair<qint64, QVariant>> outside =
+        m_engine->rowsOutside(ReportSchema::Table, ReportSchema::PageType, ranges);
+    for (const auto &[id, rowKind] : outside) {
+        if (id == 0 && rowKind.isValid() && rowKind.toLongLong() == PageKind::Root)
             continue; // the outline row
-        if (!known.contains(id))
-            fresh.append({id, PageKind::nodeKindForRow(rowKind)});
+        fresh.append({qint32(id), PageKind::nodeKindForRow(rowKind)});
     }
     if (fresh.isEmpty())
         return;
@@ -560,8 +627,18 @@ void TDM::GetNewPages()
     }
     m_tree->addNodes(group, std::move(items));
     emit m_tree->expandRequested(m_tree->indexOf(group));
-    if (!m_engine->isReadOnly())
-        SaveTree();
+    if (!m_engine->isReadOnly()) {
+        try {
+            SaveTree();
+        } catch (const TreeChangedElsewhere &) {
+            // Another window stored its tree: take it, then place the rows in it.
+            if (m_reloading)
+                throw;
+            ReloadTree();
+            m_host->setStatusText(tr("Another window changed the tree of this report; it is "
+                                     "shown as it stands now."));
+        }
+    }
     if (!damaged.isEmpty())
         m_host->reportProblem(
             tr("These pages are damaged and cannot be read: %1. They are placed under \"%2\" "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TessaryError.h"
 #include "store/PageContent.h"
 
 #include <QDateTime>
@@ -13,6 +14,13 @@ class DbTable;
 class ReportTree;
 struct ReportNode;
 class StoreHost;
+
+// The stored tree was changed by another window since this one read it.
+class TreeChangedElsewhere : public TessaryError
+{
+public:
+    using TessaryError::TessaryError;
+};
 
 // The report store: the open report file, its page rows, the report tree (a
 // model any view may show) and the intake of rows written by the host. One
@@ -57,9 +65,14 @@ public:
     // Deletes a node with its subtree and their page rows, and stores the tree,
     // all in one transaction.
     void DeleteNode(ReportNode *node);
+    // Stores the tree in the outline row. Throws TreeChangedElsewhere, storing
+    // nothing, when the stored tree is no longer the one this store read or
+    // wrote last (another window changed it); the caller then reloads.
     void SaveTree();
     // Reads the stored tree again (after a store that gave up), so that the tree
-    // shown and the tree in the file agree; the selection keeps its position.
+    // shown and the tree in the file agree; the shown page stays shown (with
+    // its edits) under the node of its row, the selection keeps its node or
+    // position, and rows that no node holds any more are placed again.
     void ReloadTree();
 
     void SaveWP(qint32 pageId) { saveContent(EditorSlot::Document, pageId); }
@@ -124,4 +137,7 @@ private:
     QString m_chartInfo;
     bool m_storeClosing = false;
     QDateTime m_stuckSignal; // time of a signal file that could not be deleted
+    QByteArray m_storedTree; // the stored tree as this store last read or wrote it
+    bool m_storedTreeKnown = false;
+    bool m_reloading = false;
 };

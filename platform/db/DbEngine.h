@@ -2,7 +2,10 @@
 
 #include "platform/db/FieldDef.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -49,6 +52,34 @@ public:
     // A cursor on the table; it must be opened before use and may outlive a
     // disconnect (it is then closed).
     virtual std::unique_ptr<DbTable> table(const QString &table) = 0;
+
+    // A closed range of identities, first <= last.
+    struct IdRange
+    {
+        qint64 first = 0;
+        qint64 last = 0;
+    };
+    // The rows of table whose identity lies in none of the ranges held, in the
+    // table's natural order: each row's identity and the value of the integer
+    // field valueField (invalid when NULL). Only ids and that field are read;
+    // engines answer it from their index, so that the cost follows the rows
+    // found rather than the size of the table. held must be sorted and
+    // disjoint. The default walks the table with a cursor.
+    virtual QList<QPair<qint64, QVariant>>
+    rowsOutside(const QString &table, const QString &valueField, const QList<IdRange> &held);
+
+    // Announcements between connections to one report that rows were
+    // appended. Engines on a server deliver them; engines on a file do not
+    // (hosts of file reports use the intake signal file) and keep the defaults.
+    // announceRowsAdded() tells the report's other connections (when the
+    // current transaction commits). rowsAddedAnnounced() looks, without
+    // waiting, whether another connection announced rows since the last
+    // takeRowsAdded(); onRowsAdded runs from the event loop when one arrives.
+    virtual bool deliversAnnouncements() const { return false; }
+    virtual void announceRowsAdded() {}
+    virtual bool rowsAddedAnnounced() { return false; }
+    virtual void takeRowsAdded() {}
+    std::function<void()> onRowsAdded;
 };
 
 // Runs a block of changes in one transaction: committed by commit(), rolled back

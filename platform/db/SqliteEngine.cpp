@@ -6,6 +6,7 @@
 #include "platform/db/SqliteTable.h"
 
 #include <QFileInfo>
+#include <limits>
 #include <sqlite3.h>
 
 namespace {
@@ -195,4 +196,37 @@ FieldDefs SqliteEngine::tableFields(const QString &table) const
 std::unique_ptr<DbTable> SqliteEngine::table(const QString &table)
 {
     return std::make_unique<SqliteTable>(m_conn, table);
+}
+
+QList<QPair<qint64, QVariant>> SqliteEngine::rowsOutside(const QString &table,
+                                                         const QString &valueField,
+                                                         const QList<IdRange> &held)
+{
+    // One seek on the rowid per gap between the held ranges: the cost follows
+    // the number of gaps and of rows found, not the size of the table.
+    sqlite3_stmt *s = m_conn->prepare(
+        QStringLiteral("SELECT rowid, %1 FROM %2 WHERE rowid > ? AND rowid < ? ORDER BY rowid")
+            .arg(quoteIdentifier(valueField), quoteIdentifier(table)));
+    QList<QPair<qint64, QVariant>> out;
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
+    constexpr qint64 highest = std::numeric_limits<qint64>::max();
+    for (int i = 0; i <= held.size(); ++i) {
+        const qint64 after = i == 0 ? lowest : held[i - 1].last;
+        const qint64 before = i == held.size() ? highest : held[i].first;
+        if (after != lowest && before != highest && before - after <= 1)
+            continue;
+        StatementScope scope(s);
+        sqlite3_bind_int64(s, 1, after);
+        sqlite3_bind_int64(s, 2, before);
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+            out.append(
+                {sqlite3_column_int64(s, 0), sqlite3_column_type(s, 1) == SQLITE_NULL
+                                                 ? QVariant()
+                                                 : QVariant(qint64(sqlite3_column_int64(s, 1)))});
+        if (rc != SQLITE_DONE)
+            m_conn->fail(QStringLiteral("Cannot read table %1").arg(table));
+        sqlite3_reset(s);
+    }
+    return out;
 }

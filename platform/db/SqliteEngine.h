@@ -33,6 +33,8 @@ public:
     FieldDefs tableFields(const QString &table) const override;
 
     std::unique_ptr<DbTable> table(const QString &table) override;
+    QList<QPair<qint64, QVariant>> rowsOutside(const QString &table, const QString &valueField,
+                                               const QList<IdRange> &held) override;
 
 private:
     void openFile(const QString &fileName, bool create, bool readOnly);

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/db/DbTable.h"
+#include "platform/db/FieldDef.h"
+
+#include <QHash>
+#include <QList>
+#include <memory>
+
+struct PgConnection;
+
+// A cursor on one table of an PostgreSQL report (see DbTable). It keeps only the
+// current row's id: every move reads the row afresh, integer fields at once,
+// the others when they are asked for.
+class PgTable : public DbTable
+{
+public:
+    PgTable(std::shared_ptr<PgConnection> connection, const QString &table);
+
+    void open() override;
+    void close() override;
+    bool isOpen() const override;
+    QString tableName() const override { return m_table; }
+
+    void first() override;
+    void next() override;
+    bool eof() const override { return !m_hasRow; }
+    bool locate(const QString &field, const QVariant &value) override;
+    // -1 at eof(); a row's id may be any integer, so test eof() first.
+    qint64 currentRowId() const override { return m_hasRow ? m_rowId : -1; }
+    bool gotoRowId(qint64 rowId) override;
+
+    void append() override;
+    void edit() override;
+    void post() override;
+    void cancel() override;
+    void deleteRow() override;
+
+    bool isNull(const QString &field) const override;
+    qint64 asInteger(const QString &field) const override;
+    QString asText(const QString &field) const override;
+    QDateTime asDateTime(const QString &field) const override;
+    QByteArray asBytes(const QString &field) const override;
+
+    void setInteger(const QString &field, qint64 value) override;
+    void setText(const QString &field, const QString &value) override;
+    void setDateTime(const QString &field, const QDateTime &value) override;
+    void setBytes(const QString &field, const QByteArray &value) override;
+    void setNull(const QString &field) override;
+
+private:
+    enum class State
+    {
+        Browse,
+        Insert,
+        Edit
+    };
+
+    void ensureOpen() const;
+    const FieldDef &field(const QString &name) const;
+    // Moves to the first row whose id is greater than after (or equal to at, when given).
+    bool moveTo(const QString &condition, qint64 id);
+    QVariant value(const QString &field) const;
+    void setValue(const QString &field, const QVariant &v);
+
+    std::shared_ptr<PgConnection> m_conn;
+    QString m_table;
+    FieldDefs m_fields;
+    QHash<QString, int> m_index;
+    QString m_idName;    // the identity column
+    QString m_idColumn;  // the same, quoted
+    QString m_sequence;  // the sequence behind it, once asked for
+    QString m_qualified; // the quoted schema and table
+    QString m_prefetch;  // columns read on every move
+    bool m_open = false;
+    bool m_hasRow = false;
+    qint64 m_rowId = 0;
+    State m_state = State::Browse;
+    mutable QHash<QString, QVariant> m_row; // values of the current row read so far
+    QHash<QString, QVariant> m_buffer;      // values set since append() or edit()
+};
