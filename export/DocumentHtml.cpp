@@ -83,8 +83,10 @@ QString DocumentHtml::write(const QTextDocument *doc)
     out += QStringView(inner).mid(last);
 
     QString page = QStringLiteral("<HTML><HEAD></HEAD><BODY>\n");
-    if (!sheet.isEmpty())
+    if (!sheet.isEmpty() && !m_sheetWritten) {
+        m_sheetWritten = true;
         page += QStringLiteral("<STYLE type=\"text/css\">\n%1\n</STYLE>\n").arg(sheet);
+    }
     page += QStringLiteral("<DIV style=\"%1\">\n").arg(bodyStyle);
     page += out.trimmed();
     page += QStringLiteral("\n</DIV>\n</BODY></HTML>\n");

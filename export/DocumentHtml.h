@@ -8,7 +8,9 @@ class QTextDocument;
 // A document page as HTML for the export: one whole HTML document whose body
 // begins right after an upper-case "<BODY>" and ends with "</BODY></HTML>",
 // so that the export can join it with the other pages. The word processor's
-// style sheet and the body's default font move into the body. Pictures are
+// style sheet moves into the body of the first document written (the export
+// keeps what follows "<BODY>", and the sheet is the same for every page);
+// the body's default font goes on a DIV around each page. Pictures are
 // written as files into pictureFolder (a path ending in a separator) and the
 // HTML names them by that full path, which the export later makes relative.
 class DocumentHtml
@@ -28,4 +30,5 @@ private:
 
     QString m_pictureFolder;
     QSet<QString> m_written;
+    bool m_sheetWritten = false;
 };

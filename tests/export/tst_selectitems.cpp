@@ -127,7 +127,10 @@ private slots:
     void layoutKeepsTheMargins()
     {
         TSelectItemDlg dlg;
+        dlg.show();
         dlg.resize(600, 400);
+        QCoreApplication::processEvents();
+        QCOMPARE(dlg.size(), QSize(600, 400));
         const QRect tree = dlg.MainTree->geometry();
         const int margin = tree.left();
         QVERIFY(margin > 0);
