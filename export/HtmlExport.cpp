@@ -197,7 +197,9 @@ HtmlExport::Result HtmlExport::CreateHTML(const QString &F)
     PageWalk walk(m_store, m_editors);
     const QFileInfo target(F);
     const QString sep = QDir::separator();
-    const QString outputFolder = QDir::toNativeSeparators(target.absolutePath()) + sep;
+    QString outputFolder = QDir::toNativeSeparators(target.absolutePath());
+    if (!outputFolder.endsWith(sep))
+        outputFolder += sep;
     const QString pictureDirName = target.completeBaseName() + QStringLiteral("_files");
     const QString pictureFolder = outputFolder + pictureDirName + sep;
     const QString prefix = QStringLiteral("./") + pictureDirName + QStringLiteral("/");
@@ -305,7 +307,11 @@ HtmlExport::Result HtmlExport::CreateHTML(const QString &F)
 
     for (const QString &file : documentHtml.pictureFiles())
         result.pictures << file;
-    const QString text = asciiHtml(replaceRepeatedly(D.text(), outputFolder, QString()));
+    // Paths in the output folder become relative to it. A file in the root
+    // folder keeps its paths: removing "/" would take the markup apart.
+    const bool rootFolder = QDir(target.absolutePath()).isRoot();
+    const QString text =
+        asciiHtml(rootFolder ? D.text() : replaceRepeatedly(D.text(), outputFolder, QString()));
     QSaveFile out(F);
     if (!out.open(QIODevice::WriteOnly) || out.write(text.toLatin1()) < 0 || !out.commit())
         throw TessaryError(QObject::tr("Cannot write %1: %2").arg(F, out.errorString()));
