@@ -57,7 +57,7 @@ public:
             // at its first one, and what follows was added after a line break.
             const int cut = int(m_text.indexOf(kBodyClose, m_searchFrom));
             if (cut >= 0)
-                setText(m_text.left(cut));
+                cutAt(cut);
         }
         const int open = int(part.indexOf(kBodyOpen));
         if (open >= 0)
@@ -73,9 +73,10 @@ public:
     const QString &text() const { return m_text; }
 
 private:
-    void setText(const QString &text)
+    // Keeps the text before pos, in place (the document grows to megabytes).
+    void cutAt(qsizetype pos)
     {
-        m_text = text;
+        m_text.truncate(pos);
         if (!m_text.isEmpty() && !m_text.endsWith(QLatin1Char('\n')))
             m_text += QLatin1Char('\n');
     }
