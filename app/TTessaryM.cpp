@@ -2,6 +2,7 @@
 
 #include "app/CommentMenu.h"
 #include "app/EditorCommands.h"
+#include "app/ExportCommands.h"
 #include "app/KindIcons.h"
 #include "app/MainActions.h"
 #include "app/TTreeView.h"
@@ -58,6 +59,7 @@ TTessaryM::TTessaryM(QWidget *parent) : QMainWindow(parent)
     buildLayout();
     m_actions = new MainActions(this, Panel2, Panel3);
     m_treeCommands = new TreeCommands(this);
+    m_exportCommands = new ExportCommands(this);
     wireCommands();
 
     Timer1 = new QTimer(this);
@@ -222,6 +224,7 @@ void TTessaryM::createEditors()
     m_pageEditors->onMade = [this](EditorSlot slot, QWidget *form, PageContent *content) {
         dockEditor(slot, form, content);
         m_editorCommands->bind(slot, form);
+        m_exportCommands->bindEditor(form);
         // A form's own bar that the window has too is hidden: the window shows its own.
         for (QToolBar *bar : form->findChildren<QToolBar *>())
             if (m_actions->toolBar(bar->objectName()))

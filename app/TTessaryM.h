@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class EditorCommands;
+class ExportCommands;
 class MainActions;
 class PageEditors;
 class QLabel;
@@ -80,6 +81,9 @@ public:
 
     MainActions *actions() const { return m_actions; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
+    ExportCommands *exportCommands() const { return m_exportCommands; }
+    // The editor forms (null until createEditors).
+    PageEditors *pageEditors() const { return m_pageEditors.get(); }
     QTimer *timer() const { return Timer1; }
     QLabel *statusPanel(int i) const { return m_statusPanels[i]; }
 
@@ -128,6 +132,7 @@ private:
 
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;
+    ExportCommands *m_exportCommands = nullptr;
     std::unique_ptr<PageEditors> m_pageEditors;
     EditorCommands *m_editorCommands = nullptr;
     QHash<int, QWidget *> m_editorForms;

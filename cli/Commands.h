@@ -37,3 +37,4 @@ int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdRender(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdExport(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -26,6 +26,8 @@ const CliCommand kCommands[] = {
     {"save", "write a page to a file in one of its editor's formats", cmdSave, CliNeeds::Widgets},
     {"render", "draw a page as its editor shows it, as a PNG picture", cmdRender,
      CliNeeds::Widgets},
+    {"export", "write the report or chosen pages as one HTML document", cmdExport,
+     CliNeeds::Widgets},
 };
 
 void usage(QTextStream &out)
