@@ -167,6 +167,20 @@ void ChartRenderer::layout(TChart &chart, QPainter &painter, const QRect &rect)
     placeAxes(chart);
 }
 
+double ChartRenderer::labelWidth(const QFontMetricsF &fm, const QString &text)
+{
+    if (m_labelWidthFont != m_geo.labelFont || m_labelWidths.size() > 100000) {
+        m_labelWidths.clear();
+        m_labelWidthFont = m_geo.labelFont;
+    }
+    const auto it = m_labelWidths.constFind(text);
+    if (it != m_labelWidths.constEnd())
+        return it.value();
+    const double w = fm.horizontalAdvance(text);
+    m_labelWidths.insert(text, w);
+    return w;
+}
+
 void ChartRenderer::computeAxes(TChart &chart, const QFontMetricsF &fm, const QRect &area)
 {
     bool bottomCat = false, leftCat = false, right = false;
@@ -233,7 +247,7 @@ void ChartRenderer::computeAxes(TChart &chart, const QFontMetricsF &fm, const QR
                           : valueTicks(axis, len, lineH * 1.6);
             double widest = 0;
             for (const AxisTick &t : a.ticks)
-                widest = qMax(widest, fm.horizontalAdvance(t.text));
+                widest = qMax(widest, labelWidth(fm, t.text));
             a.angle = 0;
             a.stride = 1;
             if (a.category && a.ticks.size() > 1) {
@@ -252,12 +266,12 @@ void ChartRenderer::computeAxes(TChart &chart, const QFontMetricsF &fm, const QR
             } else {
                 // Estimate the label width from the ends of the range.
                 const double step = TChartAxis::niceStep(axis.maximum() - axis.minimum(), 10);
-                const double w = qMax(fm.horizontalAdvance(formatTick(axis.minimum(), step)),
-                                      fm.horizontalAdvance(formatTick(axis.maximum(), step)));
+                const double w = qMax(labelWidth(fm, formatTick(axis.minimum(), step)),
+                                      labelWidth(fm, formatTick(axis.maximum(), step)));
                 B.ticks = valueTicks(axis, len, w + lineH * 1.5);
             }
             for (const AxisTick &t : B.ticks)
-                widest = qMax(widest, fm.horizontalAdvance(t.text));
+                widest = qMax(widest, labelWidth(fm, t.text));
             B.angle = axis.labelsAngle();
             B.stride = 1;
             if (B.category && !B.ticks.empty()) {
@@ -515,7 +529,7 @@ void ChartRenderer::drawAxisLabels(TChart &chart, QPainter &p, TChartAxis::Id id
             if (t.text.isEmpty())
                 continue;
             p.setPen(kTextColor);
-            const double w = fm.horizontalAdvance(t.text);
+            const double w = labelWidth(fm, t.text);
             if (a.angle == 0) {
                 const QRectF r(pos - w / 2, y + tick + 2, w, lineH);
                 if (r.left() < lastEdge + lineH * 0.3)

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPointF>
 #include <QRect>
 #include <QString>
@@ -82,6 +83,9 @@ private:
     };
 
     void computeAxes(TChart &chart, const QFontMetricsF &fm, const QRect &plot);
+    // Width of an axis label in the label font (fm). Each frame measures the
+    // same labels, so their widths are kept until the label font changes.
+    double labelWidth(const QFontMetricsF &fm, const QString &text);
     std::vector<AxisTick> categoryTicks(TChart &chart, const TChartAxis &axis) const;
     void layoutLegend(TChart &chart, QPainter &painter, QRect &area);
     void drawLegend(TChart &chart, QPainter &painter);
@@ -101,6 +105,8 @@ private:
     int m_legendColumns = 1;
     PlotGeometry m_geo;
     AxisLayout m_axes[4];
+    QHash<QString, double> m_labelWidths;
+    QFont m_labelWidthFont;
     std::unique_ptr<SeriesPainter> m_series;
     std::unique_ptr<CloudPainter> m_cloud;
 };

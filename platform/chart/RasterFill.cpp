@@ -28,48 +28,55 @@ void RasterFill::fillConvex(const QPointF *pts, int n, QRgb color)
     const int w = m_image.width();
     const int h = m_image.height();
     const double ox = m_area.left(), oy = m_area.top();
-    double ymin = 1e18, ymax = -1e18;
+    QPointF v[16];
+    int top = 0, bottom = 0;
     for (int i = 0; i < n; ++i) {
-        ymin = qMin(ymin, pts[i].y());
-        ymax = qMax(ymax, pts[i].y());
+        v[i] = pts[i] - QPointF(ox, oy);
+        if (v[i].y() < v[top].y())
+            top = i;
+        if (v[i].y() > v[bottom].y())
+            bottom = i;
     }
-    const int y0 = qMax(0, int(std::ceil(ymin - oy - 0.5)));
-    const int y1 = qMin(h - 1, int(std::floor(ymax - oy - 0.5)));
+    const int y0 = qMax(0, int(std::ceil(v[top].y() - 0.5)));
+    const int y1 = qMin(h - 1, int(std::floor(v[bottom].y() - 0.5)));
     if (y1 < y0)
         return;
-    // Each edge updates the span of the rows it crosses, then the spans are filled.
-    const int rows = y1 - y0 + 1;
-    if (int(m_left.size()) < rows) {
-        m_left.resize(size_t(rows));
-        m_right.resize(size_t(rows));
-    }
-    std::fill(m_left.begin(), m_left.begin() + rows, 1e18);
-    std::fill(m_right.begin(), m_right.begin() + rows, -1e18);
-    for (int i = 0; i < n; ++i) {
-        QPointF a = pts[i] - QPointF(ox, oy);
-        QPointF b = pts[(i + 1) % n] - QPointF(ox, oy);
-        if (a.y() == b.y())
-            continue;
-        if (a.y() > b.y())
-            std::swap(a, b);
-        const int ra = qMax(y0, int(std::ceil(a.y() - 0.5)));
-        const int rb = qMin(y1, int(std::ceil(b.y() - 0.5)) - 1);
-        const double slope = (b.x() - a.x()) / (b.y() - a.y());
-        for (int y = ra; y <= rb; ++y) {
-            const double x = a.x() + (y + 0.5 - a.y()) * slope;
-            double &l = m_left[size_t(y - y0)];
-            double &r = m_right[size_t(y - y0)];
-            if (x < l)
-                l = x;
-            if (x > r)
-                r = x;
+    // The outline splits at its top and bottom corners into two chains; each
+    // row's span lies between the crossings of the two, which are followed
+    // edge by edge down the rows (a row's centre y + 0.5 is crossed by the
+    // edge a-b when a.y <= y + 0.5 < b.y).
+    struct Chain
+    {
+        const QPointF *v;
+        int n, step, at, end;
+        QPointF a;
+        double slope = 0, yEnd = -1e18;
+        bool valid = false;
+        // Moves to the edge that crosses the row centre yc and says whether there is one.
+        bool seek(double yc)
+        {
+            while (yc >= yEnd && at != end) {
+                a = v[at];
+                at = (at + step + n) % n;
+                const QPointF &b = v[at];
+                yEnd = b.y();
+                valid = b.y() > a.y();
+                if (valid)
+                    slope = (b.x() - a.x()) / (b.y() - a.y());
+            }
+            return valid && yc >= a.y() && yc < yEnd;
         }
-    }
+        double x(double yc) const { return a.x() + (yc - a.y()) * slope; }
+    };
+    Chain one{v, n, 1, top, bottom, {}};
+    Chain two{v, n, -1, top, bottom, {}};
     const quint32 c = qPremultiply(color);
     for (int y = y0; y <= y1; ++y) {
-        const double xl = m_left[size_t(y - y0)], xr = m_right[size_t(y - y0)];
-        if (xl > xr)
+        const double yc = y + 0.5;
+        if (!one.seek(yc) || !two.seek(yc))
             continue;
+        const double xa = one.x(yc), xb = two.x(yc);
+        const double xl = qMin(xa, xb), xr = qMax(xa, xb);
         const int x0 = qMax(0, int(std::ceil(xl - 0.5)));
         const int x1 = qMin(w - 1, int(std::floor(xr - 0.5)));
         quint32 *line = m_bits + size_t(y) * m_stride;

@@ -32,6 +32,4 @@ private:
     QImage m_image;
     quint32 *m_bits = nullptr;
     size_t m_stride = 0;
-    std::vector<double> m_left;
-    std::vector<double> m_right;
 };

@@ -14,6 +14,8 @@ namespace {
 constexpr double MinReadableTextPixels = 4.0;
 // Blocks smaller than this many device pixels are filled with a plain colour.
 constexpr double MinGradientPixels = 12.0;
+// Below this scale small blocks are drawn without antialiasing.
+constexpr double MinSmoothScale = 0.5;
 } // namespace
 
 DiagramBlock::DiagramBlock()
@@ -67,10 +69,21 @@ void DiagramBlock::paint(QPainter *painter, const QStyleOptionGraphicsItem *opti
     if (m_shape != BlockShape::None) {
         // Small on screen, the gradient would not show: a plain fill is much
         // cheaper; a border no wider than a pixel is drawn as a hairline.
+        const bool small = std::min(m_width, m_height) * lod < MinGradientPixels;
         painter->setPen(m_borderWidth * lod <= 1.0 ? m_hairBorderPen : m_borderPen);
-        painter->setBrush(std::min(m_width, m_height) * lod < MinGradientPixels ? m_flatFill
-                                                                                : m_fill);
+        painter->setBrush(small ? m_flatFill : m_fill);
+        // Zoomed far out, a block a few pixels wide is drawn without
+        // antialiasing, which costs a fraction; pictures written to files keep
+        // smooth edges.
+        const DiagramScene *s = diagramScene();
+        const bool rough = small && lod < MinSmoothScale &&
+                           painter->testRenderHint(QPainter::Antialiasing) &&
+                           !(s && s->isExporting());
+        if (rough)
+            painter->setRenderHint(QPainter::Antialiasing, false);
         painter->drawPath(m_outline);
+        if (rough)
+            painter->setRenderHint(QPainter::Antialiasing, true);
     }
     if (labelVisible() && !m_label.isEmpty() && m_label.lineHeight() * lod >= MinReadableTextPixels)
         m_label.draw(painter, m_labelRect, m_texts.first().color);

@@ -10,6 +10,8 @@
 
 namespace {
 constexpr double MinReadableTextPixels = 4.0;
+// Below this scale links are drawn without antialiasing.
+constexpr double MinSmoothLinkScale = 0.5;
 const QColor LabelGround(255, 255, 255, 210);
 } // namespace
 
@@ -66,7 +68,17 @@ void DiagramLink::paint(QPainter *painter, const QStyleOptionGraphicsItem *optio
     // engine draws much faster than a thin stroke (dashes included).
     const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
     painter->setPen(m_penWidth * lod <= 1.0 ? m_hairPen : m_pen);
+    // Zoomed far out, thousands of links show at once: drawn without
+    // antialiasing a line costs a fraction of a smooth one. Pictures written
+    // to files keep smooth lines.
+    const DiagramScene *s = diagramScene();
+    const bool smooth = painter->testRenderHint(QPainter::Antialiasing);
+    const bool rough = smooth && lod < MinSmoothLinkScale && !(s && s->isExporting());
+    if (rough)
+        painter->setRenderHint(QPainter::Antialiasing, false);
     painter->drawLine(m_line);
+    if (rough)
+        painter->setRenderHint(QPainter::Antialiasing, true);
 
     if (labelVisible() && !m_label.isEmpty()) {
         if (m_label.lineHeight() * lod >= MinReadableTextPixels) {
@@ -77,7 +89,6 @@ void DiagramLink::paint(QPainter *painter, const QStyleOptionGraphicsItem *optio
         }
     }
 
-    const DiagramScene *s = diagramScene();
     if (isSelected() && !(s && s->isExporting())) {
         const double h = s ? s->handleSize() : 6.0;
         painter->setPen(QPen(Qt::black, 0));

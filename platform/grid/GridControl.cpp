@@ -4,6 +4,7 @@
 #include "platform/grid/GridDelegate.h"
 #include "platform/grid/GridHeaderView.h"
 #include "platform/grid/GridHtml.h"
+#include "platform/grid/GridHtmlReader.h"
 #include "platform/grid/GridMeasure.h"
 #include "platform/grid/GridModel.h"
 #include "platform/grid/GridPaint.h"
@@ -273,10 +274,16 @@ void GridControl::clearSelectedCells()
 void GridControl::pasteFromClipboard()
 {
     const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
-    if (!mime || !mime->hasText())
+    if (!mime)
         return;
-    QString text = mime->text();
-    const QVector<QStringList> rows = DelimitedText::parse(text, QLatin1Char('\t')).rows;
+    // A table copied from a spreadsheet, a word processor or a browser comes
+    // as HTML too; its cells are exact where the plain text is not (line
+    // breaks, tabs inside cells, merged cells).
+    QVector<QStringList> rows;
+    if (mime->hasHtml())
+        rows = GridHtmlReader::readTable(mime->html());
+    if (rows.isEmpty() && mime->hasText())
+        rows = DelimitedText::parse(mime->text(), QLatin1Char('\t')).rows;
     if (rows.isEmpty())
         return;
     QRect sel = selectionRect();

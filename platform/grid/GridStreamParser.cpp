@@ -169,6 +169,32 @@ double GridStreamParser::parseNumber()
     return v;
 }
 
+bool GridStreamParser::takeKey(const char *key, int length)
+{
+    skipSpace();
+    if (m_end - m_p < length + 2 || m_p[0] != '"' || m_p[length + 1] != '"' ||
+        qstrncmp(m_p + 1, key, uint(length)) != 0)
+        return false;
+    m_p += length + 2;
+    return true;
+}
+
+int GridStreamParser::parseStyleNumber()
+{
+    // Style indexes are small integers; anything else (signs, fractions,
+    // exponents, long digit runs) takes the general number path.
+    const char *q = m_p;
+    int value = 0;
+    while (q < m_end && q - m_p < 9 && *q >= '0' && *q <= '9')
+        value = value * 10 + (*q++ - '0');
+    if (q > m_p &&
+        (q == m_end || (*q != '.' && *q != 'e' && *q != 'E' && !(*q >= '0' && *q <= '9')))) {
+        m_p = q;
+        return value;
+    }
+    return int(qBound(-1.0, parseNumber(), 1e9));
+}
+
 void GridStreamParser::skipValue(int depth)
 {
     if (depth > MaxDepth)
@@ -259,6 +285,22 @@ void GridStreamParser::parseCell(Cell &cell)
         return;
     }
     do {
+        // The two members every formatted cell has are matched on the bytes,
+        // without making a string of the key.
+        if (takeKey("text", 4)) {
+            expect(':');
+            cell.text = parseCellText();
+            continue;
+        }
+        if (takeKey("style", 5)) {
+            expect(':');
+            skipSpace();
+            if (m_p < m_end && (*m_p == '-' || std::isdigit(static_cast<unsigned char>(*m_p))))
+                cell.style = parseStyleNumber();
+            else
+                skipValue(1);
+            continue;
+        }
         const QString key = parseString();
         expect(':');
         if (key == QLatin1String("text")) {
@@ -266,7 +308,7 @@ void GridStreamParser::parseCell(Cell &cell)
         } else if (key == QLatin1String("style")) {
             skipSpace();
             if (m_p < m_end && (*m_p == '-' || std::isdigit(static_cast<unsigned char>(*m_p))))
-                cell.style = int(qBound(-1.0, parseNumber(), 1e9));
+                cell.style = parseStyleNumber();
             else
                 skipValue(1);
         } else {
@@ -283,6 +325,13 @@ void GridStreamParser::parseCells()
         ++m_p;
         return;
     }
+    // The row count comes before the cells in the streams this program writes,
+    // so the list of rows is allocated once (a row takes at least three bytes,
+    // which bounds what a false count can allocate). Each row is allocated
+    // with the length of the one before it, as rows of a table are alike.
+    const qint64 rowHint = qint64(members.value(QLatin1String("rows")).toDouble());
+    cells.reserve(int(qBound(qint64(0), rowHint, qint64((m_end - m_p) / 3))));
+    int columnHint = 0;
     do {
         cells.append(QVector<Cell>());
         if (!peek('[')) {
@@ -295,11 +344,13 @@ void GridStreamParser::parseCells()
             ++m_p;
             continue;
         }
+        row.reserve(columnHint);
         do {
             row.append(Cell());
             parseCell(row.last());
         } while (peek(',') && ++m_p);
         expect(']');
+        columnHint = int(row.size());
     } while (peek(',') && ++m_p);
     expect(']');
 }

@@ -35,6 +35,9 @@ private:
     void expect(char c);
     QString parseString();
     double parseNumber();
+    // Consumes the string "key" when it comes next (no escapes) and says so.
+    bool takeKey(const char *key, int length);
+    int parseStyleNumber();
     void skipValue(int depth = 0);
     QJsonValue parseSmallValue();
     QString parseCellText();

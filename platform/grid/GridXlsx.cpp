@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QRegularExpression>
 
 #include <xlsxwriter.h>
 
@@ -14,13 +13,44 @@ namespace {
 
 // Texts written as numbers: an optional minus, no leading zeros, a decimal
 // point, at most 15 significant digits, so the value reads back as it was.
+// The check runs on every cell, so it reads the characters itself instead of
+// matching a regular expression, and converts from a small Latin-1 buffer.
 bool plainNumber(const QString &text, double *value)
 {
-    static const QRegularExpression re(QStringLiteral("^-?(0|[1-9][0-9]{0,14})(\\.[0-9]{1,14})?$"));
-    if (text.size() > 24 || !re.match(text).hasMatch())
+    const int n = int(text.size());
+    if (n == 0 || n > 24)
         return false;
+    const QChar *s = text.constData();
+    char buf[32];
+    int i = 0;
+    if (s[0] == QLatin1Char('-'))
+        buf[i++] = '-';
+    const auto digit = [&](int k) {
+        return k < n && s[k] >= QLatin1Char('0') && s[k] <= QLatin1Char('9');
+    };
+    const int intStart = i;
+    while (digit(i)) {
+        buf[i] = char(s[i].unicode());
+        ++i;
+    }
+    const int intDigits = i - intStart;
+    if (intDigits == 0 || intDigits > 15 || (intDigits > 1 && s[intStart] == QLatin1Char('0')))
+        return false;
+    if (i < n) {
+        if (s[i] != QLatin1Char('.'))
+            return false;
+        buf[i++] = '.';
+        const int fracStart = i;
+        while (digit(i)) {
+            buf[i] = char(s[i].unicode());
+            ++i;
+        }
+        if (i == fracStart || i - fracStart > 14 || i < n)
+            return false;
+    }
+    buf[i] = '\0';
     bool ok = false;
-    *value = text.toDouble(&ok);
+    *value = QByteArray::fromRawData(buf, i).toDouble(&ok);
     return ok;
 }
 
@@ -97,7 +127,7 @@ void write(const GridData &grid, const QString &fileName)
     const QByteArray tmp = QFile::encodeName(QDir::tempPath());
     lxw_workbook_options options = {};
     // Large tables are streamed row by row instead of being held in memory.
-    options.constant_memory = qint64(grid.rowCount()) * grid.columnCount() > 300000 ? 1 : 0;
+    options.constant_memory = 1;
     options.tmpdir = const_cast<char *>(tmp.constData());
     lxw_workbook *book = workbook_new_opt(path.constData(), &options);
     if (!book)

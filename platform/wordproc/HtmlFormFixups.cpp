@@ -20,11 +20,13 @@ void tablesPostOrder(QTextFrame *frame, QList<QTextTable *> *out)
     }
 }
 
+// The block that follows the table. Found in the document's block map: a
+// cursor moved there would lay out the table's last block on the way.
 QTextBlock blockAfter(const QTextTable *table)
 {
-    QTextCursor c = table->lastCursorPosition();
-    c.movePosition(QTextCursor::NextBlock);
-    return c.block();
+    const QTextBlock last = table->document()->findBlock(table->lastPosition());
+    const QTextBlock next = last.next();
+    return next.isValid() ? next : last;
 }
 
 bool sameFrameNext(const QTextBlock &block, QTextBlock *next)

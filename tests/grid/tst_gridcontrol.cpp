@@ -4,6 +4,7 @@
 
 #include "platform/grid/GridControl.h"
 #include "platform/grid/GridHeaderView.h"
+#include "platform/grid/GridHtmlReader.h"
 #include "platform/grid/GridModel.h"
 #include "platform/grid/GridPrinter.h"
 
@@ -24,6 +25,7 @@ private slots:
     void editingUndoRedo();
     void clipboardFormats();
     void pasteTabSeparated();
+    void pasteHtmlTable();
     void findText();
     void layoutFollowsUser();
     void printingPages();
@@ -147,6 +149,86 @@ void TestGridControl::pasteTabSeparated()
     QCOMPARE(view.grid().text(1, 0), QString("7"));
     QCOMPARE(view.grid().text(2, 1), QString("7"));
     QCOMPARE(view.grid().text(0, 0), QString());
+}
+
+void TestGridControl::pasteHtmlTable()
+{
+    // As a spreadsheet puts a copied range on the clipboard: a style sheet, a
+    // comment, entities, a merged header, line breaks and an empty cell.
+    const QString html = QStringLiteral(
+        "<html><head><style>td { color: red }</style></head><body>"
+        "<!-- copied --><table border=1>\n"
+        "<tr><th colspan=\"2\">Region &amp; year</th><th>Total</th></tr>\n"
+        "<tr><td rowspan='2'>North</td><td>2024</td><td align=right>1&nbsp;200</td></tr>\n"
+        "<tr><td>  2025\n </td><td><p>one</p><p>two<br>three</p></td></tr>\n"
+        "<tr><td>&lt;x&gt; &#233;t&#xE9;</td><td>&nbsp;</td><td><b>bold</b> <i>it</i></td>\n"
+        "</table><table><tr><td>second table</td></tr></table></body></html>");
+    GridControl view;
+    view.grid().reset(3, 3);
+    view.refresh();
+    auto *mime = new QMimeData;
+    mime->setHtml(html);
+    mime->setText(QStringLiteral("plain text that must not be used"));
+    QApplication::clipboard()->setMimeData(mime);
+    view.setCurrentCell(1, 1);
+    view.pasteFromClipboard();
+    const GridData &g = view.grid();
+    // The table grows to take the four rows and three columns.
+    QCOMPARE(g.rowCount(), 5);
+    QCOMPARE(g.columnCount(), 4);
+    QCOMPARE(g.text(1, 1), QString("Region & year"));
+    QCOMPARE(g.text(1, 2), QString());
+    QCOMPARE(g.text(1, 3), QString("Total"));
+    QCOMPARE(g.text(2, 1), QString("North"));
+    QCOMPARE(g.text(2, 3), QString("1 200"));
+    QCOMPARE(g.text(3, 1), QString()); // under the merged cell
+    QCOMPARE(g.text(3, 2), QString("2025"));
+    QCOMPARE(g.text(3, 3), QString("one\ntwo\nthree"));
+    QCOMPARE(g.text(4, 1), QString::fromUtf8("<x> été"));
+    QCOMPARE(g.text(4, 2), QString());
+    QCOMPARE(g.text(4, 3), QString("bold it"));
+    QCOMPARE(g.text(0, 0), QString());
+    // One undo takes the whole paste back.
+    view.undoStack()->undo();
+    QCOMPARE(g.text(1, 1), QString());
+    QCOMPARE(g.text(3, 3), QString());
+    view.undoStack()->redo();
+    QCOMPARE(g.text(3, 3), QString("one\ntwo\nthree"));
+
+    // HTML without a table: the plain text is pasted.
+    mime = new QMimeData;
+    mime->setHtml(QStringLiteral("<p>just words</p>"));
+    mime->setText(QStringLiteral("a\tb"));
+    QApplication::clipboard()->setMimeData(mime);
+    view.setCurrentCell(1, 1);
+    view.pasteFromClipboard();
+    QCOMPARE(g.text(1, 1), QString("a"));
+    QCOMPARE(g.text(1, 2), QString("b"));
+
+    // What the grid copies pastes back cell for cell, line breaks included.
+    view.grid().setText(2, 2, QStringLiteral("multi\nline"));
+    view.selectCells(1, 1, 2, 3);
+    view.copyToClipboard();
+    QVERIFY(QApplication::clipboard()->mimeData()->hasHtml());
+    view.setCurrentCell(3, 1);
+    view.pasteFromClipboard();
+    QCOMPARE(g.text(4, 2), QString("multi\nline"));
+    QCOMPARE(g.text(3, 3), g.text(1, 3));
+
+    // Bad markup loads what it can and never fails.
+    QCOMPARE(GridHtmlReader::readTable(QStringLiteral("<td>a<td>b<tr><td>c")),
+             QVector<QStringList>({{"a", "b"}, {"c"}}));
+    const QVector<QStringList> cut =
+        GridHtmlReader::readTable(QStringLiteral("<table><tr><td>x</td><td colspan=99999"));
+    QCOMPARE(cut.size(), 1);
+    QCOMPARE(cut[0].size(), 1001); // the span is limited
+    QCOMPARE(cut[0][0], QString("x"));
+    QVERIFY(
+        GridHtmlReader::readTable(QStringLiteral("no table < here &bogus; <!-- open")).isEmpty());
+    QCOMPARE(GridHtmlReader::readTable(
+                 QStringLiteral("<table><tr><td>out<table><tr><td>in1<td>in2</table>end</td>"
+                                "<td>&#0;&#xD800;&amp</td></table>")),
+             QVector<QStringList>({{"out\nin1 in2\nend", "&#0;&#xD800;&amp"}}));
 }
 
 void TestGridControl::findText()
