@@ -59,6 +59,7 @@ public:
     void ShowNode() override;
     void CheckButtons() override;
     void hideKindMenus() override;
+    void needEditor(EditorSlot slot) override;
 
     void ShowEditorNo(int kind);
     void SaveModif();
