@@ -6,7 +6,10 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtEndian>
 #include <QtTest>
 
@@ -82,6 +85,81 @@ const char kTimeline[] =
     "Event\tProject kick-off\tTeam assembled\t2019-01-14\tkickoff\b\b1\b2:14\t-1"
     "\t\r\n"
     "Event\tSurvey launch\tOnline panel\t2021-06-07T09:30:00\tsurvey\t-1\t255\r\n";
+
+// A placeable Windows metafile of 200 x 100 units at 96 units an inch: a red
+// rectangle on the left half, a blue one on the right, no outlines. Written
+// record by record from the file format's documented layout.
+QByteArray twoRectangleMetafile()
+{
+    QByteArray out;
+    auto u16 = [&out](int v) {
+        const quint16 le = qToLittleEndian<quint16>(quint16(v));
+        out.append(reinterpret_cast<const char *>(&le), 2);
+    };
+    auto u32 = [&out](quint32 v) {
+        const quint32 le = qToLittleEndian<quint32>(v);
+        out.append(reinterpret_cast<const char *>(&le), 4);
+    };
+    // Placeable header: key, handle, bounding box, units an inch, reserved, checksum.
+    u32(0x9AC6CDD7u);
+    u16(0);
+    u16(0);
+    u16(0);
+    u16(200);
+    u16(100);
+    u16(96);
+    u32(0);
+    quint16 sum = 0;
+    for (int i = 0; i < 20; i += 2)
+        sum ^= qFromLittleEndian<quint16>(out.constData() + i);
+    u16(sum);
+    const int headerAt = int(out.size());
+    // Metafile header; the size is filled in at the end.
+    u16(1);
+    u16(9);
+    u16(0x0300);
+    u32(0);
+    u16(3); // objects
+    u32(8); // largest record, in words
+    u16(0);
+    auto record = [&](int function, const QList<int> &words) {
+        u32(quint32(3 + words.size()));
+        u16(function);
+        for (int w : words)
+            u16(w);
+    };
+    record(0x020B, {0, 0});                 // window origin (y, x)
+    record(0x020C, {100, 200});             // window extent (y, x)
+    record(0x02FA, {5, 0, 0, 0, 0});        // null pen (object 0)
+    record(0x02FC, {0, 0x00FF, 0x0000, 0}); // solid red brush (object 1)
+    record(0x02FC, {0, 0x0000, 0x00FF, 0}); // solid blue brush (object 2)
+    record(0x012D, {0});                    // select the pen
+    record(0x012D, {1});                    // select red
+    record(0x041B, {100, 100, 0, 0});       // rectangle (bottom, right, top, left)
+    record(0x012D, {2});                    // select blue
+    record(0x041B, {100, 200, 0, 100});     // rectangle
+    record(0x0000, {});                     // end of file
+    qToLittleEndian<quint32>(quint32((out.size() - headerAt) / 2),
+                             reinterpret_cast<uchar *>(out.data()) + headerAt + 6);
+    return out;
+}
+
+// tessary-cli given more time: LibreOffice's first start with a new profile is slow.
+CliResult runCliPatiently(const QStringList &args)
+{
+    CliResult r;
+    QProcess p;
+    p.start(qEnvironmentVariable("TESSARY_CLI"), args);
+    if (!p.waitForStarted(30000) || !p.waitForFinished(600000)) {
+        p.kill();
+        r.err = "tessary-cli did not finish";
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
 
 } // namespace
 
@@ -210,6 +288,43 @@ private slots:
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 6; ++x)
                 QCOMPARE(back.pixel(x, y), x < 3 ? qRgb(20, 120, 220) : qRgb(255, 255, 255));
+    }
+
+    void aMetafileIsStoredAsItsRendering()
+    {
+        // LibreOffice draws metafiles with its drawing program; an installation
+        // of the word processor alone cannot load them.
+        QString office = QStandardPaths::findExecutable("soffice");
+        if (office.isEmpty())
+            office = QStandardPaths::findExecutable("libreoffice");
+        if (office.isEmpty())
+            QSKIP("LibreOffice is not installed: metafiles cannot be drawn here");
+        const QString program = QFileInfo(QFileInfo(office).canonicalFilePath()).absolutePath();
+        if (!QFile::exists(program + "/../share/registry/draw.xcd"))
+            QSKIP("LibreOffice Draw is not installed (Debian: libreoffice-draw-nogui): "
+                  "metafiles cannot be drawn here");
+        const QString dir = testTempDir();
+        const QString report = dir + "/m.sup";
+        QCOMPARE(runCli({"new", report}).exitCode, 0);
+        writeFile(dir + "/Shapes.wmf", twoRectangleMetafile());
+        const CliResult r =
+            runCliPatiently({"import", report, dir + "/Shapes.wmf", "--folder", "P"});
+        QVERIFY2(r.exitCode == 0 && r.err.isEmpty(), r.err.constData());
+        QVERIFY(runCli({"tree", report}).out.contains("    Shapes  [picture, data 3]\n"));
+        const QByteArray stored = runCli({"cat", report, "3"}).out;
+        QVERIFY(stored.startsWith("BM"));
+        QCOMPARE(qFromLittleEndian<quint16>(stored.constData() + 28), quint16(24));
+        QCOMPARE(runCli({"save", report, "3", "--to", dir + "/shapes.png"}).exitCode, 0);
+        const QImage shown(dir + "/shapes.png");
+        QVERIFY2(shown.width() >= 20 && shown.height() >= 10,
+                 qPrintable(QString("%1 x %2").arg(shown.width()).arg(shown.height())));
+        // Red on the left, blue on the right, as drawn (the rendering's edges may be soft).
+        const QRgb left = shown.pixel(shown.width() / 4, shown.height() / 2);
+        const QRgb right = shown.pixel(shown.width() * 3 / 4, shown.height() / 2);
+        QVERIFY2(qRed(left) > 200 && qGreen(left) < 60 && qBlue(left) < 60,
+                 qPrintable(QString::number(left, 16)));
+        QVERIFY2(qBlue(right) > 200 && qRed(right) < 60 && qGreen(right) < 60,
+                 qPrintable(QString::number(right, 16)));
     }
 };
 
