@@ -188,7 +188,8 @@ private slots:
                                 "    Answers by region  [table, data 3]\n"
                                 "    tabbed  [table, data 4]\n"),
                  r.out.constData());
-        QVERIFY(runCli({"list", report}).out.contains("\ttable\t\\t\\tAnswers by region\t"));
+        // Placed by the import, PageInfo is the title, as the import command writes it.
+        QVERIFY(runCli({"list", report}).out.contains("\ttable\tAnswers by region\t"));
         QCOMPARE(runCli({"cat", report, "4", "--comment"}).out,
                  QByteArray("From the survey\r\nwave 2"));
         // Tessary is told that the report changed.

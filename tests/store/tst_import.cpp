@@ -300,8 +300,9 @@ private slots:
             // PageInfo is the title; the path is kept nowhere in the row.
             QCOMPARE(row.info, expected[i].first);
         }
-        QCOMPARE(rows.value(r.ids[0]).content, QByteArray("chart bytes"));
-        QCOMPARE(rows.value(r.ids[2]).content, QByteArray("picture bytes"));
+        // Each page holds what its editor made of its own file.
+        QCOMPARE(rows.value(r.ids[0]).content, "from file " + (dir + "/results.kcx").toUtf8());
+        QCOMPARE(rows.value(r.ids[2]).content, "from file " + (dir + "/photo.jpeg").toUtf8());
         // The last file's node is selected and is the shown node.
         QCOMPARE(tree.selectedNode(), folder->child(2));
         QCOMPARE(tree.node(ShownItemIndex), folder->child(2));
