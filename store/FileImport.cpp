@@ -50,7 +50,7 @@ FileImport::Result FileImport::run(const QStringList &files, const QPersistentMo
     for (int i = 0; i < count; ++i) {
         const QString &file = files.at(i);
         if (count > 1)
-            status(tr("Importing file %1 of %2: %3")
+            status(tr("Importing %1 of %2: %3")
                        .arg(i + 1)
                        .arg(count)
                        .arg(QFileInfo(file).fileName()));

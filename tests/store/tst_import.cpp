@@ -312,7 +312,7 @@ private slots:
                  qPrintable(stored.join('|')));
         QCOMPARE(IniFile(dir + "/import.KVB").readString("OPTIONS", "SUP Modified"), QString("T"));
         // Progress went to the status line and was cleared at the end.
-        QVERIFY(host->statuses.contains("Importing file 2 of 3: Answers.csv"));
+        QVERIFY(host->statuses.contains("Importing 2 of 3: Answers.csv"));
         QCOMPARE(host->statuses.last(), QString());
     }
 
