@@ -357,7 +357,7 @@ const QStringList kLiveActions = {
     "NodeNew",   "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",
     "Movedown1", "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",
     "Green1",    "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",
-    "RightBtn",  "NewNodeBtn", "DeleteNodebtn", "About1"};
+    "RightBtn",  "NewNodeBtn", "DeleteNodebtn", "About1",     "NodeImport",    "ImportNode"};
 } // namespace
 
 MainActions::MainActions(QMainWindow *window, QWidget *treeBarHost, QWidget *kindBarHost)

@@ -271,6 +271,13 @@ void TTessaryM::reportProblem(const QString &text)
     dialogs().message(this, text, Dialogs::Icon::Warning);
 }
 
+void TTessaryM::needEditor(EditorSlot slot)
+{
+    // Editors made on first use (diagrams, timelines) are made for an import too.
+    if (m_pageEditors && PageEditors::hasEditor(slot))
+        m_pageEditors->editor(slot);
+}
+
 void TTessaryM::hideKindMenus()
 {
     for (const char *name : {"DocMenu", "ChartMenu", "TableMenu"})

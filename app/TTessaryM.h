@@ -60,6 +60,7 @@ public:
     void ShowNode() override;
     void CheckButtons() override;
     void hideKindMenus() override;
+    void needEditor(EditorSlot slot) override;
 
     void ShowEditorNo(int kind);
     void SaveModif();

@@ -1,5 +1,6 @@
 #include "app/TreeCommands.h"
 
+#include "app/ImportCommand.h"
 #include "app/MainActions.h"
 #include "app/TNewNoteDlg.h"
 #include "app/TTessaryM.h"
@@ -25,7 +26,7 @@ quint32 toBgr(const QColor &c)
 
 TreeCommands::TreeCommands(TTessaryM *window)
     : QObject(window), m_window(window), m_view(window->mainTree()),
-      m_newNoteDlg(new TNewNoteDlg(window))
+      m_newNoteDlg(new TNewNoteDlg(window)), m_import(new ImportCommand(window))
 {
     runNewNoteDlg = [](TNewNoteDlg &dlg) { return dlg.exec() == QDialog::Accepted; };
 }
@@ -77,6 +78,8 @@ void TreeCommands::wire()
     };
     on("NodeNew", &TreeCommands::NodeNewClick);
     on("NewNodeBtn", &TreeCommands::NodeNewClick);
+    on("NodeImport", &TreeCommands::NodeImportClick);
+    on("ImportNode", &TreeCommands::NodeImportClick);
     on("NodeDelete", &TreeCommands::NodeDeleteClick);
     on("DeleteNodebtn", &TreeCommands::NodeDeleteClick);
     on("NodeRename", &TreeCommands::NodeRenameClick);
@@ -127,7 +130,8 @@ void TreeCommands::buildPopupMenu()
     PopupMenu1 = new QMenu(m_window);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     popupAction(QStringLiteral("New2"), tr("New..."), &TreeCommands::NodeNewClick);
-    popupAction(QStringLiteral("Importfiles1"), tr("Import files..."), nullptr)->setEnabled(false);
+    popupAction(QStringLiteral("Importfiles1"), tr("Import files..."),
+                &TreeCommands::NodeImportClick);
     QAction *del =
         popupAction(QStringLiteral("Delete3"), tr("Delete"), &TreeCommands::NodeDeleteClick);
     popupAction(QStringLiteral("Rename2"), tr("Rename..."), &TreeCommands::NodeRenameClick);
@@ -243,6 +247,11 @@ void TreeCommands::NodeNewClick()
         m_view->setFocus();
     }
     dm->SaveTree();
+}
+
+void TreeCommands::NodeImportClick()
+{
+    m_import->NodeImportClick();
 }
 
 void TreeCommands::NodeRenameClick()

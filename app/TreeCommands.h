@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+class ImportCommand;
 class QAction;
 class QMenu;
 class ReportTree;
@@ -24,6 +25,7 @@ public:
     void wire();
 
     void NodeNewClick();
+    void NodeImportClick();
     void NodeDeleteClick();
     void NodeRenameClick();
     void NodeExpandClick();
@@ -40,6 +42,7 @@ public:
     void dragFinished();
 
     TNewNoteDlg *newNoteDlg() const { return m_newNoteDlg; }
+    ImportCommand *importCommand() const { return m_import; }
     QMenu *popupMenu() const { return PopupMenu1; }
     // Runs the "New Item" dialog; tests replace it to answer the dialog.
     std::function<bool(TNewNoteDlg &)> runNewNoteDlg;
@@ -66,5 +69,6 @@ private:
     TTreeView
         *m_view; // the window's tree view, kept: the filter sees it while the window is destroyed
     TNewNoteDlg *m_newNoteDlg;
+    ImportCommand *m_import;
     QMenu *PopupMenu1 = nullptr;
 };

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessReport.h"
 #include "platform/TessaryError.h"
-#include "platform/db/DbEngine.h"
+#include "store/FileImport.h"
 #include "store/ImportKinds.h"
 #include "store/PageKind.h"
 #include "store/ReportTree.h"
@@ -163,26 +163,32 @@ int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
     if (a.has("help")) {
         out << "usage: tessary-cli import REPORT FILE... [--folder NAME] [--comment TEXT]\n"
                "                          [--signal]\n\n"
-               "Makes one page of REPORT from each FILE, as Tessary's import command does,\n"
-               "and prints the page ids, one per line. The extension chooses the page kind:\n";
+               "Makes one page of REPORT from each FILE with the code of Tessary's import\n"
+               "command, and prints the page ids, one per line. The extension chooses the\n"
+               "page kind: an extension that occurs inside \".KCX.TEE\" makes a chart, inside\n"
+               "\".TAB.CSV.GRID2\" a table, inside \".BMP.WMF.JPG.JPEG.PNG\" a picture; else\n";
         for (int kind = 0; kind <= PageKind::WordCloud; ++kind) {
             const QStringList extensions = PageKind::importExtensions(kind);
             if (!extensions.isEmpty())
                 out << "  " << PageKind::name(kind).leftJustified(10) << " "
                     << extensionList(extensions) << "\n";
         }
-        out << "Each page is titled with its file name without the extension (the third\n"
-               "tab-separated field of its PageInfo).\n"
+        out << "A \".txt\" file that holds timeline text makes a timeline; any other file\n"
+               "makes a document (empty when the document editor does not read its kind).\n"
+               "Each page is titled with its file name without the extension.\n"
                "  --folder NAME  place the pages in the folder NAME under the root (made\n"
-               "                 when missing); without it Tessary places them under\n"
-               "                 \"New items\" when it next opens the report or is signalled\n"
+               "                 when missing; PageInfo is the title); without it the rows\n"
+               "                 are left for Tessary, which places them under \"New items\"\n"
+               "                 when it next opens the report or is signalled (PageInfo is\n"
+               "                 two tabs and the title)\n"
                "  --comment TEXT give every page this comment\n"
                "  --signal       then create the intake signal file "
             << TDM::signalFilePath()
             << "\n\nEach file is one transaction. A file that cannot be read stops the\n"
-               "import with a message naming it; the pages made before it stay.\n"
-               "The report is opened as Tessary opens it: rows that no node of the stored\n"
-               "tree shows yet (pages left for the intake) are placed under \"New items\".\n";
+               "import with a message naming it; its row stays, empty, for the intake to\n"
+               "place (as Tessary's import command leaves it), and the pages made before it\n"
+               "stay. The report is opened as Tessary opens it: rows that no node of the\n"
+               "stored tree shows yet are placed under \"New items\".\n";
         return 0;
     }
     if (!a.ok())
@@ -193,68 +199,60 @@ int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
         return usageError(err, "import", QStringLiteral("the folder needs a name"));
     const QStringList files = a.positional().mid(1);
     // Every name is checked before the first page is made.
-    for (const QString &file : files) {
-        if (PageKind::kindForFile(file) < 0)
-            return failure(err, "import",
-                           QStringLiteral("%1: no page is made from files of this kind (import "
-                                          "reads %2)")
-                               .arg(file, extensionList(PageKind::importExtensions())));
+    for (const QString &file : files)
         if (!QFileInfo(file).isFile())
             return failure(err, "import", QStringLiteral("%1: no such file").arg(file));
-    }
 
     HeadlessReport report;
     report.open(a.positional().first(), false);
     TDM &store = report.store();
-    int rc = 0;
-    int made = 0;
-    for (const QString &file : files) {
-        const int kind = PageKind::kindForFile(file);
-        const QString title = QFileInfo(file).completeBaseName();
-        try {
-            if (!report.editorFor(kind))
-                throw TessaryError(QStringLiteral("%1 pages cannot be made from files yet")
-                                       .arg(PageKind::name(kind)));
-            DbTransaction transaction(store.engine());
-            const qint32 id =
-                store.AddRecord(kind, QStringLiteral("\t\t") + title, QFileInfo(file).filePath());
-            if (id < 0)
-                throw TessaryError(QStringLiteral("the report cannot be written"));
-            if (a.has("comment"))
-                report.setComment(id, a.value("comment"));
-            if (a.has("folder")) {
-                ReportTree &tree = *store.tree();
-                tree.addNode(folderUnderRoot(tree, a.value("folder")), title, kind, id);
-                store.SaveTree();
-            }
-            transaction.commit();
-            ++made;
-            out << id << "\n";
-        } catch (const std::exception &e) {
-            // The transaction took the file's row back; the tree holds no node for it.
-            const auto *t = dynamic_cast<const TessaryError *>(&e);
-            out.flush();
-            rc = failure(err, "import",
-                         QStringLiteral("%1: %2").arg(file, t ? t->message()
-                                                              : QString::fromLocal8Bit(e.what())));
-            break;
-        }
+    // The editors are made before the import, as the program has them at start.
+    for (const QString &file : files)
+        report.editorFor(PageKind::importKind(file));
+    QPersistentModelIndex under;
+    if (a.has("folder")) {
+        ReportTree &tree = *store.tree();
+        under = QPersistentModelIndex(tree.indexOf(folderUnderRoot(tree, a.value("folder"))));
     }
-    if (made > 0)
-        store.MarkReportModified();
-    // A server tells every open Tessary itself; a file report has the signal file.
-    const bool announce = made > 0 && a.has("signal") && store.engine().deliversAnnouncements();
-    if (announce)
-        store.engine().announceRowsAdded();
-    report.close();
-    if (made > 0 && a.has("signal") && !announce) {
-        QFile signal(TDM::signalFilePath());
-        if (!signal.open(QIODevice::WriteOnly | QIODevice::Append))
-            return failure(
-                err, "import",
-                QStringLiteral("cannot create the signal file %1").arg(signal.fileName()));
+    FileImport import(store);
+    import.pageMade = [&](qint32 id) {
+        if (a.has("comment")) report.setComment(id, a.value("comment"));
+    out << id << "\n";
+};
+const FileImport::Result result = import.run(files, under);
+int rc = 0;
+if (!result.ok()) {
+    out.flush();
+    rc =
+        failure(err, "import",
+                QStringLiteral("%1: %2").arg(result.failedFile, result.reason) +
+                    (result.notImported > 0
+                         ? QStringLiteral(" (%1 more file(s) not imported)").arg(result.notImported)
+                         : QString()));
+    // Nobody looks at this tree: the node of the failed file goes, and
+    // its bare row is placed by the next intake like any unplaced row.
+    if (under.isValid()) {
+        ReportTree &tree = *store.tree();
+        if (ReportNode *folder = tree.node(under))
+            if (ReportNode *last =
+                    folder->childCount() ? folder->child(folder->childCount() - 1) : nullptr;
+                last && last->data == 0)
+                tree.deleteNode(last);
     }
-    return rc;
+}
+const bool made = !result.ids.isEmpty();
+// A server tells every open Tessary itself; a file report has the signal file.
+const bool announce = made && a.has("signal") && store.engine().deliversAnnouncements();
+if (announce)
+    store.engine().announceRowsAdded();
+report.close();
+if (made && a.has("signal") && !announce) {
+    QFile signal(TDM::signalFilePath());
+    if (!signal.open(QIODevice::WriteOnly | QIODevice::Append))
+        return failure(err, "import",
+                       QStringLiteral("cannot create the signal file %1").arg(signal.fileName()));
+}
+return rc;
 }
 
 int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/PageContent.h"
+
 #include <QString>
 
 class ReportTree;
@@ -27,4 +29,8 @@ public:
     // A problem the user should know of that does not stop the work (damaged
     // rows met by an intake, a signal file that cannot be deleted).
     virtual void reportProblem(const QString &) {}
+    // The store is about to fill a page of this slot from a file and no editor
+    // is registered for it: a host that makes editors on first use makes and
+    // registers it now.
+    virtual void needEditor(EditorSlot) {}
 };

@@ -304,27 +304,6 @@ bool TDM::locateOutline()
            m_table->asInteger(ReportSchema::PageType) == PageKind::Root;
 }
 
-qint32 TDM::AddRecord(int kind, const QString &info, const QString &fileName)
-{
-    if (!tableReady())
-        return -1;
-    const qint32 id = ReportSchema::appendPageRow(*m_table, kind, info);
-    const EditorSlot slot = editorSlotForKind(kind);
-    PageContent *ed = editor(slot);
-    // Documents, tables, charts and pictures always get content; other kinds
-    // when they are made from a file. The editor reads the file by its kind.
-    const bool alwaysFilled = slot == EditorSlot::Document || slot == EditorSlot::Table ||
-                              slot == EditorSlot::Chart || slot == EditorSlot::Picture;
-    if (!ed || (fileName.isEmpty() && !alwaysFilled))
-        return id;
-    if (slot == EditorSlot::Document)
-        ed->clearContent();
-    if (!fileName.isEmpty())
-        ed->loadFile(fileName);
-    savePage(kind, id);
-    return id;
-}
-
 void TDM::DeleteRecord(qint32 pageId)
 {
     if (!tableReady())
@@ -432,7 +411,9 @@ void TDM::saveContent(EditorSlot slot, qint32 pageId)
     if (!tableReady())
         return;
     PageContent *ed = editor(slot);
-    if (!ed || !locatePage(pageId))
+    // Id 0 is the outline row, never a page: a node left with data word 0 by
+    // an import that failed must not overwrite the stored tree.
+    if (!ed || pageId == 0 || !locatePage(pageId))
         return;
     const QByteArray bytes = ed->saveContent();
     m_table->edit();
@@ -460,7 +441,9 @@ bool TDM::loadContent(EditorSlot slot, qint32 pageId)
         return false;
     PageContent *ed = editor(slot);
     // Only the picture load may take the current row (id -1).
-    const bool found = (pageId != -1 || slot == EditorSlot::Picture) && locatePage(pageId);
+    // Id 0 is the outline row, never a page.
+    const bool found =
+        pageId != 0 && (pageId != -1 || slot == EditorSlot::Picture) && locatePage(pageId);
     if (!found) {
         if (ed && (slot == EditorSlot::Document || slot == EditorSlot::Table ||
                    slot == EditorSlot::Timeline))

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class DbEngine;
 class DbTable;
@@ -43,6 +44,9 @@ public:
 
     void registerEditor(EditorSlot slot, PageContent *editor);
     PageContent *editor(EditorSlot slot) const { return m_editors.value(int(slot)); }
+    // The editor that fills pages of kind from files, asking the host to make
+    // it when none is registered yet; nullptr when pages of kind have none.
+    PageContent *editorForImport(int kind);
 
     // Report file.
     void DBCreate(const QString &fileName);
@@ -59,8 +63,21 @@ public:
     void WriteProjectOption(const QString &section, const QString &key, const QString &value);
     void MarkReportModified();
 
-    // Page rows.
+    // Page rows. With a file name the kind's editor reads the file first; the
+    // row and its content are then written in one transaction. A file the
+    // editor cannot read leaves a bare row (empty content) and the editor's
+    // error travels to the caller.
     qint32 AddRecord(int kind, const QString &info, const QString &fileName = QString());
+    // Makes a page from a file under parent: a node titled with the file's
+    // name without extension (the kind from its extension, PageKind::importKind),
+    // selected and remembered as the shown node; the page row with PageInfo =
+    // the title, filled by the kind's editor; then the tree, all in one
+    // transaction, and the report is marked modified. Returns the page id (-1
+    // when no report is open for writing; nothing is made then). A file that
+    // cannot be read throws the editor's error: the node stays with data word
+    // 0, the bare row stays with empty content (the next intake places it),
+    // the tree is not stored and the report not marked modified.
+    qint32 AppendFile(const QString &fileName, ReportNode *parent);
     void DeleteRecord(qint32 pageId);
     // Deletes a node with its subtree and their page rows, and stores the tree,
     // all in one transaction.
@@ -116,6 +133,10 @@ public:
     static QString newItemsCaption() { return QStringLiteral("New items"); }
 
 private:
+    // Fills the editor of kind from fileName (documents are emptied first) and
+    // returns its stored form; nullopt when the kind has no editor here (or no
+    // file is given for a kind that is not always filled).
+    std::optional<QByteArray> contentFromFile(int kind, const QString &fileName);
     void saveContent(EditorSlot slot, qint32 pageId);
     bool loadContent(EditorSlot slot, qint32 pageId);
     // Moves to the row of pageId (-1: stays on the current row); false when there is none.

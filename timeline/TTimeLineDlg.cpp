@@ -659,13 +659,16 @@ void TTimeLineDlg::loadFile(const QString &fileName)
 QStringList TTimeLineDlg::saveExtensions() const
 {
     return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-            QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("txt")};
+            QStringLiteral("bmp"), QStringLiteral("gif"), QStringLiteral("txt"),
+            QStringLiteral("tml")};
 }
 
 void TTimeLineDlg::saveToFile(const QString &fileName)
 {
     const QString ext = QFileInfo(fileName).suffix().toLower();
-    if (ext == QLatin1String("txt")) {
+    // The timeline text: ".tml" names it, ".txt" is read back as a timeline
+    // when it is imported because its lines are timeline records.
+    if (ext == QLatin1String("txt") || ext == QLatin1String("tml")) {
         QFile file(fileName);
         const QByteArray bytes = saveContent();
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||

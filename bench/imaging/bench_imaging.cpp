@@ -3,15 +3,19 @@
 // the stored bitmap, sizing and the first paint), zoom steps with their paint,
 // and store; each with its time and the peak memory above the state before it,
 // also counted in copies of the 72 MB working bitmap. Then the time to import
-// 200 small pictures (PNG and JPEG) as pages.
+// 200 small files as pages through the import command's code (FileImport):
+// pictures (PNG, JPEG), tables (CSV) and documents (text), one transaction each.
 //
 //   bench_imaging [--width W --height H] [--small N]
+#include "editors/document/TWPEditor.h"
 #include "editors/picture/TImageEditor.h"
 #include "editors/picture/TImageView.h"
+#include "editors/table/TGridEditor.h"
 #include "platform/db/FieldCompression.h"
 #include "platform/db/SqliteEngine.h"
-#include "platform/treeview/TTreeView.h"
+#include "store/FileImport.h"
 #include "store/PageKind.h"
+#include "store/ReportTree.h"
 #include "store/StoreHost.h"
 #include "store/TDM.h"
 
@@ -20,7 +24,6 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <cmath>
@@ -29,17 +32,9 @@
 
 namespace {
 
+// The store's window, headless; the editors are registered by hand.
 class BenchHost : public StoreHost
 {
-public:
-    TTreeView tree;
-    QPlainTextEdit comment;
-    TTreeView *mainTree() override { return &tree; }
-    QPlainTextEdit *commentBox() override { return &comment; }
-    void setReportCaption(const QString &) override {}
-    void ShowNode() override {}
-    void CheckButtons() override {}
-    void hideKindMenus() override {}
 };
 
 // Resident set in kB from /proc/self/status ("VmRSS" or "VmHWM").
@@ -197,8 +192,8 @@ int main(int argc, char **argv)
     bmp.squeeze();
     {
         Phase p;
-        id = dm.AddRecord(PageKind::Picture, QStringLiteral("photo"), jpeg);
-        p.report("import: AddRecord (decode+store)", copyKb);
+        id = dm.AppendFile(jpeg, dm.tree()->root());
+        p.report("import: AppendFile (decode+store)", copyKb);
     }
     editor.clearContent();
     {
@@ -249,24 +244,58 @@ int main(int argc, char **argv)
     }
     std::printf("  resident after leaving the page: %.1f MB\n", statusKb("VmRSS") / 1024.0);
 
-    // Small pictures: half PNG drawings, half JPEG photographs, 320 × 240.
+    // Small files: PNG drawings and JPEG photographs (320 x 240), CSV tables
+    // and text documents, a quarter each.
+    TWPEditor documents;
+    TGridEditor tables;
+    dm.registerEditor(EditorSlot::Document, &documents);
+    dm.registerEditor(EditorSlot::Table, &tables);
     QStringList files;
     const QImage smallPhoto = photograph(320, 240);
     for (int i = 0; i < small; ++i) {
-        const bool png = i % 2 == 0;
-        const QString f =
-            dir.filePath(QStringLiteral("small%1.%2").arg(i).arg(png ? "png" : "jpg"));
-        writeImage(smallPhoto, f, png ? "png" : "jpeg", 85);
+        QString f;
+        switch (i % 4) {
+        case 0:
+            f = dir.filePath(QStringLiteral("small%1.png").arg(i));
+            writeImage(smallPhoto, f, "png", 85);
+            break;
+        case 1:
+            f = dir.filePath(QStringLiteral("small%1.jpg").arg(i));
+            writeImage(smallPhoto, f, "jpeg", 85);
+            break;
+        case 2: {
+            f = dir.filePath(QStringLiteral("table%1.csv").arg(i));
+            QFile csv(f);
+            csv.open(QIODevice::WriteOnly);
+            for (int r = 0; r < 20; ++r)
+                csv.write(QByteArray("Region ") + QByteArray::number(r) + "," +
+                          QByteArray::number(r * i) + "," + QByteArray::number(r + i) + "\r\n");
+            break;
+        }
+        default: {
+            f = dir.filePath(QStringLiteral("note%1.txt").arg(i));
+            QFile txt(f);
+            txt.open(QIODevice::WriteOnly);
+            for (int r = 0; r < 30; ++r)
+                txt.write("A line of a small note that becomes a document page.\n");
+            break;
+        }
+        }
         files << f;
     }
+    ReportTree &tree = *dm.tree();
+    ReportNode *folder =
+        tree.addNode(tree.root(), QStringLiteral("Imported"), PageKind::Folder, -1);
     QElapsedTimer t;
     t.start();
     const double cpu = cpuMs();
-    for (const QString &f : files)
-        dm.AddRecord(PageKind::Picture, QFileInfo(f).completeBaseName(), f);
-    std::printf("Import of %d small pictures (320 x 240, PNG and JPEG): %.0f ms wall, %.0f ms "
-                "cpu (%.2f ms wall each)\n",
+    FileImport import(dm, &host);
+    const FileImport::Result result =
+        import.run(files, QPersistentModelIndex(tree.indexOf(folder)));
+    std::printf("Import of %d small files (pictures 320 x 240 PNG and JPEG, CSV tables, text "
+                "documents) into a folder: %.0f ms wall, %.0f ms cpu (%.2f ms wall each)%s\n",
                 small, t.nsecsElapsed() / 1e6, cpuMs() - cpu,
-                t.nsecsElapsed() / 1e6 / qMax(1, small));
+                t.nsecsElapsed() / 1e6 / qMax(1, small),
+                result.ok() ? "" : qPrintable(QStringLiteral(" FAILED: ") + result.message()));
     return 0;
 }

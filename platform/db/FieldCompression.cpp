@@ -2,12 +2,23 @@
 
 #include "platform/db/EngineError.h"
 
+#include <limits>
 #include <zlib.h>
 
 namespace FieldCompression {
 
 namespace {
 constexpr int kChunk = 64 * 1024;
+
+// The length that the first bytes of a field's content announce: a BMP file
+// image carries its own size in bytes 2 to 5. 0 when they announce none.
+qint64 announcedSize(const char *data, qint64 size)
+{
+    if (size < 6 || data[0] != 'B' || data[1] != 'M')
+        return 0;
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    return qint64(p[2]) | qint64(p[3]) << 8 | qint64(p[4]) << 16 | qint64(p[5]) << 24;
+}
 
 QString zlibMessage(const z_stream &zs, int rc)
 {
@@ -66,17 +77,42 @@ QByteArray decompress(const QByteArray &stream)
         throw EngineError(QStringLiteral("Cannot start zlib: %1").arg(zlibMessage(zs, rc)));
     zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
     zs.avail_in = uInt(stream.size());
+    // zlib streams do not store the size of what they hold. The result is
+    // inflated straight into one buffer: sized from the first bytes when they
+    // say their length (a BMP file image, the stored form of pictures), else
+    // from the compressed size and doubled whenever it fills up, so that a
+    // picture of tens of megabytes is neither copied chunk by chunk nor
+    // reallocated more than a few times.
+    const qint64 maxSize = qint64(std::numeric_limits<int>::max()) - 64;
     QByteArray out;
-    char buffer[kChunk];
-    // The size of the result is not stored anywhere: inflate chunk by chunk until
-    // the stream says it ended, or zlib finds it damaged, or the input runs out.
+    out.resize(int(qBound<qint64>(kChunk, qint64(stream.size()) * 4, maxSize)));
+    qint64 produced = 0;
+    bool sized = false;
     do {
-        zs.next_out = reinterpret_cast<Bytef *>(buffer);
-        zs.avail_out = kChunk;
+        if (produced == out.size()) {
+            if (out.size() >= maxSize) {
+                rc = Z_MEM_ERROR;
+                break;
+            }
+            out.resize(int(qMin<qint64>(maxSize, qint64(out.size()) * 2)));
+        }
+        const qint64 room = out.size() - produced;
+        zs.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
+        zs.avail_out = uInt(qMin<qint64>(room, 1 << 30));
+        const uInt offered = zs.avail_out;
         rc = inflate(&zs, Z_NO_FLUSH);
         if (rc != Z_OK && rc != Z_STREAM_END)
             break;
-        out.append(buffer, kChunk - int(zs.avail_out));
+        produced += offered - zs.avail_out;
+        if (!sized && produced >= 6) {
+            sized = true;
+            const qint64 announced = announcedSize(out.constData(), produced);
+            // A size that the stream cannot hold (deflate packs at most about
+            // 1032 bytes into one) is not believed.
+            if (announced > produced && announced <= maxSize &&
+                announced <= qint64(stream.size()) * 1100 + 1024 && announced != out.size())
+                out.resize(int(announced));
+        }
     } while (rc == Z_OK);
     const bool trailing = rc == Z_STREAM_END && zs.avail_in != 0;
     const QString message = zs.msg ? QString::fromLatin1(zs.msg) : QString();
@@ -84,6 +120,8 @@ QByteArray decompress(const QByteArray &stream)
     if (rc == Z_BUF_ERROR)
         throw EngineError(
             QStringLiteral("A compressed field is damaged: the zlib stream is truncated"));
+    if (rc == Z_MEM_ERROR)
+        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
     if (rc != Z_STREAM_END)
         throw EngineError(
             QStringLiteral("A compressed field is damaged: %1")
@@ -91,6 +129,11 @@ QByteArray decompress(const QByteArray &stream)
     if (trailing)
         throw EngineError(
             QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+    out.truncate(int(produced));
+    // A buffer much larger than its content (a size guessed by doubling) gives
+    // the rest back.
+    if (out.capacity() - out.size() > qMax<qsizetype>(kChunk, out.size() / 4))
+        out.squeeze();
     return out;
 }
 

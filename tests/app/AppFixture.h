@@ -9,6 +9,7 @@
 #include "store/TDM.h"
 #include "tests/support/ScriptedDialogs.h"
 
+#include <QFile>
 #include <QWidget>
 #include <memory>
 
@@ -41,6 +42,14 @@ public:
         ++loads;
     }
     void clearContent() override { content.clear(); }
+    // A file becomes the content as it is.
+    void loadFile(const QString &fileName) override
+    {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            throw TessaryError("Cannot read " + fileName);
+        content = file.readAll();
+    }
 };
 
 // The main window with the store on a fresh report, fake editors for every

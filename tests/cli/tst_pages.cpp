@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTextBlock>
@@ -17,7 +18,6 @@
 #include <QTextList>
 #include <QTextTable>
 #include <QXmlStreamReader>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -188,7 +188,8 @@ private slots:
                                 "    Answers by region  [table, data 3]\n"
                                 "    tabbed  [table, data 4]\n"),
                  r.out.constData());
-        QVERIFY(runCli({"list", report}).out.contains("\ttable\t\\t\\tAnswers by region\t"));
+        // Placed by the import, PageInfo is the title, as the import command writes it.
+        QVERIFY(runCli({"list", report}).out.contains("\ttable\tAnswers by region\t"));
         QCOMPARE(runCli({"cat", report, "4", "--comment"}).out,
                  QByteArray("From the survey\r\nwave 2"));
         // Tessary is told that the report changed.
@@ -376,19 +377,21 @@ private slots:
         const QString dir = testTempDir();
         const QString report = dir + "/d.sup";
         QCOMPARE(runCli({"new", report}).exitCode, 0);
-        const QString example = QStringLiteral(TESSARY_SOURCE_DIR "/tests/diagram/data/example.json");
+        const QString example =
+            QStringLiteral(TESSARY_SOURCE_DIR "/tests/diagram/data/example.json");
         QVERIFY(QFile::copy(example, dir + "/Network.json"));
         CliResult r = runCli({"import", report, dir + "/Network.json", "--folder", "Diagrams"});
         QVERIFY2(r.exitCode == 0 && r.err.isEmpty(), r.err.constData());
         QVERIFY(runCli({"tree", report}).out.contains("Network  [diagram, data 3]"));
         QCOMPARE(runCli({"save", report, "3", "--to", dir + "/back.json"}).exitCode, 0);
         QVERIFY(readFile(dir + "/back.json").contains("tessary-diagram"));
-        // JSON that is not a diagram is refused and leaves no page.
+        // JSON that is not a diagram is refused; its row stays, empty, for the intake.
         writeFile(dir + "/Other.json", R"({"format":"something-else","version":1})");
         r = runCli({"import", report, dir + "/Other.json"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.err.count('\n'), 1);
-        QVERIFY(!runCli({"list", report}).out.contains("Other"));
+        QCOMPARE(runCli({"cat", report, "4"}).out, QByteArray());
+        QVERIFY(runCli({"list", report}).out.contains("Other"));
     }
 
     void picturesAndChartsRoundTrip()
@@ -454,7 +457,9 @@ private slots:
             QVERIFY2(r.exitCode == 1 && r.err.count('\n') == 1 && r.err.contains(name.toUtf8()),
                      r.err.constData());
         }
-        QCOMPARE(rowCount(report), 5);
+        // Each leaves its row, empty, as the import command does.
+        QCOMPARE(rowCount(report), 7);
+        QCOMPARE(runCli({"cat", report, "6"}).out, QByteArray());
     }
 
     void renderDrawsThePage()
@@ -507,8 +512,9 @@ private slots:
         QCOMPARE(r.err.count('\n'), 1);
         QVERIFY2(r.err.startsWith("tessary-cli import: ") && r.err.contains("bad.grid2"),
                  r.err.constData());
-        // The page before stays, placed; the bad file leaves no row behind.
-        QCOMPARE(rowCount(report), 4);
+        // The page before stays, placed; the bad file's row stays, empty and
+        // not in the tree, for the next intake to place.
+        QCOMPARE(rowCount(report), 5);
         const QByteArray tree = runCli({"tree", report}).out;
         QCOMPARE(tree.count('\n'), 5);
         QVERIFY2(tree.endsWith("  Second document  [document, data 2]\n"
@@ -521,6 +527,10 @@ private slots:
         QCOMPARE(runCli({"import", report, dir + "/later.csv", "--folder", "F"}).exitCode, 0);
         QVERIFY(QFile::exists(TDM::signalFilePath()));
         QVERIFY(QFile::remove(TDM::signalFilePath()));
+        // Opening the report placed the bad file's row under "New items".
+        const QByteArray after = runCli({"tree", report}).out;
+        QVERIFY2(after.contains("  New items  [folder, data -1]\n      [table, data 4]\n"),
+                 after.constData());
     }
 
     void errorsAreOneLine()
@@ -560,7 +570,7 @@ private slots:
             {{"save", dir + "/missing.sup", "1", "--to", out}, 1, "no such report"},
             {{"render", dir + "/missing.sup", "1", "--to", dir + "/o.png"}, 1, "no such report"},
             {{"import", dir + "/missing.sup", dir + "/t.csv"}, 1, "no such report"},
-            {{"import", report, dir + "/x.xyz"}, 1, "x.xyz: no page is made from files"},
+            {{"import", report, dir + "/x.xyz", dir + "/none.csv"}, 1, "none.csv: no such file"},
             {{"import", report, dir + "/none.csv"}, 1, "none.csv: no such file"},
             {{"save", report, "3"}, 2, "--to FILE is required"},
             {{"save", report, "x", "--to", out}, 2, "not a page id"},

@@ -58,9 +58,12 @@ QString ScriptedDialogs::openFile(QWidget *, const QString &caption, const QStri
     return take("open", caption).toString();
 }
 
-QStringList ScriptedDialogs::openFiles(QWidget *, const QString &caption, const QString &,
-                                       const QString &, int)
+QStringList ScriptedDialogs::openFiles(QWidget *, const QString &caption, const QString &folder,
+                                       const QString &filter, int filterIndex)
 {
+    lastOpenFolder = folder;
+    lastOpenFilter = filter;
+    lastOpenFilterIndex = filterIndex;
     return take("openMany", caption).toStringList();
 }
 

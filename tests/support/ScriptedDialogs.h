@@ -35,6 +35,10 @@ public:
     QString lastSaveFolder;
     QString lastSaveFilter;
     int lastSaveFilterIndex = 0;
+    // What the last dialog for several files was opened with.
+    QString lastOpenFolder;
+    QString lastOpenFilter;
+    int lastOpenFilterIndex = 0;
 
     void message(QWidget *parent, const QString &text, Icon icon) override;
     bool confirm(QWidget *parent, const QString &text) override;
