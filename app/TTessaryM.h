@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class EditorCommands;
+class GlobalFindCommand;
 class MainActions;
 class PageEditors;
 class QLabel;
@@ -75,6 +76,8 @@ public:
     void Save1Click();
     void Quit1Click();
     void Printersetup1Click();
+    void Globalfind1Click();
+    GlobalFindCommand *globalFind() const { return m_globalFind; }
 
     MainActions *actions() const { return m_actions; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
@@ -126,6 +129,7 @@ private:
 
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;
+    GlobalFindCommand *m_globalFind = nullptr;
     std::unique_ptr<PageEditors> m_pageEditors;
     EditorCommands *m_editorCommands = nullptr;
     QHash<int, QWidget *> m_editorForms;

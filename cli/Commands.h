@@ -35,4 +35,5 @@ int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdFind(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdRender(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -24,6 +24,8 @@ const CliCommand kCommands[] = {
     {"save", "write a page to a file in one of its editor's formats", cmdSave, CliNeeds::Widgets},
     {"render", "draw a page as its editor shows it, as a PNG picture", cmdRender,
      CliNeeds::Widgets},
+    {"find", "search a text in the pages of a report, as the global search does", cmdFind,
+     CliNeeds::Painting},
 };
 
 void usage(QTextStream &out)
