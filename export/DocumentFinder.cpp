@@ -146,6 +146,14 @@ bool DocumentFinder::storedMayHold(const QByteArray &stored, const QString &text
     const QString needle = squeezed(text);
     if (needle.isEmpty())
         return true;
+    // Bytes the editor refuses are shown all the same, so that the user sees
+    // the message about the damaged page as the walk passes it.
+    for (const char *binary :
+         {"PK\x03\x04", "\xD0\xCF\x11\xE0", "%PDF", "\x89PNG", "\xFF\xD8\xFF", "GIF8"})
+        if (stored.startsWith(binary))
+            return true;
+    if (stored.contains('\0'))
+        return true;
     const DocumentForm::Kind kind = DocumentForm::detect(stored);
     if (kind == DocumentForm::Kind::Rtf)
         return true;

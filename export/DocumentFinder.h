@@ -25,7 +25,7 @@ public:
     // text, judged without loading them into a document: false only when no
     // search with any options could find it there. It looks at the visible
     // text of HTML (tags left out, character references decoded) with white
-    // space ignored on both sides and case ignored; RTF and HTML it cannot
-    // judge count as holding it.
+    // space ignored on both sides and case ignored; RTF, HTML it cannot judge
+    // and bytes the document editor would refuse count as holding it.
     static bool storedMayHold(const QByteArray &stored, const QString &text);
 };
