@@ -30,3 +30,8 @@ void GlobalFindCommand::Globalfind1Click()
     TGlobalFindDlg::searchState().SearchFromStart = true;
     dialogs().runDialog(m_dialog);
 }
+
+TGlobalFindDlg *GlobalFindCommand::dialog() const
+{
+    return m_dialog;
+}

@@ -20,7 +20,7 @@ public:
     // Stores the page being left, makes the next search start at the top of
     // the current page and shows the dialog modally.
     void Globalfind1Click();
-    TGlobalFindDlg *dialog() const { return m_dialog; }
+    TGlobalFindDlg *dialog() const;
 
 private:
     TTessaryM *m_window;
