@@ -87,7 +87,8 @@ public:
         docCursor = QTextCursor(&doc);
         fillGrid(grid, page.cells);
         lastCell = currentCell = QPoint(-1, -1);
-        comment = page.comment;
+        // A folder's comment box stays empty, as in the window.
+        comment = shown && shown->kind == PageKind::Folder ? QString() : page.comment;
         selStart = selLength = 0;
         note(QStringLiteral("show ") + name());
     }
