@@ -191,6 +191,22 @@ GlobalFind::Step GlobalFind::FindNextNode()
     return Step::NotFound;
 }
 
+bool GlobalFind::gridMayHold(const QByteArray &stored, const QString &text)
+{
+    // A cell's text stands in the stream as it is, apart from the escapes of
+    // quotes, backslashes, slashes and control characters; a text without
+    // those, in a stream without \u escapes, can only be in a cell if it is
+    // in the stream.
+    // A stream that is cut short is read (and reported by the editor) all the same.
+    const QByteArray trimmed = stored.trimmed();
+    if (!trimmed.startsWith('{') || !trimmed.endsWith('}') || stored.contains("\\u"))
+        return true;
+    for (const QChar c : text)
+        if (c == u'"' || c == u'\\' || c == u'/' || c.unicode() < 0x20)
+            return true;
+    return QString::fromUtf8(stored).contains(text, Qt::CaseInsensitive);
+}
+
 bool GlobalFind::captionMatches(const ReportNode *node) const
 {
     TextMatch::Options match;
@@ -223,6 +239,8 @@ bool GlobalFind::mayHit(const ReportNode *node)
     }
     if (document && DocumentFinder::storedMayHold(content, m_state.SearchText))
         return true;
+    if (table && !gridMayHold(content, m_state.SearchText))
+        return false;
     if (table) {
         GridData grid;
         try {

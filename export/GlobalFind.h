@@ -106,6 +106,9 @@ public:
     int skippedNodes() const { return m_skipped; }
 
     static bool isDocumentKind(int kind);
+    // Whether a table page's stored grid may hold text in a cell, judged
+    // without reading the grid: false only when no cell can hold it.
+    static bool gridMayHold(const QByteArray &stored, const QString &text);
 
 private:
     enum class Step

@@ -92,6 +92,11 @@ private slots:
                  QPoint(1, 2));
         QCOMPARE(TableSearch::findFirst(g, "alpha", TableSearch::MatchCase), QPoint(0, 2));
         QCOMPARE(TableSearch::findNext(g, "alpha", 0, QPoint(1, 2)).x(), -1);
+        const QByteArray stream = GridStream::write(g);
+        QVERIFY(GlobalFind::gridMayHold(stream, "ALPHABET"));
+        QVERIFY(!GlobalFind::gridMayHold(stream, "zeta"));
+        QVERIFY(GlobalFind::gridMayHold(stream.left(stream.size() / 2), "zeta"));
+        QVERIFY(GlobalFind::gridMayHold(stream, "a/b"));
 
         // Stored documents: a word split by tags, references, white space and
         // case still count; text only in markup does not.
