@@ -3,6 +3,7 @@
 #include "app/CommentMenu.h"
 #include "app/EditorCommands.h"
 #include "app/ExportCommands.h"
+#include "app/GlobalFindCommand.h"
 #include "app/KindIcons.h"
 #include "app/MainActions.h"
 #include "app/TTreeView.h"
@@ -193,6 +194,7 @@ void TTessaryM::wireCommands()
                                     .arg(QCoreApplication::applicationVersion()));
     });
     m_treeCommands->wire();
+    m_globalFind = new GlobalFindCommand(this);
 }
 
 void TTessaryM::dockEditor(EditorSlot slot, QWidget *form, PageContent *content)
@@ -555,6 +557,11 @@ void TTessaryM::openRequested()
         return;
     guarded([&] { store()->DBOpen(file); });
     CheckButtons();
+}
+
+void TTessaryM::Globalfind1Click()
+{
+    m_globalFind->Globalfind1Click();
 }
 
 void TTessaryM::Printersetup1Click()

@@ -8,6 +8,7 @@
 
 class EditorCommands;
 class ExportCommands;
+class GlobalFindCommand;
 class MainActions;
 class PageEditors;
 class QLabel;
@@ -79,6 +80,8 @@ public:
     void OpenAddress1Click();
     void Quit1Click();
     void Printersetup1Click();
+    void Globalfind1Click();
+    GlobalFindCommand *globalFind() const { return m_globalFind; }
 
     MainActions *actions() const { return m_actions; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
@@ -134,6 +137,7 @@ private:
     MainActions *m_actions = nullptr;
     TreeCommands *m_treeCommands = nullptr;
     ExportCommands *m_exportCommands = nullptr;
+    GlobalFindCommand *m_globalFind = nullptr;
     std::unique_ptr<PageEditors> m_pageEditors;
     EditorCommands *m_editorCommands = nullptr;
     QHash<int, QWidget *> m_editorForms;

@@ -36,5 +36,6 @@ int cmdSignal(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdWordCloud(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err);
+int cmdFind(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdRender(const QStringList &args, QTextStream &out, QTextStream &err);
 int cmdExport(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -28,6 +28,8 @@ const CliCommand kCommands[] = {
      CliNeeds::Widgets},
     {"export", "write the report or chosen pages as one HTML document", cmdExport,
      CliNeeds::Widgets},
+    {"find", "search a text in the pages of a report, as the global search does", cmdFind,
+     CliNeeds::Painting},
 };
 
 void usage(QTextStream &out)
