@@ -7,6 +7,8 @@
 #include <QMainWindow>
 
 class EditorCommands;
+class HelpCommands;
+class LanguageSetup;
 class MainActions;
 class PageEditors;
 class QLabel;
@@ -77,6 +79,8 @@ public:
     void Printersetup1Click();
 
     MainActions *actions() const { return m_actions; }
+    HelpCommands *helpCommands() const { return m_help; }
+    LanguageSetup *languageSetup() const { return m_language; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
     QTimer *timer() const { return Timer1; }
     QLabel *statusPanel(int i) const { return m_statusPanels[i]; }
@@ -128,6 +132,8 @@ private:
     TreeCommands *m_treeCommands = nullptr;
     std::unique_ptr<PageEditors> m_pageEditors;
     EditorCommands *m_editorCommands = nullptr;
+    HelpCommands *m_help = nullptr;
+    LanguageSetup *m_language = nullptr;
     QHash<int, QWidget *> m_editorForms;
     QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;
