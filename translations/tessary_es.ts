@@ -245,6 +245,86 @@
         <source>Custom...</source>
         <translation>Personalizado...</translation>
     </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Verde billete</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris medio</translation>
+    </message>
 </context>
 <context>
     <name>CommentMenu</name>
@@ -999,6 +1079,14 @@
         <source>Save chart</source>
         <translation>Guardar gráfico</translation>
     </message>
+    <message>
+        <source>Vendral chart|*.KCX;*.kcx</source>
+        <translation>Gráfico de Vendral|*.KCX;*.kcx</translation>
+    </message>
+    <message>
+        <source>Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG</source>
+        <translation>Gráfico de Vendral (*.KCX)|*.KCX|Mapa de bits de Windows (*.BMP)|*.BMP|Imagen SVG (*.SVG)|*.SVG|Documento PDF (*.PDF)|*.PDF|Archivo PNG (*.PNG)|*.PNG|Archivo JPEG (*.JPG)|*.JPG;*.JPEG</translation>
+    </message>
 </context>
 <context>
     <name>TColorButton</name>
@@ -1369,6 +1457,14 @@
     <message>
         <source>Title:</source>
         <translation>Título:</translation>
+    </message>
+    <message>
+        <source>ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2</source>
+        <translation>Archivo ASCII (*.txt)|*.TXT|Delimitado por tabulaciones (*.tab)|*.TAB|Delimitado por comas (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|Archivo HTML (*.htm;*.html)|*.HTM;*.HTML|Archivo XML (*.xml)|*.XML|Documento de Word (*.docx)|*.DOCX|Texto enriquecido (*.rtf)|*.RTF|Archivo de tabla (*.grid2)|*.GRID2</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Las tablas no se pueden guardar como «%1».</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1917,10 @@
     <message>
         <source>A timeline cannot be written as &quot;%1&quot;.</source>
         <translation>Una cronología no se puede guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif</source>
+        <translation>Archivo PNG (*.png)|*.png|Imagen JPEG (*.jpg)|*.jpg|Mapas de bits (*.bmp)|*.bmp|Imagen GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>

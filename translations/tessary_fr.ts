@@ -245,6 +245,86 @@
         <source>Custom...</source>
         <translation>Personnalisée...</translation>
     </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Vert billet</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris moyen</translation>
+    </message>
 </context>
 <context>
     <name>CommentMenu</name>
@@ -999,6 +1079,14 @@
         <source>Save chart</source>
         <translation>Enregistrer le graphique</translation>
     </message>
+    <message>
+        <source>Vendral chart|*.KCX;*.kcx</source>
+        <translation>Graphique Vendral|*.KCX;*.kcx</translation>
+    </message>
+    <message>
+        <source>Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG</source>
+        <translation>Graphique Vendral (*.KCX)|*.KCX|Image bitmap Windows (*.BMP)|*.BMP|Image SVG (*.SVG)|*.SVG|Document PDF (*.PDF)|*.PDF|Fichier PNG (*.PNG)|*.PNG|Fichier JPEG (*.JPG)|*.JPG;*.JPEG</translation>
+    </message>
 </context>
 <context>
     <name>TColorButton</name>
@@ -1369,6 +1457,14 @@
     <message>
         <source>Title:</source>
         <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2</source>
+        <translation>Fichier ASCII (*.txt)|*.TXT|Séparé par des tabulations (*.tab)|*.TAB|Séparé par des virgules (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|Fichier HTML (*.htm;*.html)|*.HTM;*.HTML|Fichier XML (*.xml)|*.XML|Document Word (*.docx)|*.DOCX|Texte enrichi (*.rtf)|*.RTF|Fichier tableau (*.grid2)|*.GRID2</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Les tableaux ne peuvent pas être enregistrés en « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1917,10 @@
     <message>
         <source>A timeline cannot be written as &quot;%1&quot;.</source>
         <translation>Une chronologie ne peut pas être enregistrée en « %1 ».</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif</source>
+        <translation>Fichier PNG (*.png)|*.png|Image JPEG (*.jpg)|*.jpg|Images bitmap (*.bmp)|*.bmp|Image GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>

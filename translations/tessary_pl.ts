@@ -245,6 +245,86 @@
         <source>Custom...</source>
         <translation>Własny...</translation>
     </message>
+    <message>
+        <source>Black</source>
+        <translation>Czarny</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordowy</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliwkowy</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Granatowy</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Fioletowy</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Morski</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Szary</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Srebrny</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limonkowy</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Żółty</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuksja</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyjan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Zielony banknotowy</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Błękitny</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Kremowy</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Średnioszary</translation>
+    </message>
 </context>
 <context>
     <name>CommentMenu</name>
@@ -999,6 +1079,14 @@
         <source>Save chart</source>
         <translation>Zapisz wykres</translation>
     </message>
+    <message>
+        <source>Vendral chart|*.KCX;*.kcx</source>
+        <translation>Wykres Vendral|*.KCX;*.kcx</translation>
+    </message>
+    <message>
+        <source>Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG</source>
+        <translation>Wykres Vendral (*.KCX)|*.KCX|Mapa bitowa Windows (*.BMP)|*.BMP|Obraz SVG (*.SVG)|*.SVG|Dokument PDF (*.PDF)|*.PDF|Plik PNG (*.PNG)|*.PNG|Plik JPEG (*.JPG)|*.JPG;*.JPEG</translation>
+    </message>
 </context>
 <context>
     <name>TColorButton</name>
@@ -1369,6 +1457,14 @@
     <message>
         <source>Title:</source>
         <translation>Tytuł:</translation>
+    </message>
+    <message>
+        <source>ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2</source>
+        <translation>Plik ASCII (*.txt)|*.TXT|Rozdzielany tabulatorami (*.tab)|*.TAB|Rozdzielany przecinkami (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|Plik HTML (*.htm;*.html)|*.HTM;*.HTML|Plik XML (*.xml)|*.XML|Dokument Word (*.docx)|*.DOCX|Tekst sformatowany (*.rtf)|*.RTF|Plik tabeli (*.grid2)|*.GRID2</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Tabel nie można zapisać jako „%1”.</translation>
     </message>
 </context>
 <context>
@@ -1821,6 +1917,10 @@
     <message>
         <source>A timeline cannot be written as &quot;%1&quot;.</source>
         <translation>Osi czasu nie można zapisać jako „%1”.</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif</source>
+        <translation>Plik PNG (*.png)|*.png|Obraz JPEG (*.jpg)|*.jpg|Mapy bitowe (*.bmp)|*.bmp|Obraz GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>
