@@ -194,8 +194,8 @@ void TChartEditor::LoadChart(const QString &fileName)
 
 void TChartEditor::OpenChartClick()
 {
-    const QString name = dialogs().openFile(this, tr("Import chart"), QString(),
-                                            tr("Vendral chart|*.KCX;*.kcx"), 1);
+    const QString name =
+        dialogs().openFile(this, tr("Import chart"), QString(), tr("Vendral chart|*.KCX;*.kcx"), 1);
     if (name.isEmpty())
         return;
     LoadChart(name);

@@ -87,8 +87,8 @@ void TGridEditor::saveToFile(const QString &fileName)
 {
     const GridFiles::Format format = GridFiles::formatForExtension(QFileInfo(fileName).suffix());
     if (format == GridFiles::None)
-        throw TessaryError(tr("Tables cannot be written as \"%1\".")
-                               .arg(QFileInfo(fileName).suffix()));
+        throw TessaryError(
+            tr("Tables cannot be written as \"%1\".").arg(QFileInfo(fileName).suffix()));
     // Spreadsheets are always Office Open XML files, named ".xlsx".
     const QString out =
         format == GridFiles::Spreadsheet ? withExtension(fileName, ".xlsx") : fileName;
