@@ -167,6 +167,34 @@ QString LanguageRuntime::retranslated(const QString &shown, const QObject *owner
                                                                   : s.disambiguation.constData());
 }
 
+QString LanguageRuntime::retranslatedText(QObject *o, const QByteArray &key,
+                                          const QString &shown) const
+{
+    if (shown.isEmpty())
+        return shown;
+    // What the last switch set is remembered with its source: texts that read
+    // the same in one language ("Annuler" is Cancel and Undo in French) keep
+    // their own source.
+    const QByteArray memoName = "_i18n_" + key;
+    const QStringList memo = o->property(memoName.constData()).toStringList();
+    RecordingTranslator::Source s;
+    if (memo.size() == 4 && memo.at(0) == shown) {
+        s = {memo.at(1).toUtf8(), memo.at(2).toUtf8(), memo.at(3).toUtf8()};
+    } else {
+        const auto sources = m_translator->sourcesOf(shown, contextsOf(o));
+        if (sources.isEmpty())
+            return shown;
+        s = sources.first();
+    }
+    const QString t = QCoreApplication::translate(
+        s.context.constData(), s.text.constData(),
+        s.disambiguation.isEmpty() ? nullptr : s.disambiguation.constData());
+    o->setProperty(memoName.constData(),
+                   QStringList{t, QString::fromUtf8(s.context), QString::fromUtf8(s.text),
+                               QString::fromUtf8(s.disambiguation)});
+    return t;
+}
+
 bool LanguageRuntime::isCurrentTranslation(const QString &shown) const
 {
     for (const auto &s : m_translator->sourcesOf(shown))
@@ -190,58 +218,59 @@ void LanguageRuntime::retranslateWidget(QWidget *root) const
         for (QAction *a : w->actions())
             if (!actions.contains(a))
                 actions.append(a);
-        auto re = [this, w](const QString &t) { return retranslated(t, w); };
+        auto re = [this, w](const char *key, const QString &t) {
+            return retranslatedText(w, QByteArray(key), t);
+        };
         if (w->isWindow() && !w->windowTitle().isEmpty())
-            w->setWindowTitle(re(w->windowTitle()));
+            w->setWindowTitle(re("windowTitle", w->windowTitle()));
         if (!w->toolTip().isEmpty())
-            w->setToolTip(re(w->toolTip()));
+            w->setToolTip(re("toolTip", w->toolTip()));
         if (!w->statusTip().isEmpty())
-            w->setStatusTip(re(w->statusTip()));
+            w->setStatusTip(re("statusTip", w->statusTip()));
         if (!w->whatsThis().isEmpty())
-            w->setWhatsThis(re(w->whatsThis()));
+            w->setWhatsThis(re("whatsThis", w->whatsThis()));
         if (auto *b = qobject_cast<QAbstractButton *>(w)) {
             // Buttons of a tool button's default action follow the action.
             if (!b->text().isEmpty())
-                b->setText(re(b->text()));
+                b->setText(re("text", b->text()));
         } else if (auto *l = qobject_cast<QLabel *>(w)) {
             if (!l->text().isEmpty())
-                l->setText(re(l->text()));
+                l->setText(re("text", l->text()));
         } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-            g->setTitle(re(g->title()));
+            g->setTitle(re("title", g->title()));
         } else if (auto *m = qobject_cast<QMenu *>(w)) {
-            m->setTitle(re(m->title()));
+            m->setTitle(re("title", m->title()));
         } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
-            e->setPlaceholderText(re(e->placeholderText()));
+            e->setPlaceholderText(re("placeholderText", e->placeholderText()));
         } else if (auto *p = qobject_cast<QPlainTextEdit *>(w)) {
-            p->setPlaceholderText(re(p->placeholderText()));
+            p->setPlaceholderText(re("placeholderText", p->placeholderText()));
         } else if (auto *x = qobject_cast<QTextEdit *>(w)) {
-            x->setPlaceholderText(re(x->placeholderText()));
+            x->setPlaceholderText(re("placeholderText", x->placeholderText()));
         } else if (auto *c = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < c->count(); ++i)
-                c->setItemText(i, re(c->itemText(i)));
+                c->setItemText(i,
+                               retranslatedText(c, "item" + QByteArray::number(i), c->itemText(i)));
         } else if (auto *t = qobject_cast<QTabWidget *>(w)) {
             for (int i = 0; i < t->count(); ++i) {
-                t->setTabText(i, re(t->tabText(i)));
-                t->setTabToolTip(i, re(t->tabToolTip(i)));
+                t->setTabText(i, retranslatedText(t, "tab" + QByteArray::number(i), t->tabText(i)));
+                t->setTabToolTip(
+                    i, retranslatedText(t, "tabTip" + QByteArray::number(i), t->tabToolTip(i)));
             }
         }
     }
     for (QAction *a : actions) {
         if (a->isSeparator() || a->property("i18nKeep").toBool())
             continue;
-        const QObject *owner = a->parent();
         const QString tip = a->toolTip();
         const bool ownTip = !tip.isEmpty() && tip != strippedText(a->text());
         if (!a->text().isEmpty())
-            a->setText(retranslated(a->text(), owner));
+            a->setText(retranslatedText(a, "text", a->text()));
         if (ownTip)
-            a->setToolTip(retranslated(tip, owner));
+            a->setToolTip(retranslatedText(a, "toolTip", tip));
         if (!a->statusTip().isEmpty())
-            a->setStatusTip(retranslated(a->statusTip(), owner));
-        if (!a->iconText().isEmpty() && a->iconText() != a->text())
-            a->setIconText(retranslated(a->iconText(), owner));
+            a->setStatusTip(retranslatedText(a, "statusTip", a->statusTip()));
         if (QMenu *m = a->menu())
-            m->setTitle(retranslated(m->title(), m));
+            m->setTitle(retranslatedText(m, "title", m->title()));
     }
 }
 

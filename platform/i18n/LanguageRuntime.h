@@ -71,6 +71,7 @@ signals:
     void languageChanged(int id);
 
 private:
+    QString retranslatedText(QObject *o, const QByteArray &key, const QString &shown) const;
     std::unique_ptr<QTranslator> loadTranslations(const LanguageInfo &l) const;
     void chooseFromMenu(int id);
     void updateMenuChecks();
