@@ -55,6 +55,9 @@ LanguageRuntime::LanguageRuntime(QObject *parent) : QObject(parent)
 
 LanguageRuntime::~LanguageRuntime()
 {
+    // At exit the application goes first; its translators go with it.
+    if (!QCoreApplication::instance())
+        return;
     QCoreApplication::removeTranslator(m_translator);
     if (m_qtTranslator)
         QCoreApplication::removeTranslator(m_qtTranslator);

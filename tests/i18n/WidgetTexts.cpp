@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,8 @@ QList<WidgetText> collectTexts(QWidget *root)
     widgets.prepend(root);
     QList<QAction *> actions = root->findChildren<QAction *>();
     for (QWidget *w : widgets) {
+        if (w->property("i18nKeep").toBool())
+            continue;
         for (QAction *a : w->actions())
             if (!actions.contains(a))
                 actions.append(a);
@@ -83,6 +86,9 @@ bool sameInEveryLanguage(const QString &text)
     t.remove(QLatin1Char('&'));
     // The program's name, alone or before the report's file name.
     if (t.startsWith(QLatin1String("Tessary")))
+        return true;
+    // Font names shown as samples.
+    if (QFontDatabase::families().contains(t.trimmed()))
         return true;
     // Texts that are data rather than captions: file names, font names, colours.
     if (t.contains(QLatin1Char('/')) || t.contains(QLatin1String(".SUP")) ||

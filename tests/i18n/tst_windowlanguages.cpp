@@ -27,6 +27,7 @@
 #include "wordcloud/TTagOptionsDlg.h"
 #include "wordcloud/TzqWordCloud.h"
 
+#include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -209,7 +210,17 @@ private slots:
                         if (n.object == e.object && n.property == e.property)
                             shown = n.text;
                 }
-                if (shown == e.text && !sameInEveryLanguage(e.text) &&
+                // The About box composes "Version " and the build's number;
+                // a command's tooltip is its text without "..." and "&".
+                auto *action = qobject_cast<QAction *>(e.object);
+                const bool tipOfText = action && e.property == "toolTip" &&
+                                       QString(action->text()).remove('&').remove("...") == shown &&
+                                       languageRuntime().isCurrentTranslation(action->text());
+                // A label showing a font's name in that font.
+                auto *widget = qobject_cast<QWidget *>(e.object);
+                const bool fontName = widget && widget->font().family() == shown.trimmed();
+                if (shown == e.text && !sameInEveryLanguage(e.text) && !tipOfText && !fontName &&
+                    shown != TIntro::versionText() &&
                     !languageRuntime().isCurrentTranslation(shown))
                     untranslated << e.where();
             }
