@@ -49,7 +49,7 @@ THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     m_browser->setOpenLinks(false);
     split->addWidget(m_tabs);
     split->addWidget(m_browser);
-    split->setSizes({230, 670});
+    split->setSizes({290, 610});
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(split);
