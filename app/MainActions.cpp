@@ -1,6 +1,7 @@
 #include "app/MainActions.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QIcon>
@@ -21,166 +22,167 @@ struct ActionDef
 // Commands the main window handles itself (file, tree, search) and the commands
 // of the editors; the editors' commands are enabled when their editors exist.
 const ActionDef kActions[] = {
-    {"New1", "New...", "Ctrl+N"},
-    {"Save1", "Open...", "Ctrl+O"},
-    {"OpenAddress1", "Open server report...", ""},
-    {"HTML1", "HTML...", ""},
-    {"ExportMSWord", "MS Word...", ""},
-    {"RTF1", "Rich Text...", ""},
-    {"Printersetup1", "Printer setup...", ""},
-    {"Properties2", "Properties...", ""},
-    {"Quit1", "Quit", "Ctrl+Q"},
-    {"NodeNew", "New...", "Ins"},
-    {"NodeImport", "Import files...", ""},
-    {"NodeDelete", "Delete", "Del"},
-    {"NodeRename", "Rename...", "F2"},
-    {"NodeExpand", "Expand all", ""},
-    {"NodeCollapse", "Collapse all", ""},
-    {"Moveup1", "Move up", "Ctrl+Up"},
-    {"Movedown1", "Move down", "Ctrl+Down"},
-    {"Promote1", "Promote", "Ctrl+Left"},
-    {"Demote1", "Demote", "Ctrl+Right"},
-    {"White1", "White", ""},
-    {"Red1", "Red", ""},
-    {"Yellow1", "Yellow", ""},
-    {"Green1", "Green", ""},
-    {"Blue1", "Blue", ""},
-    {"Custom1", "Custom...", ""},
-    {"UpBtn", "Move up", ""},
-    {"DnBtn", "Move Down", ""},
-    {"LeftBtn", "Move Left", ""},
-    {"RightBtn", "Move right", ""},
-    {"NewNodeBtn", "Insert item", ""},
-    {"DeleteNodebtn", "Delete item", ""},
-    {"ImportNode", "Import file", ""},
-    {"Find1", "Find...", "Ctrl+F"},
-    {"Replace1", "Replace...", "Ctrl+H"},
-    {"Globalfind1", "Global find...", "Ctrl+Shift+F"},
-    {"Help2", "Contents", "F1"},
-    {"About1", "About...", ""},
+    {"New1", QT_TRANSLATE_NOOP("MainActions", "New..."), "Ctrl+N"},
+    {"Save1", QT_TRANSLATE_NOOP("MainActions", "Open..."), "Ctrl+O"},
+    {"OpenAddress1", QT_TRANSLATE_NOOP("MainActions", "Open server report..."), ""},
+    {"HTML1", QT_TRANSLATE_NOOP("MainActions", "HTML..."), ""},
+    {"ExportMSWord", QT_TRANSLATE_NOOP("MainActions", "MS Word..."), ""},
+    {"RTF1", QT_TRANSLATE_NOOP("MainActions", "Rich Text..."), ""},
+    {"Printersetup1", QT_TRANSLATE_NOOP("MainActions", "Printer setup..."), ""},
+    {"Properties2", QT_TRANSLATE_NOOP("MainActions", "Properties..."), ""},
+    {"Quit1", QT_TRANSLATE_NOOP("MainActions", "Quit"), "Ctrl+Q"},
+    {"NodeNew", QT_TRANSLATE_NOOP("MainActions", "New..."), "Ins"},
+    {"NodeImport", QT_TRANSLATE_NOOP("MainActions", "Import files..."), ""},
+    {"NodeDelete", QT_TRANSLATE_NOOP("MainActions", "Delete"), "Del"},
+    {"NodeRename", QT_TRANSLATE_NOOP("MainActions", "Rename..."), "F2"},
+    {"NodeExpand", QT_TRANSLATE_NOOP("MainActions", "Expand all"), ""},
+    {"NodeCollapse", QT_TRANSLATE_NOOP("MainActions", "Collapse all"), ""},
+    {"Moveup1", QT_TRANSLATE_NOOP("MainActions", "Move up"), "Ctrl+Up"},
+    {"Movedown1", QT_TRANSLATE_NOOP("MainActions", "Move down"), "Ctrl+Down"},
+    {"Promote1", QT_TRANSLATE_NOOP("MainActions", "Promote"), "Ctrl+Left"},
+    {"Demote1", QT_TRANSLATE_NOOP("MainActions", "Demote"), "Ctrl+Right"},
+    {"White1", QT_TRANSLATE_NOOP("MainActions", "White"), ""},
+    {"Red1", QT_TRANSLATE_NOOP("MainActions", "Red"), ""},
+    {"Yellow1", QT_TRANSLATE_NOOP("MainActions", "Yellow"), ""},
+    {"Green1", QT_TRANSLATE_NOOP("MainActions", "Green"), ""},
+    {"Blue1", QT_TRANSLATE_NOOP("MainActions", "Blue"), ""},
+    {"Custom1", QT_TRANSLATE_NOOP("MainActions", "Custom..."), ""},
+    {"UpBtn", QT_TRANSLATE_NOOP("MainActions", "Move up"), ""},
+    {"DnBtn", QT_TRANSLATE_NOOP("MainActions", "Move Down"), ""},
+    {"LeftBtn", QT_TRANSLATE_NOOP("MainActions", "Move Left"), ""},
+    {"RightBtn", QT_TRANSLATE_NOOP("MainActions", "Move right"), ""},
+    {"NewNodeBtn", QT_TRANSLATE_NOOP("MainActions", "Insert item"), ""},
+    {"DeleteNodebtn", QT_TRANSLATE_NOOP("MainActions", "Delete item"), ""},
+    {"ImportNode", QT_TRANSLATE_NOOP("MainActions", "Import file"), ""},
+    {"Find1", QT_TRANSLATE_NOOP("MainActions", "Find..."), "Ctrl+F"},
+    {"Replace1", QT_TRANSLATE_NOOP("MainActions", "Replace..."), "Ctrl+H"},
+    {"Globalfind1", QT_TRANSLATE_NOOP("MainActions", "Global find..."), "Ctrl+Shift+F"},
+    {"Helptopics1", QT_TRANSLATE_NOOP("MainActions", "Help Topics"), ""},
+    {"Webpage1", QT_TRANSLATE_NOOP("MainActions", "Orvane Home Page"), ""},
+    {"About1", QT_TRANSLATE_NOOP("MainActions", "About..."), ""},
     // Document editor.
-    {"WPImport", "Import...", ""},
-    {"WPExport", "Export...", ""},
-    {"WPAPrint1", "Print...", ""},
-    {"WPAReplace1", "Replace", ""},
-    {"WPASearch1", "Search", ""},
-    {"WPAUndo1", "Undo", ""},
-    {"WPARedo1", "Redo", ""},
-    {"WPACut1", "Cut", ""},
-    {"WPACopy1", "Copy", ""},
-    {"WPAPaste1", "Paste", ""},
-    {"WPADeleteText1", "Delete", ""},
-    {"WPASellAll1", "Select all", ""},
-    {"WPABold1", "Bold", ""},
-    {"WPAItalic1", "Italic", ""},
-    {"WPAUnderline1", "Underline", ""},
-    {"WPAStrikeout1", "Strikeout", ""},
-    {"WPABLeft1", "Left border", ""},
-    {"WPACenter1", "Center", ""},
-    {"WPABRight1", "Right border", ""},
-    {"WPBullets", "Bullets", ""},
-    {"WPANumbers1", "Numbers", ""},
-    {"WPUndoBtn", "&Undo", ""},
-    {"WPRedoBtn", "&Redo", ""},
-    {"WPFontColor", "Text color", ""},
-    {"WPBackGroundColor", "Background color", ""},
-    {"WPFont", "Font...", ""},
-    {"WPParagraph", "Paragraph...", ""},
-    {"WPTabStops", "Tab stops...", ""},
-    {"WPPageSetup", "Page setup...", ""},
-    {"WPACreateTable1", "Create table...", ""},
-    {"WPASelectRow1", "Select row", ""},
-    {"WPAInsRow1", "Insert row", ""},
-    {"WPADelRow1", "Delete row", ""},
-    {"WPASelectColumn1", "Select column", ""},
-    {"WPAInsCol1", "Insert column", ""},
-    {"WPADelCol1", "Delete column", ""},
-    {"WPABAllOn1", "All borders", ""},
-    {"WPABAllOff1", "No borders", ""},
-    {"WPABTop1", "Top border", ""},
-    {"WPABBottom1", "Bottom border", ""},
+    {"WPImport", QT_TRANSLATE_NOOP("MainActions", "Import..."), ""},
+    {"WPExport", QT_TRANSLATE_NOOP("MainActions", "Export..."), ""},
+    {"WPAPrint1", QT_TRANSLATE_NOOP("MainActions", "Print..."), ""},
+    {"WPAReplace1", QT_TRANSLATE_NOOP("MainActions", "Replace"), ""},
+    {"WPASearch1", QT_TRANSLATE_NOOP("MainActions", "Search"), ""},
+    {"WPAUndo1", QT_TRANSLATE_NOOP("MainActions", "Undo"), ""},
+    {"WPARedo1", QT_TRANSLATE_NOOP("MainActions", "Redo"), ""},
+    {"WPACut1", QT_TRANSLATE_NOOP("MainActions", "Cut"), ""},
+    {"WPACopy1", QT_TRANSLATE_NOOP("MainActions", "Copy"), ""},
+    {"WPAPaste1", QT_TRANSLATE_NOOP("MainActions", "Paste"), ""},
+    {"WPADeleteText1", QT_TRANSLATE_NOOP("MainActions", "Delete"), ""},
+    {"WPASellAll1", QT_TRANSLATE_NOOP("MainActions", "Select all"), ""},
+    {"WPABold1", QT_TRANSLATE_NOOP("MainActions", "Bold"), ""},
+    {"WPAItalic1", QT_TRANSLATE_NOOP("MainActions", "Italic"), ""},
+    {"WPAUnderline1", QT_TRANSLATE_NOOP("MainActions", "Underline"), ""},
+    {"WPAStrikeout1", QT_TRANSLATE_NOOP("MainActions", "Strikeout"), ""},
+    {"WPABLeft1", QT_TRANSLATE_NOOP("MainActions", "Left border"), ""},
+    {"WPACenter1", QT_TRANSLATE_NOOP("MainActions", "Center"), ""},
+    {"WPABRight1", QT_TRANSLATE_NOOP("MainActions", "Right border"), ""},
+    {"WPBullets", QT_TRANSLATE_NOOP("MainActions", "Bullets"), ""},
+    {"WPANumbers1", QT_TRANSLATE_NOOP("MainActions", "Numbers"), ""},
+    {"WPUndoBtn", QT_TRANSLATE_NOOP("MainActions", "&Undo"), ""},
+    {"WPRedoBtn", QT_TRANSLATE_NOOP("MainActions", "&Redo"), ""},
+    {"WPFontColor", QT_TRANSLATE_NOOP("MainActions", "Text color"), ""},
+    {"WPBackGroundColor", QT_TRANSLATE_NOOP("MainActions", "Background color"), ""},
+    {"WPFont", QT_TRANSLATE_NOOP("MainActions", "Font..."), ""},
+    {"WPParagraph", QT_TRANSLATE_NOOP("MainActions", "Paragraph..."), ""},
+    {"WPTabStops", QT_TRANSLATE_NOOP("MainActions", "Tab stops..."), ""},
+    {"WPPageSetup", QT_TRANSLATE_NOOP("MainActions", "Page setup..."), ""},
+    {"WPACreateTable1", QT_TRANSLATE_NOOP("MainActions", "Create table..."), ""},
+    {"WPASelectRow1", QT_TRANSLATE_NOOP("MainActions", "Select row"), ""},
+    {"WPAInsRow1", QT_TRANSLATE_NOOP("MainActions", "Insert row"), ""},
+    {"WPADelRow1", QT_TRANSLATE_NOOP("MainActions", "Delete row"), ""},
+    {"WPASelectColumn1", QT_TRANSLATE_NOOP("MainActions", "Select column"), ""},
+    {"WPAInsCol1", QT_TRANSLATE_NOOP("MainActions", "Insert column"), ""},
+    {"WPADelCol1", QT_TRANSLATE_NOOP("MainActions", "Delete column"), ""},
+    {"WPABAllOn1", QT_TRANSLATE_NOOP("MainActions", "All borders"), ""},
+    {"WPABAllOff1", QT_TRANSLATE_NOOP("MainActions", "No borders"), ""},
+    {"WPABTop1", QT_TRANSLATE_NOOP("MainActions", "Top border"), ""},
+    {"WPABBottom1", QT_TRANSLATE_NOOP("MainActions", "Bottom border"), ""},
     // Table editor.
-    {"GridSaveBtn", "Save", ""},
-    {"GridPrintBtn", "Print", ""},
-    {"GridFindBtn", "Find", ""},
-    {"GridReplaceBtn", "Replace", ""},
-    {"GridCutBtn", "Cut", ""},
-    {"GridCopyBtn", "Copy", ""},
-    {"GridPasteBtn", "Paste", ""},
-    {"GridClear", "Clear", ""},
-    {"GridLeftBtn", "Left", ""},
-    {"GridCenterBtn", "Center", ""},
-    {"GridRightBtn", "Right", ""},
-    {"GridBold", "Bold", ""},
-    {"GridItalic", "Italic", ""},
-    {"GridUnderline", "Underline", ""},
-    {"GridFontBtn", "Font", ""},
-    {"Multilines", "Multi-line", ""},
-    {"GridFontColor2", "Font color", ""},
-    {"GridBackGroundColor2", "Background", ""},
-    {"CancelBtn", "Cancel", ""},
-    {"TableExport", "Save to disk...", ""},
-    {"TablePrint", "Print...", ""},
-    {"TableCut", "Cut", ""},
-    {"TableCopy", "Copy", ""},
-    {"TablePaste", "Paste", ""},
-    {"Row1", "Select row", ""},
-    {"Column1", "Select column", ""},
-    {"Left1", "Align left", ""},
-    {"Center1", "Center", ""},
-    {"Right1", "Align right", ""},
-    {"Font2", "Font...", ""},
-    {"Fixedrow1", "Fixed row", ""},
-    {"Fixedcolumn1", "Fixed column", ""},
-    {"TableImport", "Import...", ""},
+    {"GridSaveBtn", QT_TRANSLATE_NOOP("MainActions", "Save"), ""},
+    {"GridPrintBtn", QT_TRANSLATE_NOOP("MainActions", "Print"), ""},
+    {"GridFindBtn", QT_TRANSLATE_NOOP("MainActions", "Find"), ""},
+    {"GridReplaceBtn", QT_TRANSLATE_NOOP("MainActions", "Replace"), ""},
+    {"GridCutBtn", QT_TRANSLATE_NOOP("MainActions", "Cut"), ""},
+    {"GridCopyBtn", QT_TRANSLATE_NOOP("MainActions", "Copy"), ""},
+    {"GridPasteBtn", QT_TRANSLATE_NOOP("MainActions", "Paste"), ""},
+    {"GridClear", QT_TRANSLATE_NOOP("MainActions", "Clear"), ""},
+    {"GridLeftBtn", QT_TRANSLATE_NOOP("MainActions", "Left"), ""},
+    {"GridCenterBtn", QT_TRANSLATE_NOOP("MainActions", "Center"), ""},
+    {"GridRightBtn", QT_TRANSLATE_NOOP("MainActions", "Right"), ""},
+    {"GridBold", QT_TRANSLATE_NOOP("MainActions", "Bold"), ""},
+    {"GridItalic", QT_TRANSLATE_NOOP("MainActions", "Italic"), ""},
+    {"GridUnderline", QT_TRANSLATE_NOOP("MainActions", "Underline"), ""},
+    {"GridFontBtn", QT_TRANSLATE_NOOP("MainActions", "Font"), ""},
+    {"Multilines", QT_TRANSLATE_NOOP("MainActions", "Multi-line"), ""},
+    {"GridFontColor2", QT_TRANSLATE_NOOP("MainActions", "Font color"), ""},
+    {"GridBackGroundColor2", QT_TRANSLATE_NOOP("MainActions", "Background"), ""},
+    {"CancelBtn", QT_TRANSLATE_NOOP("MainActions", "Cancel"), ""},
+    {"TableExport", QT_TRANSLATE_NOOP("MainActions", "Save to disk..."), ""},
+    {"TablePrint", QT_TRANSLATE_NOOP("MainActions", "Print..."), ""},
+    {"TableCut", QT_TRANSLATE_NOOP("MainActions", "Cut"), ""},
+    {"TableCopy", QT_TRANSLATE_NOOP("MainActions", "Copy"), ""},
+    {"TablePaste", QT_TRANSLATE_NOOP("MainActions", "Paste"), ""},
+    {"Row1", QT_TRANSLATE_NOOP("MainActions", "Select row"), ""},
+    {"Column1", QT_TRANSLATE_NOOP("MainActions", "Select column"), ""},
+    {"Left1", QT_TRANSLATE_NOOP("MainActions", "Align left"), ""},
+    {"Center1", QT_TRANSLATE_NOOP("MainActions", "Center"), ""},
+    {"Right1", QT_TRANSLATE_NOOP("MainActions", "Align right"), ""},
+    {"Font2", QT_TRANSLATE_NOOP("MainActions", "Font..."), ""},
+    {"Fixedrow1", QT_TRANSLATE_NOOP("MainActions", "Fixed row"), ""},
+    {"Fixedcolumn1", QT_TRANSLATE_NOOP("MainActions", "Fixed column"), ""},
+    {"TableImport", QT_TRANSLATE_NOOP("MainActions", "Import..."), ""},
     // Chart editor.
-    {"SaveChartBtn", "Save", ""},
-    {"PrintChartBtn", "Print", ""},
-    {"EditChartBtn", "Edit", ""},
-    {"PhotoBtn", "Picture", ""},
-    {"SwapSeriesBtn", "Swap", ""},
-    {"ZoomInBtn", "Zoom in", ""},
-    {"ZoomOutBtn", "Zoom out", ""},
-    {"RotationBtn", "Rotate", ""},
-    {"View3D", "3D", ""},
-    {"VBarBtn", "Bars", ""},
-    {"HBarBtn", "Horizontal bars", ""},
-    {"PieBtn", "Pie", ""},
-    {"GroupBarBtn", "Grouped bars", ""},
-    {"GroupLineBtn", "Grouped lines", ""},
-    {"ViewWalls", "Walls", ""},
-    {"BaseLineBtn", "Base lines", ""},
-    {"AnimateBtn", "Animate", ""},
-    {"CancelChartBtn", "Cancel", ""},
-    {"ChartExport", "Save to disk...", ""},
-    {"ChartPrint", "Print...", ""},
-    {"ChartEdit", "Edit chart...", ""},
-    {"ChartImport", "Open chart file...", ""},
-    {"Asbitmap1", "Copy as bitmap", ""},
-    {"AsMetafile1", "Copy as metafile", ""},
+    {"SaveChartBtn", QT_TRANSLATE_NOOP("MainActions", "Save"), ""},
+    {"PrintChartBtn", QT_TRANSLATE_NOOP("MainActions", "Print"), ""},
+    {"EditChartBtn", QT_TRANSLATE_NOOP("MainActions", "Edit"), ""},
+    {"PhotoBtn", QT_TRANSLATE_NOOP("MainActions", "Picture"), ""},
+    {"SwapSeriesBtn", QT_TRANSLATE_NOOP("MainActions", "Swap"), ""},
+    {"ZoomInBtn", QT_TRANSLATE_NOOP("MainActions", "Zoom in"), ""},
+    {"ZoomOutBtn", QT_TRANSLATE_NOOP("MainActions", "Zoom out"), ""},
+    {"RotationBtn", QT_TRANSLATE_NOOP("MainActions", "Rotate"), ""},
+    {"View3D", QT_TRANSLATE_NOOP("MainActions", "3D"), ""},
+    {"VBarBtn", QT_TRANSLATE_NOOP("MainActions", "Bars"), ""},
+    {"HBarBtn", QT_TRANSLATE_NOOP("MainActions", "Horizontal bars"), ""},
+    {"PieBtn", QT_TRANSLATE_NOOP("MainActions", "Pie"), ""},
+    {"GroupBarBtn", QT_TRANSLATE_NOOP("MainActions", "Grouped bars"), ""},
+    {"GroupLineBtn", QT_TRANSLATE_NOOP("MainActions", "Grouped lines"), ""},
+    {"ViewWalls", QT_TRANSLATE_NOOP("MainActions", "Walls"), ""},
+    {"BaseLineBtn", QT_TRANSLATE_NOOP("MainActions", "Base lines"), ""},
+    {"AnimateBtn", QT_TRANSLATE_NOOP("MainActions", "Animate"), ""},
+    {"CancelChartBtn", QT_TRANSLATE_NOOP("MainActions", "Cancel"), ""},
+    {"ChartExport", QT_TRANSLATE_NOOP("MainActions", "Save to disk..."), ""},
+    {"ChartPrint", QT_TRANSLATE_NOOP("MainActions", "Print..."), ""},
+    {"ChartEdit", QT_TRANSLATE_NOOP("MainActions", "Edit chart..."), ""},
+    {"ChartImport", QT_TRANSLATE_NOOP("MainActions", "Open chart file..."), ""},
+    {"Asbitmap1", QT_TRANSLATE_NOOP("MainActions", "Copy as bitmap"), ""},
+    {"AsMetafile1", QT_TRANSLATE_NOOP("MainActions", "Copy as metafile"), ""},
     // Picture editor.
-    {"SaveImageBtn", "Save", ""},
-    {"CutImageBtn", "Copy", ""},
-    {"ZoomInImageBtn", "Zoom in", ""},
-    {"ZoomOutImageBtn", "Zoom out", ""},
+    {"SaveImageBtn", QT_TRANSLATE_NOOP("MainActions", "Save"), ""},
+    {"CutImageBtn", QT_TRANSLATE_NOOP("MainActions", "Copy"), ""},
+    {"ZoomInImageBtn", QT_TRANSLATE_NOOP("MainActions", "Zoom in"), ""},
+    {"ZoomOutImageBtn", QT_TRANSLATE_NOOP("MainActions", "Zoom out"), ""},
     // Diagram editor.
-    {"btnDiagramSave", "Save", ""},
-    {"btnDiagramPrint", "Print", ""},
-    {"BtnDiagramPhoto", "Picture", ""},
-    {"btnDiagramZoomIn", "Zoom in", ""},
-    {"btnDiagramZoomOut", "Zoom out", ""},
-    {"btnDiagramSelect", "Select", ""},
-    {"btnDiagramDrag", "Pan", ""},
-    {"btnDiagramRange", "Zoom to area", ""},
-    {"btnDiagramText", "Labels", ""},
-    {"btnDiagramSizing", "Sizing", ""},
-    {"btnDiagramCancel", "Cancel", ""},
+    {"btnDiagramSave", QT_TRANSLATE_NOOP("MainActions", "Save"), ""},
+    {"btnDiagramPrint", QT_TRANSLATE_NOOP("MainActions", "Print"), ""},
+    {"BtnDiagramPhoto", QT_TRANSLATE_NOOP("MainActions", "Picture"), ""},
+    {"btnDiagramZoomIn", QT_TRANSLATE_NOOP("MainActions", "Zoom in"), ""},
+    {"btnDiagramZoomOut", QT_TRANSLATE_NOOP("MainActions", "Zoom out"), ""},
+    {"btnDiagramSelect", QT_TRANSLATE_NOOP("MainActions", "Select"), ""},
+    {"btnDiagramDrag", QT_TRANSLATE_NOOP("MainActions", "Pan"), ""},
+    {"btnDiagramRange", QT_TRANSLATE_NOOP("MainActions", "Zoom to area"), ""},
+    {"btnDiagramText", QT_TRANSLATE_NOOP("MainActions", "Labels"), ""},
+    {"btnDiagramSizing", QT_TRANSLATE_NOOP("MainActions", "Sizing"), ""},
+    {"btnDiagramCancel", QT_TRANSLATE_NOOP("MainActions", "Cancel"), ""},
     // Word-cloud editor.
-    {"BtnSaveCloud", "Save", ""},
-    {"BtnPrintCloud", "Print", ""},
-    {"BtnCloudPhoto", "Picture", ""},
-    {"BtnCloudOptions", "Options", ""},
-    {"BtnCloudCancel", "Cancel", ""},
+    {"BtnSaveCloud", QT_TRANSLATE_NOOP("MainActions", "Save"), ""},
+    {"BtnPrintCloud", QT_TRANSLATE_NOOP("MainActions", "Print"), ""},
+    {"BtnCloudPhoto", QT_TRANSLATE_NOOP("MainActions", "Picture"), ""},
+    {"BtnCloudOptions", QT_TRANSLATE_NOOP("MainActions", "Options"), ""},
+    {"BtnCloudCancel", QT_TRANSLATE_NOOP("MainActions", "Cancel"), ""},
 };
 
 // Icons of the commands, by their freedesktop names (Breeze is the fallback
@@ -217,7 +219,8 @@ const QHash<QString, QString> &iconNames()
                                            {"Find1", "edit-find"},
                                            {"Replace1", "edit-find-replace"},
                                            {"Globalfind1", "edit-find"},
-                                           {"Help2", "help-contents"},
+                                           {"Helptopics1", "help-contents"},
+                                           {"Webpage1", "internet-web-browser"},
                                            {"About1", "help-about"},
                                            {"WPImport", "document-import"},
                                            {"WPExport", "document-export"},
@@ -353,11 +356,12 @@ QIcon colourTile(const QColor &c)
 
 // Commands that work now; every other command waits for its editor.
 const QStringList kLiveActions = {
-    "New1",      "Save1",      "OpenAddress1",  "Quit1",      "Printersetup1", "Properties2",
-    "NodeNew",   "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",
-    "Movedown1", "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",
-    "Green1",    "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",
-    "RightBtn",  "NewNodeBtn", "DeleteNodebtn", "About1",     "NodeImport",    "ImportNode"};
+    "New1",        "Save1",      "OpenAddress1",  "Quit1",      "Printersetup1", "Properties2",
+    "NodeNew",     "NodeDelete", "NodeRename",    "NodeExpand", "NodeCollapse",  "Moveup1",
+    "Movedown1",   "Promote1",   "Demote1",       "White1",     "Red1",          "Yellow1",
+    "Green1",      "Blue1",      "Custom1",       "UpBtn",      "DnBtn",         "LeftBtn",
+    "RightBtn",    "NewNodeBtn", "DeleteNodebtn", "About1",     "NodeImport",    "ImportNode",
+    "Helptopics1", "Webpage1"};
 } // namespace
 
 MainActions::MainActions(QMainWindow *window, QWidget *treeBarHost, QWidget *kindBarHost)
@@ -366,35 +370,60 @@ MainActions::MainActions(QMainWindow *window, QWidget *treeBarHost, QWidget *kin
     buildActions();
     buildMenus(window);
     buildToolBars(treeBarHost, kindBarHost);
+    // Shortcut hints are composed into the tooltips: they are composed again
+    // in the new language after a switch.
+    window->installEventFilter(this);
 }
 
-QAction *MainActions::make(const QString &name, const QString &text, const QString &shortcut)
+QAction *MainActions::make(const QString &name, const char *text, const QString &shortcut)
 {
-    auto *a = new QAction(tr(text.toUtf8().constData()), m_window);
+    auto *a = new QAction(m_window);
     a->setObjectName(name);
     if (!shortcut.isEmpty())
         a->setShortcut(QKeySequence(shortcut));
     const QString icon = iconNames().value(name);
     if (!icon.isEmpty())
         a->setIcon(QIcon::fromTheme(icon));
-    // The tooltip names the command and its shortcut.
-    QString tip = a->text();
-    tip.remove(QLatin1Char('&'));
-    if (tip.endsWith(QLatin1String("...")))
-        tip.chop(3);
-    if (!shortcut.isEmpty())
-        tip += QStringLiteral(" (%1)").arg(a->shortcut().toString(QKeySequence::NativeText));
-    a->setToolTip(tip);
+    m_sources.insert(a, text);
+    retranslateAction(a);
     a->setEnabled(kLiveActions.contains(name));
     m_actions.insert(name, a);
     return a;
 }
 
+void MainActions::retranslateAction(QAction *a)
+{
+    a->setText(tr(m_sources.value(a)));
+    // The tooltip names the command and its shortcut.
+    QString tip = a->text();
+    tip.remove(QLatin1Char('&'));
+    if (tip.endsWith(QLatin1String("...")))
+        tip.chop(3);
+    if (!a->shortcut().isEmpty())
+        tip += QStringLiteral(" (%1)").arg(a->shortcut().toString(QKeySequence::NativeText));
+    a->setToolTip(tip);
+}
+
+void MainActions::retranslateUi()
+{
+    for (QAction *a : std::as_const(m_actions))
+        retranslateAction(a);
+    for (auto it = m_menuTitles.cbegin(); it != m_menuTitles.cend(); ++it)
+        if (QMenu *m = m_menus.value(it.key()))
+            m->setTitle(tr(it.value()));
+}
+
+bool MainActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    return QObject::eventFilter(watched, event);
+}
+
 void MainActions::buildActions()
 {
     for (const ActionDef &d : kActions)
-        make(QString::fromLatin1(d.name), QString::fromLatin1(d.text),
-             QString::fromLatin1(d.shortcut));
+        make(QString::fromLatin1(d.name), d.text, QString::fromLatin1(d.shortcut));
     action("White1")->setIcon(colourTile(Qt::white));
     action("Red1")->setIcon(colourTile(Qt::red));
     action("Yellow1")->setIcon(colourTile(Qt::yellow));
@@ -423,10 +452,11 @@ QToolBar *MainActions::toolBar(const QString &name) const
     return m_toolBars.value(name);
 }
 
-QMenu *MainActions::makeMenu(QWidget *parent, const QString &name, const QString &title,
+QMenu *MainActions::makeMenu(QWidget *parent, const QString &name, const char *title,
                              const QStringList &actions)
 {
-    auto *m = new QMenu(tr(title.toUtf8().constData()), parent);
+    auto *m = new QMenu(tr(title), parent);
+    m_menuTitles.insert(name, title);
     m->setObjectName(name);
     for (const QString &a : actions) {
         if (a == QLatin1String("-"))
@@ -443,36 +473,38 @@ QMenu *MainActions::makeMenu(QWidget *parent, const QString &name, const QString
 void MainActions::buildMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    makeMenu(window, "Export1", "Export", {"HTML1", "ExportMSWord", "RTF1"});
-    QMenu *language = makeMenu(window, "Language1", "Language", {});
+    makeMenu(window, "Export1", QT_TR_NOOP("Export"), {"HTML1", "ExportMSWord", "RTF1"});
+    QMenu *language = makeMenu(window, "Language1", QT_TR_NOOP("Language"), {});
     language->setEnabled(false);
-    bar->addMenu(makeMenu(window, "File1", "&File",
+    bar->addMenu(makeMenu(window, "File1", QT_TR_NOOP("&File"),
                           {"New1", "Save1", "OpenAddress1", "-", "Export1", "-", "Printersetup1",
                            "Language1", "Properties2", "-", "Quit1"}));
-    makeMenu(window, "Changecolor2", "Change color",
+    makeMenu(window, "Changecolor2", QT_TR_NOOP("Change color"),
              {"White1", "Red1", "Yellow1", "Green1", "Blue1", "Custom1"});
-    bar->addMenu(makeMenu(window, "Nodes1", "&Items",
+    bar->addMenu(makeMenu(window, "Nodes1", QT_TR_NOOP("&Items"),
                           {"NodeNew", "NodeImport", "NodeDelete", "NodeRename", "Changecolor2", "-",
                            "NodeExpand", "NodeCollapse", "-", "Moveup1", "Movedown1", "Promote1",
                            "Demote1"}));
-    makeMenu(window, "WPTableMenu", "Table",
+    makeMenu(window, "WPTableMenu", QT_TR_NOOP("Table"),
              {"WPACreateTable1", "WPASelectRow1", "WPAInsRow1", "WPADelRow1", "WPASelectColumn1",
               "WPAInsCol1", "WPADelCol1", "-", "WPABAllOn1", "WPABAllOff1", "WPABTop1",
               "WPABBottom1", "WPABLeft1", "WPABRight1"});
     bar->addMenu(
-        makeMenu(window, "DocMenu", "&Document",
+        makeMenu(window, "DocMenu", QT_TR_NOOP("&Document"),
                  {"WPAUndo1", "WPARedo1", "-", "WPACut1", "WPACopy1", "WPAPaste1", "WPADeleteText1",
                   "WPASellAll1", "-", "WPFont", "WPParagraph", "WPBullets", "WPTabStops",
                   "WPTableMenu", "-", "WPPageSetup", "WPImport", "WPExport", "WPAPrint1"}));
-    bar->addMenu(makeMenu(window, "ChartMenu", "&Chart",
+    bar->addMenu(makeMenu(window, "ChartMenu", QT_TR_NOOP("&Chart"),
                           {"ChartExport", "ChartPrint", "ChartEdit", "ChartImport", "-",
                            "Asbitmap1", "AsMetafile1"}));
-    bar->addMenu(makeMenu(window, "TableMenu", "&Table",
+    bar->addMenu(makeMenu(window, "TableMenu", QT_TR_NOOP("&Table"),
                           {"TableExport", "TablePrint", "-", "TableCut", "TableCopy", "TablePaste",
                            "-", "Row1", "Column1", "-", "Left1", "Center1", "Right1", "Font2", "-",
                            "Fixedrow1", "Fixedcolumn1", "TableImport"}));
-    bar->addMenu(makeMenu(window, "Search1", "&Search", {"Find1", "Replace1", "Globalfind1"}));
-    bar->addMenu(makeMenu(window, "Help1", "&Help", {"Help2", "About1"}));
+    bar->addMenu(
+        makeMenu(window, "Search1", QT_TR_NOOP("&Search"), {"Find1", "Replace1", "Globalfind1"}));
+    bar->addMenu(
+        makeMenu(window, "Help1", QT_TR_NOOP("&Help"), {"Helptopics1", "Webpage1", "-", "About1"}));
     for (const char *kindMenu : {"DocMenu", "ChartMenu", "TableMenu"})
         menu(kindMenu)->menuAction()->setVisible(false);
 }

@@ -26,10 +26,17 @@ public:
     QList<QToolBar *> toolBars() const { return m_toolBars.values(); }
     QList<QAction *> allActions() const { return m_actions.values(); }
 
+    // Puts every command and menu into the current language.
+    void retranslateUi();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QAction *make(const QString &name, const QString &text, const QString &shortcut = QString());
+    QAction *make(const QString &name, const char *text, const QString &shortcut = QString());
+    void retranslateAction(QAction *a);
     QToolBar *makeBar(const QString &name, QWidget *host, const QStringList &actions);
-    QMenu *makeMenu(QWidget *parent, const QString &name, const QString &title,
+    QMenu *makeMenu(QWidget *parent, const QString &name, const char *title,
                     const QStringList &actions);
     void buildActions();
     void buildMenus(QMainWindow *window);
@@ -39,4 +46,6 @@ private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
     QHash<QString, QToolBar *> m_toolBars;
+    QHash<QAction *, const char *> m_sources;  // source text of each command
+    QHash<QString, const char *> m_menuTitles; // source title of each menu
 };

@@ -4,7 +4,9 @@
 #include "app/EditorCommands.h"
 #include "app/ExportCommands.h"
 #include "app/GlobalFindCommand.h"
+#include "app/HelpCommands.h"
 #include "app/KindIcons.h"
+#include "app/LanguageSetup.h"
 #include "app/MainActions.h"
 #include "app/TTreeView.h"
 #include "app/TreeCommands.h"
@@ -189,10 +191,13 @@ void TTessaryM::wireCommands()
     on("Properties2", &TTessaryM::Printersetup1Click);
     for (const char *cancel : {"CancelBtn", "CancelChartBtn", "BtnCloudCancel", "btnDiagramCancel"})
         on(cancel, &TTessaryM::CancelBtnClick);
-    connect(m_actions->action("About1"), &QAction::triggered, this, [this] {
-        dialogs().message(this, tr("Tessary %1\nAnalysis reports: an ordered tree of pages.")
-                                    .arg(QCoreApplication::applicationVersion()));
-    });
+    m_help = new HelpCommands(this);
+    connect(m_actions->action("Helptopics1"), &QAction::triggered, m_help,
+            &HelpCommands::Helptopics1Click);
+    connect(m_actions->action("Webpage1"), &QAction::triggered, m_help,
+            &HelpCommands::Webpage1Click);
+    connect(m_actions->action("About1"), &QAction::triggered, m_help, &HelpCommands::About1Click);
+    m_language = new LanguageSetup(this, m_actions->menu("Language1"));
     m_treeCommands->wire();
     m_globalFind = new GlobalFindCommand(this);
 }
@@ -594,6 +599,7 @@ void TTessaryM::FormActivate()
     if (!FirstActivation)
         return;
     FirstActivation = false;
+    m_language->startUp();
     // Editors made before the store registers with it now.
     if (store()) {
         for (auto it = m_editorContents.cbegin(); it != m_editorContents.cend(); ++it)

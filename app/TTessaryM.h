@@ -9,6 +9,8 @@
 class EditorCommands;
 class ExportCommands;
 class GlobalFindCommand;
+class HelpCommands;
+class LanguageSetup;
 class MainActions;
 class PageEditors;
 class QLabel;
@@ -84,6 +86,8 @@ public:
     GlobalFindCommand *globalFind() const { return m_globalFind; }
 
     MainActions *actions() const { return m_actions; }
+    HelpCommands *helpCommands() const { return m_help; }
+    LanguageSetup *languageSetup() const { return m_language; }
     TreeCommands *treeCommands() const { return m_treeCommands; }
     ExportCommands *exportCommands() const { return m_exportCommands; }
     // The editor forms (null until createEditors).
@@ -140,6 +144,8 @@ private:
     GlobalFindCommand *m_globalFind = nullptr;
     std::unique_ptr<PageEditors> m_pageEditors;
     EditorCommands *m_editorCommands = nullptr;
+    HelpCommands *m_help = nullptr;
+    LanguageSetup *m_language = nullptr;
     QHash<int, QWidget *> m_editorForms;
     QHash<int, PageContent *> m_editorContents;
     QString m_commandLineFile;

@@ -12,14 +12,26 @@ struct NamedColor
     const char *name;
 };
 
-const NamedColor standardColors[] = {
-    {0x000000, "Black"}, {0x800000, "Maroon"},      {0x008000, "Green"},
-    {0x808000, "Olive"}, {0x000080, "Navy"},        {0x800080, "Purple"},
-    {0x008080, "Teal"},  {0x808080, "Gray"},        {0xc0c0c0, "Silver"},
-    {0xff0000, "Red"},   {0x00ff00, "Lime"},        {0xffff00, "Yellow"},
-    {0x0000ff, "Blue"},  {0xff00ff, "Fuchsia"},     {0x00ffff, "Aqua"},
-    {0xffffff, "White"}, {0xc0dcc0, "Money Green"}, {0xa6caf0, "Sky Blue"},
-    {0xfffbf0, "Cream"}, {0xa0a0a4, "Medium Gray"}};
+const NamedColor standardColors[] = {{0x000000, QT_TRANSLATE_NOOP("ColorBox", "Black")},
+                                     {0x800000, QT_TRANSLATE_NOOP("ColorBox", "Maroon")},
+                                     {0x008000, QT_TRANSLATE_NOOP("ColorBox", "Green")},
+                                     {0x808000, QT_TRANSLATE_NOOP("ColorBox", "Olive")},
+                                     {0x000080, QT_TRANSLATE_NOOP("ColorBox", "Navy")},
+                                     {0x800080, QT_TRANSLATE_NOOP("ColorBox", "Purple")},
+                                     {0x008080, QT_TRANSLATE_NOOP("ColorBox", "Teal")},
+                                     {0x808080, QT_TRANSLATE_NOOP("ColorBox", "Gray")},
+                                     {0xc0c0c0, QT_TRANSLATE_NOOP("ColorBox", "Silver")},
+                                     {0xff0000, QT_TRANSLATE_NOOP("ColorBox", "Red")},
+                                     {0x00ff00, QT_TRANSLATE_NOOP("ColorBox", "Lime")},
+                                     {0xffff00, QT_TRANSLATE_NOOP("ColorBox", "Yellow")},
+                                     {0x0000ff, QT_TRANSLATE_NOOP("ColorBox", "Blue")},
+                                     {0xff00ff, QT_TRANSLATE_NOOP("ColorBox", "Fuchsia")},
+                                     {0x00ffff, QT_TRANSLATE_NOOP("ColorBox", "Aqua")},
+                                     {0xffffff, QT_TRANSLATE_NOOP("ColorBox", "White")},
+                                     {0xc0dcc0, QT_TRANSLATE_NOOP("ColorBox", "Money Green")},
+                                     {0xa6caf0, QT_TRANSLATE_NOOP("ColorBox", "Sky Blue")},
+                                     {0xfffbf0, QT_TRANSLATE_NOOP("ColorBox", "Cream")},
+                                     {0xa0a0a4, QT_TRANSLATE_NOOP("ColorBox", "Medium Gray")}};
 
 QIcon swatch(const QColor &color)
 {

@@ -490,8 +490,8 @@ void TTimeLineDlg::ShowLocation()
 
 void TTimeLineDlg::SaveChart()
 {
-    const QString filter = QStringLiteral("PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|"
-                                          "Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif");
+    const QString filter = tr("PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|"
+                              "Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif");
     QString name =
         dialogs().saveFile(this, tr("Save to file"), QString(), filter, QStringLiteral("png"));
     if (name.isEmpty())

@@ -162,6 +162,7 @@ QWidget *TTagOptionsDlg::makeFontPage()
     Label3 = new QLabel(page);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFrameShape(QFrame::StyledPanel);
+    Label3->setProperty("i18nKeep", true); // names the cloud's font: not translated
     ChangeFont = new QPushButton(tr("Edit..."), page);
     ChangeFont->setObjectName(QStringLiteral("ChangeFont"));
     isShadow = new QCheckBox(tr("Shadow"), page);

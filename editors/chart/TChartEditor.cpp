@@ -194,8 +194,8 @@ void TChartEditor::LoadChart(const QString &fileName)
 
 void TChartEditor::OpenChartClick()
 {
-    const QString name = dialogs().openFile(this, tr("Import chart"), QString(),
-                                            QStringLiteral("Vendral chart|*.KCX;*.kcx"), 1);
+    const QString name =
+        dialogs().openFile(this, tr("Import chart"), QString(), tr("Vendral chart|*.KCX;*.kcx"), 1);
     if (name.isEmpty())
         return;
     LoadChart(name);
@@ -259,9 +259,9 @@ QImage TChartEditor::renderImage(const QSize &size)
 QString TChartEditor::saveFilter()
 {
     // The metafile entries of the host's dialog are vector files here.
-    return QStringLiteral("Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|"
-                          "SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|"
-                          "PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG");
+    return tr("Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|"
+              "SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|"
+              "PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG");
 }
 
 QString TChartEditor::chartSaveName(const QString &name, int filterIndex)

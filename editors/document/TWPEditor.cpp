@@ -24,6 +24,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -131,6 +132,20 @@ TWPEditor::~TWPEditor()
 }
 
 // --- commands ---------------------------------------------------------------
+
+void TWPEditor::retranslateUi()
+{
+    for (QAction *a : std::as_const(m_actionOrder))
+        if (!a->isSeparator())
+            a->setToolTip(QString(a->text()).remove(QStringLiteral("...")));
+}
+
+void TWPEditor::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
 
 QAction *TWPEditor::addViewAction(const char *name, const QString &caption, const char *category,
                                   const char *icon, const std::function<void()> &run)

@@ -91,7 +91,12 @@ signals:
     // The enabled or checked state of the commands may have changed.
     void actionsChanged();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Texts composed from translated ones: the commands' tooltips.
+    void retranslateUi();
     class LoadGuard;
     void createActions();
     void createPopup();

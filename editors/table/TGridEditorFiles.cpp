@@ -30,11 +30,11 @@ QString withExtension(const QString &name, const QString &ext)
 QString TGridEditor::saveFilter()
 {
     // Entry n writes GridFiles::Format n.
-    return QStringLiteral("ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|"
-                          "Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|"
-                          "MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|"
-                          "XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|"
-                          "Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2");
+    return tr("ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|"
+              "Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|"
+              "MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|"
+              "XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|"
+              "Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2");
 }
 
 QStringList TGridEditor::saveExtensions() const
@@ -87,8 +87,8 @@ void TGridEditor::saveToFile(const QString &fileName)
 {
     const GridFiles::Format format = GridFiles::formatForExtension(QFileInfo(fileName).suffix());
     if (format == GridFiles::None)
-        throw TessaryError(QStringLiteral("Tables cannot be written as \"%1\".")
-                               .arg(QFileInfo(fileName).suffix()));
+        throw TessaryError(
+            tr("Tables cannot be written as \"%1\".").arg(QFileInfo(fileName).suffix()));
     // Spreadsheets are always Office Open XML files, named ".xlsx".
     const QString out =
         format == GridFiles::Spreadsheet ? withExtension(fileName, ".xlsx") : fileName;

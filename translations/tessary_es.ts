@@ -1,0 +1,2382 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>Import chart...</source>
+        <translation>Importar gráfico...</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <translation>Guardar gráfico...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copiar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>Copy as Metafile</source>
+        <translation>Copiar como metarchivo</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Edit chart...</source>
+        <translation>Editar gráfico...</translation>
+    </message>
+    <message>
+        <source>Vertical bars</source>
+        <translation>Barras verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barras horizontales</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Sectores</translation>
+    </message>
+    <message>
+        <source>Grouped bars</source>
+        <translation>Barras agrupadas</translation>
+    </message>
+    <message>
+        <source>Grouped lines</source>
+        <translation>Líneas agrupadas</translation>
+    </message>
+    <message>
+        <source>Swap series and categories</source>
+        <translation>Intercambiar series y categorías</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Paredes</translation>
+    </message>
+    <message>
+        <source>Base lines</source>
+        <translation>Líneas de base</translation>
+    </message>
+    <message>
+        <source>Rotate with the mouse</source>
+        <translation>Girar con el ratón</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse</source>
+        <translation>Ampliar con el ratón</translation>
+    </message>
+    <message>
+        <source>Undo zoom</source>
+        <translation>Deshacer zoom</translation>
+    </message>
+    <message>
+        <source>Swing</source>
+        <translation>Balancear</translation>
+    </message>
+    <message>
+        <source>Copy as Metafile (SVG)</source>
+        <translation>Copiar como metarchivo (SVG)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartEditDialog</name>
+    <message>
+        <source>Edit chart</source>
+        <translation>Editar gráfico</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Ejes</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Changes show on the chart at once; Cancel undoes them.</source>
+        <translation>Los cambios se ven al instante en el gráfico; Cancelar los deshace.</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>No title</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Fondo:</translation>
+    </message>
+    <message>
+        <source>Draw a &amp;border around the chart</source>
+        <translation>Dibujar un &amp;borde alrededor del gráfico</translation>
+    </message>
+    <message>
+        <source>Show the &amp;legend</source>
+        <translation>Mostrar la &amp;leyenda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Legend &amp;position:</source>
+        <translation>&amp;Posición de la leyenda:</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Depth (3D points)</source>
+        <translation>Profundidad (puntos 3D)</translation>
+    </message>
+    <message>
+        <source>A&amp;xis:</source>
+        <translation>E&amp;je:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic range</source>
+        <translation>Rango &amp;automático</translation>
+    </message>
+    <message>
+        <source>M&amp;inimum:</source>
+        <translation>M&amp;ínimo:</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ximum:</source>
+        <translation>Má&amp;ximo:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Paso:</translation>
+    </message>
+    <message>
+        <source>&amp;Inverted</source>
+        <translation>&amp;Invertido</translation>
+    </message>
+    <message>
+        <source>&amp;Grid lines</source>
+        <translation>Líneas de &amp;cuadrícula</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Label angle:</source>
+        <translation>Ángulo de las &amp;etiquetas:</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum must be numbers.</source>
+        <translation>El mínimo y el máximo deben ser números.</translation>
+    </message>
+    <message>
+        <source>The minimum must not be above the maximum.</source>
+        <translation>El mínimo no debe superar al máximo.</translation>
+    </message>
+    <message>
+        <source>&amp;3D view</source>
+        <translation>Vista &amp;3D</translation>
+    </message>
+    <message>
+        <source>&amp;Walls</source>
+        <translation>&amp;Paredes</translation>
+    </message>
+    <message>
+        <source>Wall &amp;edges</source>
+        <translation>&amp;Bordes de las paredes</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation:</source>
+        <translation>&amp;Rotación:</translation>
+    </message>
+    <message>
+        <source>&amp;Elevation:</source>
+        <translation>&amp;Elevación:</translation>
+    </message>
+    <message>
+        <source>&amp;Depth:</source>
+        <translation>&amp;Profundidad:</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBox</name>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Verde billete</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris medio</translation>
+    </message>
+</context>
+<context>
+    <name>CommentMenu</name>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>GridControl</name>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+</context>
+<context>
+    <name>GridFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Coincidir mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Whole cell only</source>
+        <translation>Solo celda completa</translation>
+    </message>
+    <message>
+        <source>Prompt on replace</source>
+        <translation>Preguntar antes de reemplazar</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Reemplazar todo</translation>
+    </message>
+    <message>
+        <source>No more occurences of text </source>
+        <translation>No hay más apariciones del texto </translation>
+    </message>
+    <message>
+        <source>Could not find text</source>
+        <translation>No se encontró el texto</translation>
+    </message>
+    <message>
+        <source>Replace this occurence ?</source>
+        <translation>¿Reemplazar esta aparición?</translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <source>Edit cell</source>
+        <translation>Editar celda</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageRuntime</name>
+    <message>
+        <source>There is no interface language with the identifier %1.</source>
+        <translation>No hay ningún idioma de interfaz con el identificador %1.</translation>
+    </message>
+    <message>
+        <source>The translations into %1 cannot be read.</source>
+        <translation>No se pueden leer las traducciones al %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>New...</source>
+        <translation>Nuevo...</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>HTML...</source>
+        <translation>HTML...</translation>
+    </message>
+    <message>
+        <source>MS Word...</source>
+        <translation>MS Word...</translation>
+    </message>
+    <message>
+        <source>Rich Text...</source>
+        <translation>Texto enriquecido (RTF)...</translation>
+    </message>
+    <message>
+        <source>Printer setup...</source>
+        <translation>Configurar impresora...</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Propiedades...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Import files...</source>
+        <translation>Importar archivos...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Cambiar nombre...</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Expandir todo</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Contraer todo</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Promote</source>
+        <translation>Subir de nivel</translation>
+    </message>
+    <message>
+        <source>Demote</source>
+        <translation>Bajar de nivel</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Subir de nivel</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Bajar de nivel</translation>
+    </message>
+    <message>
+        <source>Insert item</source>
+        <translation>Insertar elemento</translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation>Eliminar elemento</translation>
+    </message>
+    <message>
+        <source>Import file</source>
+        <translation>Importar archivo</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Reemplazar...</translation>
+    </message>
+    <message>
+        <source>Global find...</source>
+        <translation>Búsqueda global...</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Temas de ayuda</translation>
+    </message>
+    <message>
+        <source>Orvane Home Page</source>
+        <translation>Página web de Orvane</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Left border</source>
+        <translation>Borde izquierdo</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Right border</source>
+        <translation>Borde derecho</translation>
+    </message>
+    <message>
+        <source>Bullets</source>
+        <translation>Viñetas</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeración</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fuente...</translation>
+    </message>
+    <message>
+        <source>Paragraph...</source>
+        <translation>Párrafo...</translation>
+    </message>
+    <message>
+        <source>Tab stops...</source>
+        <translation>Tabulaciones...</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Configurar página...</translation>
+    </message>
+    <message>
+        <source>Create table...</source>
+        <translation>Crear tabla...</translation>
+    </message>
+    <message>
+        <source>Select row</source>
+        <translation>Seleccionar fila</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Eliminar fila</translation>
+    </message>
+    <message>
+        <source>Select column</source>
+        <translation>Seleccionar columna</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Insertar columna</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Eliminar columna</translation>
+    </message>
+    <message>
+        <source>All borders</source>
+        <translation>Todos los bordes</translation>
+    </message>
+    <message>
+        <source>No borders</source>
+        <translation>Sin bordes</translation>
+    </message>
+    <message>
+        <source>Top border</source>
+        <translation>Borde superior</translation>
+    </message>
+    <message>
+        <source>Bottom border</source>
+        <translation>Borde inferior</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Multi-line</source>
+        <translation>Varias líneas</translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation>Color de fuente</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save to disk...</source>
+        <translation>Guardar en disco...</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Fixed row</source>
+        <translation>Fila fija</translation>
+    </message>
+    <message>
+        <source>Fixed column</source>
+        <translation>Columna fija</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Intercambiar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barras</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barras horizontales</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Sectores</translation>
+    </message>
+    <message>
+        <source>Grouped bars</source>
+        <translation>Barras agrupadas</translation>
+    </message>
+    <message>
+        <source>Grouped lines</source>
+        <translation>Líneas agrupadas</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Paredes</translation>
+    </message>
+    <message>
+        <source>Base lines</source>
+        <translation>Líneas de base</translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation>Animar</translation>
+    </message>
+    <message>
+        <source>Edit chart...</source>
+        <translation>Editar gráfico...</translation>
+    </message>
+    <message>
+        <source>Open chart file...</source>
+        <translation>Abrir archivo de gráfico...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copiar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copiar como metarchivo</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Desplazar</translation>
+    </message>
+    <message>
+        <source>Zoom to area</source>
+        <translation>Ampliar un área</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Sizing</source>
+        <translation>Tamaños</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Cambiar color</translation>
+    </message>
+    <message>
+        <source>&amp;Items</source>
+        <translation>&amp;Elementos</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Document</source>
+        <translation>&amp;Documento</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The temporary folder %1 cannot be written: pages sent by the host will not be noticed.</source>
+        <translation>No se puede escribir en la carpeta temporal %1: las páginas enviadas por la aplicación anfitriona no se detectarán.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2.</source>
+        <translation>No se puede leer el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>No se puede escribir el archivo %1: %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be written as &quot;%1&quot;; choose one of %2.</source>
+        <translation>Los documentos no se pueden guardar como «%1»; elija uno de %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>A chart cannot be written as &quot;%1&quot;.</source>
+        <translation>Un gráfico no se puede guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>No se puede escribir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Cannot write the document %1: %2</source>
+        <translation>No se puede escribir el documento %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the document %1.</source>
+        <translation>No se puede escribir el documento %1.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>Series %1</source>
+        <translation>Serie %1</translation>
+    </message>
+    <message>
+        <source>The chart is empty: there is no chart data to read.</source>
+        <translation>El gráfico está vacío: no hay datos que leer.</translation>
+    </message>
+    <message>
+        <source>This is not a chart: its data cannot be read (%1 at byte %2).</source>
+        <translation>No es un gráfico: sus datos no se pueden leer (%1 en el byte %2).</translation>
+    </message>
+    <message>
+        <source>This is not a chart: its format is &quot;%1&quot;.</source>
+        <translation>No es un gráfico: su formato es «%1».</translation>
+    </message>
+    <message>
+        <source>This chart was written in version %1 of the chart format, which this program cannot read.</source>
+        <translation>Este gráfico se guardó en la versión %1 del formato de gráficos, que este programa no puede leer.</translation>
+    </message>
+    <message>
+        <source>Vertical bars</source>
+        <translation>Barras verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barras horizontales</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Sectores</translation>
+    </message>
+    <message>
+        <source>3D points</source>
+        <translation>Puntos 3D</translation>
+    </message>
+    <message>
+        <source>The axis minimum must be a number.</source>
+        <translation>El mínimo del eje debe ser un número.</translation>
+    </message>
+    <message>
+        <source>The axis minimum %1 is above its maximum %2.</source>
+        <translation>El mínimo del eje, %1, supera su máximo, %2.</translation>
+    </message>
+    <message>
+        <source>The axis maximum must be a number.</source>
+        <translation>El máximo del eje debe ser un número.</translation>
+    </message>
+    <message>
+        <source>The axis maximum %1 is below its minimum %2.</source>
+        <translation>El máximo del eje, %1, es menor que su mínimo, %2.</translation>
+    </message>
+    <message>
+        <source>The axis range %1 .. %2 is not valid.</source>
+        <translation>El rango del eje %1 .. %2 no es válido.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTree</name>
+    <message>
+        <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>
+        <translation>El elemento no se puede mover aquí: el árbol tendría más de %1 niveles.</translation>
+    </message>
+</context>
+<context>
+    <name>TChart</name>
+    <message>
+        <source>Cannot write the chart file %1: %2</source>
+        <translation>No se puede escribir el archivo de gráfico %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the chart file %1: %2</source>
+        <translation>No se puede leer el archivo de gráfico %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a chart.</source>
+        <translation>El archivo %1 es demasiado grande para ser un gráfico.</translation>
+    </message>
+</context>
+<context>
+    <name>TChartEditor</name>
+    <message>
+        <source>Import chart</source>
+        <translation>Importar gráfico</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Guardar gráfico</translation>
+    </message>
+    <message>
+        <source>Vendral chart|*.KCX;*.kcx</source>
+        <translation>Gráfico de Vendral|*.KCX;*.kcx</translation>
+    </message>
+    <message>
+        <source>Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG</source>
+        <translation>Gráfico de Vendral (*.KCX)|*.KCX|Mapa de bits de Windows (*.BMP)|*.BMP|Imagen SVG (*.SVG)|*.SVG|Documento PDF (*.PDF)|*.PDF|Archivo PNG (*.PNG)|*.PNG|Archivo JPEG (*.JPG)|*.JPG;*.JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>&amp;Other</source>
+        <translation>&amp;Otro</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>TDM</name>
+    <message>
+        <source>Waiting for the host to finish writing the report...</source>
+        <translation>Esperando a que la aplicación anfitriona termine de escribir el informe...</translation>
+    </message>
+    <message>
+        <source>Tessary - </source>
+        <translation>Tessary - </translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nombre del proyecto</translation>
+    </message>
+    <message>
+        <source>First document</source>
+        <translation>Primer documento</translation>
+    </message>
+    <message>
+        <source>Second document</source>
+        <translation>Segundo documento</translation>
+    </message>
+    <message>
+        <source>%1 is not a report: it has no table %2.</source>
+        <translation>%1 no es un informe: no tiene la tabla %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a report: table %2 has no field %3.</source>
+        <translation>%1 no es un informe: la tabla %2 no tiene el campo %3.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a report file.</source>
+        <translation>%1 es una carpeta, no un archivo de informe.</translation>
+    </message>
+    <message>
+        <source>The tree cannot be stored: row 0 of the report is a page, not the outline row.</source>
+        <translation>No se puede guardar el árbol: la fila 0 del informe es una página, no la fila del esquema.</translation>
+    </message>
+    <message>
+        <source>The intake signal file %1 cannot be deleted; new pages are placed, but further signals may go unnoticed.</source>
+        <translation>No se puede eliminar el archivo de señal %1; las páginas nuevas se colocan, pero las señales siguientes podrían pasar desapercibidas.</translation>
+    </message>
+    <message>
+        <source>Damaged page %1</source>
+        <translation>Página dañada %1</translation>
+    </message>
+    <message>
+        <source>These pages are damaged and cannot be read: %1. They are placed under &quot;%2&quot; with a title that says so; the other pages are not affected.</source>
+        <translation>Estas páginas están dañadas y no se pueden leer: %1. Se colocan bajo «%2» con un título que lo indica; las demás páginas no se ven afectadas.</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramEditor</name>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copiar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copiar como metarchivo</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diagram.</source>
+        <translation>El archivo %1 no es un diagrama.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Save as picture</source>
+        <translation>Guardar como imagen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Desplazar</translation>
+    </message>
+    <message>
+        <source>Zoom to rectangle</source>
+        <translation>Ampliar un rectángulo</translation>
+    </message>
+    <message>
+        <source>Link labels</source>
+        <translation>Etiquetas de los enlaces</translation>
+    </message>
+    <message>
+        <source>Sizing...</source>
+        <translation>Tamaños...</translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation>Cancelar los cambios</translation>
+    </message>
+</context>
+<context>
+    <name>TEditBlockDlg</name>
+    <message>
+        <source>Diagram</source>
+        <translation>Diagrama</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Cuadrado redondeado</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>Forma:</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Fuente:</translation>
+    </message>
+    <message>
+        <source>Nodes</source>
+        <translation>Nodos</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Guiones</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Guion-punto</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Guion-punto-punto</translation>
+    </message>
+    <message>
+        <source>Sample font</source>
+        <translation>Ejemplo de fuente</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TGridEditor</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print preview...</source>
+        <translation>Vista preliminar...</translation>
+    </message>
+    <message>
+        <source>Print setup...</source>
+        <translation>Configurar impresión...</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Copy + Headers</source>
+        <translation>Copiar con encabezados</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Entire row</source>
+        <translation>Fila completa</translation>
+    </message>
+    <message>
+        <source>Entire column</source>
+        <translation>Columna completa</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fuente...</translation>
+    </message>
+    <message>
+        <source>Font color...</source>
+        <translation>Color de fuente...</translation>
+    </message>
+    <message>
+        <source>Background color...</source>
+        <translation>Color de fondo...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Fixed row</source>
+        <translation>Fila fija</translation>
+    </message>
+    <message>
+        <source>Fixed column</source>
+        <translation>Columna fija</translation>
+    </message>
+    <message>
+        <source>Multi-line cells</source>
+        <translation>Celdas de varias líneas</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Buscar...</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Reemplazar...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Show all columns</source>
+        <translation>Mostrar todas las columnas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alineación</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Cannot delete all rows</source>
+        <translation>No se pueden eliminar todas las filas</translation>
+    </message>
+    <message>
+        <source>Cannot delete all collumns</source>
+        <translation>No se pueden eliminar todas las columnas</translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation>Exportar tabla</translation>
+    </message>
+    <message>
+        <source>Printing title</source>
+        <translation>Título de impresión</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2</source>
+        <translation>Archivo ASCII (*.txt)|*.TXT|Delimitado por tabulaciones (*.tab)|*.TAB|Delimitado por comas (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|Archivo HTML (*.htm;*.html)|*.HTM;*.HTML|Archivo XML (*.xml)|*.XML|Documento de Word (*.docx)|*.DOCX|Texto enriquecido (*.rtf)|*.RTF|Archivo de tabla (*.grid2)|*.GRID2</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Las tablas no se pueden guardar como «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Tessary Help</source>
+        <translation>Ayuda de Tessary</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Words to find, then Enter</source>
+        <translation>Palabras a buscar y luego Intro</translation>
+    </message>
+    <message>
+        <source>No page holds these words.</source>
+        <translation>Ninguna página contiene estas palabras.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageEditor</name>
+    <message>
+        <source>Image Editor</source>
+        <translation>Editor de imágenes</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+</context>
+<context>
+    <name>TIntro</name>
+    <message>
+        <source>Version </source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>About Tessary</source>
+        <translation>Acerca de Tessary</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TNewNoteDlg</name>
+    <message>
+        <source>New Item</source>
+        <translation>Nuevo elemento</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Document</source>
+        <translation>&amp;Documento</translation>
+    </message>
+    <message>
+        <source>&amp;Folder</source>
+        <translation>&amp;Carpeta</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>&amp;After current item</source>
+        <translation>&amp;Después del elemento actual</translation>
+    </message>
+    <message>
+        <source>&amp;Under current item</source>
+        <translation>D&amp;entro del elemento actual</translation>
+    </message>
+    <message>
+        <source>{untitled}</source>
+        <translation>{sin título}</translation>
+    </message>
+</context>
+<context>
+    <name>TSizingDlg</name>
+    <message>
+        <source>Sizing</source>
+        <translation>Tamaños</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Node:</source>
+        <translation>Nodo:</translation>
+    </message>
+    <message>
+        <source>Node Text:</source>
+        <translation>Texto del nodo:</translation>
+    </message>
+    <message>
+        <source>Link Text:</source>
+        <translation>Texto del enlace:</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Enlace:</translation>
+    </message>
+</context>
+<context>
+    <name>TTagOptionsDlg</name>
+    <message>
+        <source>Tag Cloud Options</source>
+        <translation>Opciones de la nube de palabras</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Color del texto</translation>
+    </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Fuente del texto</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Color each with palette:</source>
+        <translation>Colorear cada palabra con la paleta:</translation>
+    </message>
+    <message>
+        <source>Gradient scheme:</source>
+        <translation>Esquema de degradado:</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Medio:</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Editar...</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Fuente:</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangular</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>Starting position:</source>
+        <translation>Posición inicial:</translation>
+    </message>
+    <message>
+        <source>From center</source>
+        <translation>Desde el centro</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatoria</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Victorian</source>
+        <translation>Victoriana</translation>
+    </message>
+    <message>
+        <source>Pastel</source>
+        <translation>Pastel</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Moderna</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arco iris</translation>
+    </message>
+    <message>
+        <source>Windows XP</source>
+        <translation>Windows XP</translation>
+    </message>
+    <message>
+        <source>Mac OS</source>
+        <translation>Mac OS</translation>
+    </message>
+    <message>
+        <source>Vista</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>Escala de grises</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Cálida</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Fría</translation>
+    </message>
+    <message>
+        <source>BlackOnBlack</source>
+        <translation>Negro sobre negro</translation>
+    </message>
+    <message>
+        <source>Metro</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Lookout</source>
+        <translation>Lookout</translation>
+    </message>
+    <message>
+        <source>Seawash</source>
+        <translation>Espuma de mar</translation>
+    </message>
+    <message>
+        <source>Multicolor</source>
+        <translation>Multicolor</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>TTessaryM</name>
+    <message>
+        <source>Comment on this page</source>
+        <translation>Comentario sobre esta página</translation>
+    </message>
+    <message>
+        <source>Your comment on the selected page; it is stored with the page.</source>
+        <translation>Su comentario sobre la página seleccionada; se guarda con la página.</translation>
+    </message>
+    <message>
+        <source>This is the report itself. Select a page in the tree to show it here.</source>
+        <translation>Este es el propio informe. Seleccione una página del árbol para mostrarla aquí.</translation>
+    </message>
+    <message>
+        <source>A folder holds pages; select one of them to show it here.</source>
+        <translation>Una carpeta contiene páginas; seleccione una para mostrarla aquí.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be shown: there is no editor for them.</source>
+        <translation>Las páginas de este tipo no se pueden mostrar: no hay editor para ellas.</translation>
+    </message>
+    <message>
+        <source>Cannot save data!</source>
+        <translation>¡No se pueden guardar los datos!</translation>
+    </message>
+    <message>
+        <source>New report</source>
+        <translation>Nuevo informe</translation>
+    </message>
+    <message>
+        <source>Output manager|*.sup</source>
+        <translation>Gestor de resultados|*.sup</translation>
+    </message>
+    <message>
+        <source>Open report</source>
+        <translation>Abrir informe</translation>
+    </message>
+    <message>
+        <source>The report %1 does not exist.</source>
+        <translation>El informe %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The report tree could not be stored: %1</source>
+        <translation>No se pudo guardar el árbol del informe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeLineDlg</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Cronología</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Timeline options</source>
+        <translation>Opciones de la cronología</translation>
+    </message>
+    <message>
+        <source>Synchronize timeline with main window</source>
+        <translation>Sincronizar la cronología con la ventana principal</translation>
+    </message>
+    <message>
+        <source>Annotations above the bar</source>
+        <translation>Anotaciones encima de la barra</translation>
+    </message>
+    <message>
+        <source>Annotations above and below</source>
+        <translation>Anotaciones encima y debajo</translation>
+    </message>
+    <message>
+        <source>Annotations below the bar</source>
+        <translation>Anotaciones debajo de la barra</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Guardar en un archivo</translation>
+    </message>
+    <message>
+        <source>Print </source>
+        <translation>Imprimir </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Encima</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Debajo</translation>
+    </message>
+    <message>
+        <source>Change color...</source>
+        <translation>Cambiar color...</translation>
+    </message>
+    <message>
+        <source>Show location...</source>
+        <translation>Mostrar la ubicación...</translation>
+    </message>
+    <message>
+        <source>Not available yet!</source>
+        <translation>¡Todavía no disponible!</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(y %1 más)</translation>
+    </message>
+    <message>
+        <source>Some lines of %1 could not be read; the rest is loaded.
+
+%2</source>
+        <translation>Algunas líneas de %1 no se pudieron leer; el resto se ha cargado.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The page does not hold a timeline: none of its lines is a timeline record.</source>
+        <translation>La página no contiene una cronología: ninguna de sus líneas es un registro de cronología.</translation>
+    </message>
+    <message>
+        <source>the timeline</source>
+        <translation>la cronología</translation>
+    </message>
+    <message>
+        <source>Cannot read the timeline file %1: %2</source>
+        <translation>No se puede leer el archivo de cronología %1: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a timeline text file: none of its lines is a timeline record.</source>
+        <translation>El archivo %1 no es un archivo de texto de cronología: ninguna de sus líneas es un registro de cronología.</translation>
+    </message>
+    <message>
+        <source>Cannot write the timeline file %1: %2</source>
+        <translation>No se puede escribir el archivo de cronología %1: %2</translation>
+    </message>
+    <message>
+        <source>A timeline cannot be written as &quot;%1&quot;.</source>
+        <translation>Una cronología no se puede guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif</source>
+        <translation>Archivo PNG (*.png)|*.png|Imagen JPEG (*.jpg)|*.jpg|Mapas de bits (*.bmp)|*.bmp|Imagen GIF (*.gif)|*.gif</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeLineOptionsDlg</name>
+    <message>
+        <source>Timeline Options</source>
+        <translation>Opciones de la cronología</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Time bar:</source>
+        <translation>Barra de tiempo:</translation>
+    </message>
+    <message>
+        <source>Annotations:</source>
+        <translation>Anotaciones:</translation>
+    </message>
+    <message>
+        <source>Round corners</source>
+        <translation>Esquinas redondeadas</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Fuente...</translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <translation>Fechas:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TWPEditor</name>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Fonts...</source>
+        <translation>Fuentes...</translation>
+    </message>
+    <message>
+        <source>Paragraphs...</source>
+        <translation>Párrafos...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Viñetas...</translation>
+    </message>
+    <message>
+        <source>Tab stops...</source>
+        <translation>Tabulaciones...</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Configurar página</translation>
+    </message>
+    <message>
+        <source>Borders...</source>
+        <translation>Bordes...</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Imagen...</translation>
+    </message>
+    <message>
+        <source>Hyperlink...</source>
+        <translation>Hipervínculo...</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista preliminar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Eliminar texto</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Justified</source>
+        <translation>Justificado</translation>
+    </message>
+    <message>
+        <source>Bullets</source>
+        <translation>Viñetas</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeración</translation>
+    </message>
+    <message>
+        <source>Prior Level</source>
+        <translation>Nivel anterior</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Nivel siguiente</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Underlined</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Strike Out</source>
+        <translation>Tachado</translation>
+    </message>
+    <message>
+        <source>Subscript</source>
+        <translation>Subíndice</translation>
+    </message>
+    <message>
+        <source>Superscript</source>
+        <translation>Superíndice</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Create Table</source>
+        <translation>Crear tabla</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Eliminar fila</translation>
+    </message>
+    <message>
+        <source>Select Row</source>
+        <translation>Seleccionar fila</translation>
+    </message>
+    <message>
+        <source>Insert Column</source>
+        <translation>Insertar columna</translation>
+    </message>
+    <message>
+        <source>Delete Column</source>
+        <translation>Eliminar columna</translation>
+    </message>
+    <message>
+        <source>Select Column</source>
+        <translation>Seleccionar columna</translation>
+    </message>
+    <message>
+        <source>Top Borders</source>
+        <translation>Bordes superiores</translation>
+    </message>
+    <message>
+        <source>Bottom Borders</source>
+        <translation>Bordes inferiores</translation>
+    </message>
+    <message>
+        <source>Left Borders</source>
+        <translation>Bordes izquierdos</translation>
+    </message>
+    <message>
+        <source>Right Borders</source>
+        <translation>Bordes derechos</translation>
+    </message>
+    <message>
+        <source>Switch Borders On</source>
+        <translation>Activar los bordes</translation>
+    </message>
+    <message>
+        <source>Switch Borders Off</source>
+        <translation>Desactivar los bordes</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>The page does not hold a document: its content is not text.</source>
+        <translation>La página no contiene un documento: su contenido no es texto.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged; what could be read was loaded:
+%2</source>
+        <translation>El archivo %1 está dañado; se cargó lo que se pudo leer:
+%2</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Documents|*.rtf;*.html;*.htm;*.txt;*.docx;*.odt;*.doc;*.wpd|Rich text (RTF)|*.rtf|HTML|*.html;*.htm|Plain text|*.txt|Word (DOCX)|*.docx|OpenDocument text|*.odt|Word 97-2003|*.doc|WordPerfect|*.wpd|All files|*</source>
+        <translation>Documentos|*.rtf;*.html;*.htm;*.txt;*.docx;*.odt;*.doc;*.wpd|Texto enriquecido (RTF)|*.rtf|HTML|*.html;*.htm|Texto sin formato|*.txt|Word (DOCX)|*.docx|Texto OpenDocument|*.odt|Word 97-2003|*.doc|WordPerfect|*.wpd|Todos los archivos|*</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)|*.rtf|HTML|*.html;*.htm|Plain text|*.txt|Word (DOCX)|*.docx|OpenDocument text|*.odt|PDF|*.pdf</source>
+        <translation>Texto enriquecido (RTF)|*.rtf|HTML|*.html;*.htm|Texto sin formato|*.txt|Word (DOCX)|*.docx|Texto OpenDocument|*.odt|PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>Insert picture</source>
+        <translation>Insertar imagen</translation>
+    </message>
+    <message>
+        <source>Pictures|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg;*.tif;*.tiff;*.webp|All files|*</source>
+        <translation>Imágenes|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg;*.tif;*.tiff;*.webp|Todos los archivos|*</translation>
+    </message>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Hipervínculo</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+</context>
+<context>
+    <name>TWordCloudEditor</name>
+    <message>
+        <source>Save as picture...</source>
+        <translation>Guardar como imagen...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copiar como mapa de bits</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copiar como metarchivo</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>This word-cloud page is a document of version &quot;%1&quot;; this program reads version 1.0.</source>
+        <translation>Esta página de nube de palabras es un documento de la versión «%1»; este programa lee la versión 1.0.</translation>
+    </message>
+    <message>
+        <source>Word-cloud pages are made from word-cloud documents (.xml); %1 is not one.</source>
+        <translation>Las páginas de nube de palabras se crean a partir de documentos de nube de palabras (.xml); %1 no lo es.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The word-cloud document %1 is empty.</source>
+        <translation>El documento de nube de palabras %1 está vacío.</translation>
+    </message>
+    <message>
+        <source>Save word cloud as picture</source>
+        <translation>Guardar la nube de palabras como imagen</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>No se puede escribir la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot print: the printer could not be started.</source>
+        <translation>No se puede imprimir: no se pudo iniciar la impresora.</translation>
+    </message>
+</context>
+<context>
+    <name>TreeCommands</name>
+    <message>
+        <source>New...</source>
+        <translation>Nuevo...</translation>
+    </message>
+    <message>
+        <source>Import files...</source>
+        <translation>Importar archivos...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Cambiar nombre...</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Cambiar color</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personalizado...</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Expandir todo</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Contraer todo</translation>
+    </message>
+    <message>
+        <source>No item can be added here: the tree would be more than %1 levels deep.</source>
+        <translation>No se puede añadir ningún elemento aquí: el árbol tendría más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>Cannot save data!</source>
+        <translation>¡No se pueden guardar los datos!</translation>
+    </message>
+    <message>
+        <source>Edit title</source>
+        <translation>Editar título</translation>
+    </message>
+    <message>
+        <source>Type the new title</source>
+        <translation>Escriba el nuevo título</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete item: </source>
+        <translation>Confirme que desea eliminar el elemento: </translation>
+    </message>
+</context>
+<context>
+    <name>WPToolBar</name>
+    <message>
+        <source>Font</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de fuente</translation>
+    </message>
+</context>
+<context>
+    <name>WPView</name>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>No se puede leer la imagen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2382 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ChartActions</name>
+    <message>
+        <source>Import chart...</source>
+        <translation>Importer un graphique...</translation>
+    </message>
+    <message>
+        <source>Save chart...</source>
+        <translation>Enregistrer le graphique...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copier comme image bitmap</translation>
+    </message>
+    <message>
+        <source>Copy as Metafile</source>
+        <translation>Copier comme métafichier</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Edit chart...</source>
+        <translation>Modifier le graphique...</translation>
+    </message>
+    <message>
+        <source>Vertical bars</source>
+        <translation>Barres verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barres horizontales</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Secteurs</translation>
+    </message>
+    <message>
+        <source>Grouped bars</source>
+        <translation>Barres groupées</translation>
+    </message>
+    <message>
+        <source>Grouped lines</source>
+        <translation>Lignes groupées</translation>
+    </message>
+    <message>
+        <source>Swap series and categories</source>
+        <translation>Permuter séries et catégories</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Parois</translation>
+    </message>
+    <message>
+        <source>Base lines</source>
+        <translation>Lignes de base</translation>
+    </message>
+    <message>
+        <source>Rotate with the mouse</source>
+        <translation>Faire pivoter avec la souris</translation>
+    </message>
+    <message>
+        <source>Zoom with the mouse</source>
+        <translation>Zoomer avec la souris</translation>
+    </message>
+    <message>
+        <source>Undo zoom</source>
+        <translation>Annuler le zoom</translation>
+    </message>
+    <message>
+        <source>Swing</source>
+        <translation>Balancer</translation>
+    </message>
+    <message>
+        <source>Copy as Metafile (SVG)</source>
+        <translation>Copier comme métafichier (SVG)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartEditDialog</name>
+    <message>
+        <source>Edit chart</source>
+        <translation>Modifier le graphique</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Series</source>
+        <translation>Séries</translation>
+    </message>
+    <message>
+        <source>Axes</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Changes show on the chart at once; Cancel undoes them.</source>
+        <translation>Les modifications s&apos;affichent aussitôt sur le graphique ; Annuler les défait.</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>No title</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Draw a &amp;border around the chart</source>
+        <translation>Tracer une &amp;bordure autour du graphique</translation>
+    </message>
+    <message>
+        <source>Show the &amp;legend</source>
+        <translation>Afficher la &amp;légende</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Legend &amp;position:</source>
+        <translation>&amp;Position de la légende :</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Affichée</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Depth (3D points)</source>
+        <translation>Profondeur (points 3D)</translation>
+    </message>
+    <message>
+        <source>A&amp;xis:</source>
+        <translation>A&amp;xe :</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic range</source>
+        <translation>Plage &amp;automatique</translation>
+    </message>
+    <message>
+        <source>M&amp;inimum:</source>
+        <translation>M&amp;inimum :</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ximum:</source>
+        <translation>Ma&amp;ximum :</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Pas :</translation>
+    </message>
+    <message>
+        <source>&amp;Inverted</source>
+        <translation>&amp;Inversé</translation>
+    </message>
+    <message>
+        <source>&amp;Grid lines</source>
+        <translation>&amp;Quadrillage</translation>
+    </message>
+    <message>
+        <source>&amp;Visible</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Label angle:</source>
+        <translation>Angle des &amp;étiquettes :</translation>
+    </message>
+    <message>
+        <source>Minimum and maximum must be numbers.</source>
+        <translation>Le minimum et le maximum doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>The minimum must not be above the maximum.</source>
+        <translation>Le minimum ne doit pas dépasser le maximum.</translation>
+    </message>
+    <message>
+        <source>&amp;3D view</source>
+        <translation>Vue &amp;3D</translation>
+    </message>
+    <message>
+        <source>&amp;Walls</source>
+        <translation>&amp;Parois</translation>
+    </message>
+    <message>
+        <source>Wall &amp;edges</source>
+        <translation>&amp;Arêtes des parois</translation>
+    </message>
+    <message>
+        <source>&amp;Rotation:</source>
+        <translation>&amp;Rotation :</translation>
+    </message>
+    <message>
+        <source>&amp;Elevation:</source>
+        <translation>&amp;Élévation :</translation>
+    </message>
+    <message>
+        <source>&amp;Depth:</source>
+        <translation>&amp;Profondeur :</translation>
+    </message>
+</context>
+<context>
+    <name>ColorBox</name>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Vert billet</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris moyen</translation>
+    </message>
+</context>
+<context>
+    <name>CommentMenu</name>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>GridControl</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+</context>
+<context>
+    <name>GridFindDialog</name>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole cell only</source>
+        <translation>Cellule entière uniquement</translation>
+    </message>
+    <message>
+        <source>Prompt on replace</source>
+        <translation>Demander avant de remplacer</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Replace all</source>
+        <translation>Tout remplacer</translation>
+    </message>
+    <message>
+        <source>No more occurences of text </source>
+        <translation>Plus d&apos;autre occurrence du texte </translation>
+    </message>
+    <message>
+        <source>Could not find text</source>
+        <translation>Texte introuvable</translation>
+    </message>
+    <message>
+        <source>Replace this occurence ?</source>
+        <translation>Remplacer cette occurrence ?</translation>
+    </message>
+</context>
+<context>
+    <name>GridModel</name>
+    <message>
+        <source>Edit cell</source>
+        <translation>Modifier la cellule</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageRuntime</name>
+    <message>
+        <source>There is no interface language with the identifier %1.</source>
+        <translation>Aucune langue d&apos;interface n&apos;a l&apos;identifiant %1.</translation>
+    </message>
+    <message>
+        <source>The translations into %1 cannot be read.</source>
+        <translation>Les traductions en %1 ne peuvent pas être lues.</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>New...</source>
+        <translation>Nouveau...</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>HTML...</source>
+        <translation>HTML...</translation>
+    </message>
+    <message>
+        <source>MS Word...</source>
+        <translation>MS Word...</translation>
+    </message>
+    <message>
+        <source>Rich Text...</source>
+        <translation>Texte enrichi (RTF)...</translation>
+    </message>
+    <message>
+        <source>Printer setup...</source>
+        <translation>Configuration de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>Properties...</source>
+        <translation>Propriétés...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Import files...</source>
+        <translation>Importer des fichiers...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Tout développer</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Tout réduire</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Promote</source>
+        <translation>Hausser d&apos;un niveau</translation>
+    </message>
+    <message>
+        <source>Demote</source>
+        <translation>Abaisser d&apos;un niveau</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Hausser d&apos;un niveau</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Abaisser d&apos;un niveau</translation>
+    </message>
+    <message>
+        <source>Insert item</source>
+        <translation>Insérer un élément</translation>
+    </message>
+    <message>
+        <source>Delete item</source>
+        <translation>Supprimer l&apos;élément</translation>
+    </message>
+    <message>
+        <source>Import file</source>
+        <translation>Importer un fichier</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Remplacer...</translation>
+    </message>
+    <message>
+        <source>Global find...</source>
+        <translation>Recherche globale...</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Orvane Home Page</source>
+        <translation>Site web d&apos;Orvane</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Left border</source>
+        <translation>Bordure gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrer</translation>
+    </message>
+    <message>
+        <source>Right border</source>
+        <translation>Bordure droite</translation>
+    </message>
+    <message>
+        <source>Bullets</source>
+        <translation>Puces</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numérotation</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Text color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>Paragraph...</source>
+        <translation>Paragraphe...</translation>
+    </message>
+    <message>
+        <source>Tab stops...</source>
+        <translation>Tabulations...</translation>
+    </message>
+    <message>
+        <source>Page setup...</source>
+        <translation>Mise en page...</translation>
+    </message>
+    <message>
+        <source>Create table...</source>
+        <translation>Créer un tableau...</translation>
+    </message>
+    <message>
+        <source>Select row</source>
+        <translation>Sélectionner la ligne</translation>
+    </message>
+    <message>
+        <source>Insert row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Delete row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Select column</source>
+        <translation>Sélectionner la colonne</translation>
+    </message>
+    <message>
+        <source>Insert column</source>
+        <translation>Insérer une colonne</translation>
+    </message>
+    <message>
+        <source>Delete column</source>
+        <translation>Supprimer la colonne</translation>
+    </message>
+    <message>
+        <source>All borders</source>
+        <translation>Toutes les bordures</translation>
+    </message>
+    <message>
+        <source>No borders</source>
+        <translation>Aucune bordure</translation>
+    </message>
+    <message>
+        <source>Top border</source>
+        <translation>Bordure supérieure</translation>
+    </message>
+    <message>
+        <source>Bottom border</source>
+        <translation>Bordure inférieure</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Multi-line</source>
+        <translation>Multiligne</translation>
+    </message>
+    <message>
+        <source>Font color</source>
+        <translation>Couleur de police</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save to disk...</source>
+        <translation>Enregistrer sur le disque...</translation>
+    </message>
+    <message>
+        <source>Align left</source>
+        <translation>Aligner à gauche</translation>
+    </message>
+    <message>
+        <source>Align right</source>
+        <translation>Aligner à droite</translation>
+    </message>
+    <message>
+        <source>Fixed row</source>
+        <translation>Ligne fixe</translation>
+    </message>
+    <message>
+        <source>Fixed column</source>
+        <translation>Colonne fixe</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Permuter</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation>3D</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barres horizontales</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Secteurs</translation>
+    </message>
+    <message>
+        <source>Grouped bars</source>
+        <translation>Barres groupées</translation>
+    </message>
+    <message>
+        <source>Grouped lines</source>
+        <translation>Lignes groupées</translation>
+    </message>
+    <message>
+        <source>Walls</source>
+        <translation>Parois</translation>
+    </message>
+    <message>
+        <source>Base lines</source>
+        <translation>Lignes de base</translation>
+    </message>
+    <message>
+        <source>Animate</source>
+        <translation>Animer</translation>
+    </message>
+    <message>
+        <source>Edit chart...</source>
+        <translation>Modifier le graphique...</translation>
+    </message>
+    <message>
+        <source>Open chart file...</source>
+        <translation>Ouvrir un fichier graphique...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copier comme image bitmap</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copier comme métafichier</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Déplacer la vue</translation>
+    </message>
+    <message>
+        <source>Zoom to area</source>
+        <translation>Zoomer sur une zone</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Sizing</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Changer la couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Items</source>
+        <translation>É&amp;léments</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Document</source>
+        <translation>&amp;Document</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Table</source>
+        <translation>&amp;Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The temporary folder %1 cannot be written: pages sent by the host will not be noticed.</source>
+        <translation>Le dossier temporaire %1 n&apos;est pas accessible en écriture : les pages envoyées par l&apos;application hôte ne seront pas détectées.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2.</source>
+        <translation>Impossible de lire le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be written as &quot;%1&quot;; choose one of %2.</source>
+        <translation>Les documents ne peuvent pas être enregistrés en « %1 » ; choisissez l&apos;un des formats %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>A chart cannot be written as &quot;%1&quot;.</source>
+        <translation>Un graphique ne peut pas être enregistré en « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1 : %2</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Cannot write the document %1: %2</source>
+        <translation>Impossible d&apos;écrire le document %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the document %1.</source>
+        <translation>Impossible d&apos;écrire le document %1.</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>Series %1</source>
+        <translation>Série %1</translation>
+    </message>
+    <message>
+        <source>The chart is empty: there is no chart data to read.</source>
+        <translation>Le graphique est vide : il n&apos;y a aucune donnée à lire.</translation>
+    </message>
+    <message>
+        <source>This is not a chart: its data cannot be read (%1 at byte %2).</source>
+        <translation>Ce n&apos;est pas un graphique : ses données sont illisibles (%1 à l&apos;octet %2).</translation>
+    </message>
+    <message>
+        <source>This is not a chart: its format is &quot;%1&quot;.</source>
+        <translation>Ce n&apos;est pas un graphique : son format est « %1 ».</translation>
+    </message>
+    <message>
+        <source>This chart was written in version %1 of the chart format, which this program cannot read.</source>
+        <translation>Ce graphique a été enregistré dans la version %1 du format graphique, que ce programme ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>Vertical bars</source>
+        <translation>Barres verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal bars</source>
+        <translation>Barres horizontales</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Secteurs</translation>
+    </message>
+    <message>
+        <source>3D points</source>
+        <translation>Points 3D</translation>
+    </message>
+    <message>
+        <source>The axis minimum must be a number.</source>
+        <translation>Le minimum de l&apos;axe doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>The axis minimum %1 is above its maximum %2.</source>
+        <translation>Le minimum de l&apos;axe, %1, dépasse son maximum, %2.</translation>
+    </message>
+    <message>
+        <source>The axis maximum must be a number.</source>
+        <translation>Le maximum de l&apos;axe doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>The axis maximum %1 is below its minimum %2.</source>
+        <translation>Le maximum de l&apos;axe, %1, est inférieur à son minimum, %2.</translation>
+    </message>
+    <message>
+        <source>The axis range %1 .. %2 is not valid.</source>
+        <translation>La plage d&apos;axe %1 .. %2 n&apos;est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTree</name>
+    <message>
+        <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>
+        <translation>L&apos;élément ne peut pas être déplacé ici : l&apos;arborescence dépasserait %1 niveaux.</translation>
+    </message>
+</context>
+<context>
+    <name>TChart</name>
+    <message>
+        <source>Cannot write the chart file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier graphique %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the chart file %1: %2</source>
+        <translation>Impossible de lire le fichier graphique %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to be a chart.</source>
+        <translation>Le fichier %1 est trop volumineux pour être un graphique.</translation>
+    </message>
+</context>
+<context>
+    <name>TChartEditor</name>
+    <message>
+        <source>Import chart</source>
+        <translation>Importer un graphique</translation>
+    </message>
+    <message>
+        <source>Save chart</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>Vendral chart|*.KCX;*.kcx</source>
+        <translation>Graphique Vendral|*.KCX;*.kcx</translation>
+    </message>
+    <message>
+        <source>Vendral Chart (*.KCX)|*.KCX|Windows Bitmap (*.BMP)|*.BMP|SVG picture (*.SVG)|*.SVG|PDF document (*.PDF)|*.PDF|PNG file (*.PNG)|*.PNG|JPeg file (*.JPG)|*.JPG;*.JPEG</source>
+        <translation>Graphique Vendral (*.KCX)|*.KCX|Image bitmap Windows (*.BMP)|*.BMP|Image SVG (*.SVG)|*.SVG|Document PDF (*.PDF)|*.PDF|Fichier PNG (*.PNG)|*.PNG|Fichier JPEG (*.JPG)|*.JPG;*.JPEG</translation>
+    </message>
+</context>
+<context>
+    <name>TColorButton</name>
+    <message>
+        <source>&amp;Other</source>
+        <translation>&amp;Autre</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>TDM</name>
+    <message>
+        <source>Waiting for the host to finish writing the report...</source>
+        <translation>En attente de la fin de l&apos;écriture du rapport par l&apos;application hôte...</translation>
+    </message>
+    <message>
+        <source>Tessary - </source>
+        <translation>Tessary - </translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>Nom du projet</translation>
+    </message>
+    <message>
+        <source>First document</source>
+        <translation>Premier document</translation>
+    </message>
+    <message>
+        <source>Second document</source>
+        <translation>Deuxième document</translation>
+    </message>
+    <message>
+        <source>%1 is not a report: it has no table %2.</source>
+        <translation>%1 n&apos;est pas un rapport : il n&apos;a pas de table %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a report: table %2 has no field %3.</source>
+        <translation>%1 n&apos;est pas un rapport : la table %2 n&apos;a pas de champ %3.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a report file.</source>
+        <translation>%1 est un dossier, pas un fichier de rapport.</translation>
+    </message>
+    <message>
+        <source>The tree cannot be stored: row 0 of the report is a page, not the outline row.</source>
+        <translation>L&apos;arborescence ne peut pas être enregistrée : la ligne 0 du rapport est une page, pas la ligne du plan.</translation>
+    </message>
+    <message>
+        <source>The intake signal file %1 cannot be deleted; new pages are placed, but further signals may go unnoticed.</source>
+        <translation>Le fichier de signal %1 ne peut pas être supprimé ; les nouvelles pages sont placées, mais les signaux suivants risquent de passer inaperçus.</translation>
+    </message>
+    <message>
+        <source>Damaged page %1</source>
+        <translation>Page endommagée %1</translation>
+    </message>
+    <message>
+        <source>These pages are damaged and cannot be read: %1. They are placed under &quot;%2&quot; with a title that says so; the other pages are not affected.</source>
+        <translation>Ces pages sont endommagées et illisibles : %1. Elles sont placées sous « %2 » avec un titre qui l&apos;indique ; les autres pages ne sont pas touchées.</translation>
+    </message>
+</context>
+<context>
+    <name>TDiagramEditor</name>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copier comme image bitmap</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copier comme métafichier</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diagram.</source>
+        <translation>Le fichier %1 n&apos;est pas un diagramme.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save as picture</source>
+        <translation>Enregistrer comme image</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Déplacer la vue</translation>
+    </message>
+    <message>
+        <source>Zoom to rectangle</source>
+        <translation>Zoomer sur un rectangle</translation>
+    </message>
+    <message>
+        <source>Link labels</source>
+        <translation>Étiquettes des liens</translation>
+    </message>
+    <message>
+        <source>Sizing...</source>
+        <translation>Dimensions...</translation>
+    </message>
+    <message>
+        <source>Cancel changes</source>
+        <translation>Annuler les modifications</translation>
+    </message>
+</context>
+<context>
+    <name>TEditBlockDlg</name>
+    <message>
+        <source>Diagram</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Carré arrondi</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Shape:</source>
+        <translation>Forme :</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte :</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Nodes</source>
+        <translation>Nœuds</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Tirets</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Pointillé</translation>
+    </message>
+    <message>
+        <source>Dash Dot</source>
+        <translation>Tiret-point</translation>
+    </message>
+    <message>
+        <source>Dash Dot Dot</source>
+        <translation>Tiret-point-point</translation>
+    </message>
+    <message>
+        <source>Sample font</source>
+        <translation>Exemple de police</translation>
+    </message>
+    <message>
+        <source>Style:</source>
+        <translation>Style :</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TGridEditor</name>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print preview...</source>
+        <translation>Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Print setup...</source>
+        <translation>Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Copy + Headers</source>
+        <translation>Copier avec les en-têtes</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Entire row</source>
+        <translation>Ligne entière</translation>
+    </message>
+    <message>
+        <source>Entire column</source>
+        <translation>Colonne entière</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>Font color...</source>
+        <translation>Couleur de police...</translation>
+    </message>
+    <message>
+        <source>Background color...</source>
+        <translation>Couleur d&apos;arrière-plan...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrer</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Fixed row</source>
+        <translation>Ligne fixe</translation>
+    </message>
+    <message>
+        <source>Fixed column</source>
+        <translation>Colonne fixe</translation>
+    </message>
+    <message>
+        <source>Multi-line cells</source>
+        <translation>Cellules multilignes</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Rechercher...</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Remplacer...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Show all columns</source>
+        <translation>Afficher toutes les colonnes</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Alignement</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Cannot delete all rows</source>
+        <translation>Impossible de supprimer toutes les lignes</translation>
+    </message>
+    <message>
+        <source>Cannot delete all collumns</source>
+        <translation>Impossible de supprimer toutes les colonnes</translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation>Exporter le tableau</translation>
+    </message>
+    <message>
+        <source>Printing title</source>
+        <translation>Titre d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>ASCII file (*.txt)|*.TXT|Tab delimited (*.tab)|*.TAB|Comma delimited (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|HTML file (*.htm;*.html)|*.HTM;*.HTML|XML file (*.xml)|*.XML|Word document (*.docx)|*.DOCX|Rich text (*.rtf)|*.RTF|Table file (*.grid2)|*.GRID2</source>
+        <translation>Fichier ASCII (*.txt)|*.TXT|Séparé par des tabulations (*.tab)|*.TAB|Séparé par des virgules (*.csv)|*.CSV|Excel (*.xlsx)|*.XLSX;*.XLS|MS Word (*.doc)|*.DOC|Fichier HTML (*.htm;*.html)|*.HTM;*.HTML|Fichier XML (*.xml)|*.XML|Document Word (*.docx)|*.DOCX|Texte enrichi (*.rtf)|*.RTF|Fichier tableau (*.grid2)|*.GRID2</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Les tableaux ne peuvent pas être enregistrés en « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Tessary Help</source>
+        <translation>Aide de Tessary</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>Words to find, then Enter</source>
+        <translation>Mots à rechercher, puis Entrée</translation>
+    </message>
+    <message>
+        <source>No page holds these words.</source>
+        <translation>Aucune page ne contient ces mots.</translation>
+    </message>
+</context>
+<context>
+    <name>TImageEditor</name>
+    <message>
+        <source>Image Editor</source>
+        <translation>Éditeur d&apos;images</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+</context>
+<context>
+    <name>TIntro</name>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>About Tessary</source>
+        <translation>À propos de Tessary</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TNewNoteDlg</name>
+    <message>
+        <source>New Item</source>
+        <translation>Nouvel élément</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Contenu</translation>
+    </message>
+    <message>
+        <source>&amp;Document</source>
+        <translation>&amp;Document</translation>
+    </message>
+    <message>
+        <source>&amp;Folder</source>
+        <translation>&amp;Dossier</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>&amp;After current item</source>
+        <translation>&amp;Après l&apos;élément courant</translation>
+    </message>
+    <message>
+        <source>&amp;Under current item</source>
+        <translation>&amp;Sous l&apos;élément courant</translation>
+    </message>
+    <message>
+        <source>{untitled}</source>
+        <translation>{sans titre}</translation>
+    </message>
+</context>
+<context>
+    <name>TSizingDlg</name>
+    <message>
+        <source>Sizing</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Node:</source>
+        <translation>Nœud :</translation>
+    </message>
+    <message>
+        <source>Node Text:</source>
+        <translation>Texte du nœud :</translation>
+    </message>
+    <message>
+        <source>Link Text:</source>
+        <translation>Texte du lien :</translation>
+    </message>
+    <message>
+        <source>Link:</source>
+        <translation>Lien :</translation>
+    </message>
+</context>
+<context>
+    <name>TTagOptionsDlg</name>
+    <message>
+        <source>Tag Cloud Options</source>
+        <translation>Options du nuage de mots</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Police du texte</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Color each with palette:</source>
+        <translation>Colorier chaque mot avec la palette :</translation>
+    </message>
+    <message>
+        <source>Gradient scheme:</source>
+        <translation>Dégradé :</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Milieu :</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>Début :</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>Fin :</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Rectangular</source>
+        <translation>Rectangulaire</translation>
+    </message>
+    <message>
+        <source>Ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>Starting position:</source>
+        <translation>Position de départ :</translation>
+    </message>
+    <message>
+        <source>From center</source>
+        <translation>Depuis le centre</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aléatoire</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Victorian</source>
+        <translation>Victorienne</translation>
+    </message>
+    <message>
+        <source>Pastel</source>
+        <translation>Pastel</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Modern</source>
+        <translation>Moderne</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Windows XP</source>
+        <translation>Windows XP</translation>
+    </message>
+    <message>
+        <source>Mac OS</source>
+        <translation>Mac OS</translation>
+    </message>
+    <message>
+        <source>Vista</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Gray Scale</source>
+        <translation>Niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <translation>Opera</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Chaude</translation>
+    </message>
+    <message>
+        <source>Cool</source>
+        <translation>Froide</translation>
+    </message>
+    <message>
+        <source>BlackOnBlack</source>
+        <translation>Noir sur noir</translation>
+    </message>
+    <message>
+        <source>Metro</source>
+        <translation>Metro</translation>
+    </message>
+    <message>
+        <source>iOS</source>
+        <translation>iOS</translation>
+    </message>
+    <message>
+        <source>Android</source>
+        <translation>Android</translation>
+    </message>
+    <message>
+        <source>Lookout</source>
+        <translation>Lookout</translation>
+    </message>
+    <message>
+        <source>Seawash</source>
+        <translation>Embruns</translation>
+    </message>
+    <message>
+        <source>Multicolor</source>
+        <translation>Multicolore</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>TTessaryM</name>
+    <message>
+        <source>Comment on this page</source>
+        <translation>Commentaire sur cette page</translation>
+    </message>
+    <message>
+        <source>Your comment on the selected page; it is stored with the page.</source>
+        <translation>Votre commentaire sur la page sélectionnée ; il est enregistré avec la page.</translation>
+    </message>
+    <message>
+        <source>This is the report itself. Select a page in the tree to show it here.</source>
+        <translation>Ceci est le rapport lui-même. Sélectionnez une page dans l&apos;arborescence pour l&apos;afficher ici.</translation>
+    </message>
+    <message>
+        <source>A folder holds pages; select one of them to show it here.</source>
+        <translation>Un dossier contient des pages ; sélectionnez-en une pour l&apos;afficher ici.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be shown: there is no editor for them.</source>
+        <translation>Les pages de ce type ne peuvent pas être affichées : aucun éditeur ne les prend en charge.</translation>
+    </message>
+    <message>
+        <source>Cannot save data!</source>
+        <translation>Impossible d&apos;enregistrer les données !</translation>
+    </message>
+    <message>
+        <source>New report</source>
+        <translation>Nouveau rapport</translation>
+    </message>
+    <message>
+        <source>Output manager|*.sup</source>
+        <translation>Gestionnaire de résultats|*.sup</translation>
+    </message>
+    <message>
+        <source>Open report</source>
+        <translation>Ouvrir un rapport</translation>
+    </message>
+    <message>
+        <source>The report %1 does not exist.</source>
+        <translation>Le rapport %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The report tree could not be stored: %1</source>
+        <translation>L&apos;arborescence du rapport n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeLineDlg</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Timeline options</source>
+        <translation>Options de la chronologie</translation>
+    </message>
+    <message>
+        <source>Synchronize timeline with main window</source>
+        <translation>Synchroniser la chronologie avec la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Annotations above the bar</source>
+        <translation>Annotations au-dessus de la barre</translation>
+    </message>
+    <message>
+        <source>Annotations above and below</source>
+        <translation>Annotations au-dessus et au-dessous</translation>
+    </message>
+    <message>
+        <source>Annotations below the bar</source>
+        <translation>Annotations sous la barre</translation>
+    </message>
+    <message>
+        <source>Copy to clipboard</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Enregistrer dans un fichier</translation>
+    </message>
+    <message>
+        <source>Print </source>
+        <translation>Imprimer </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Above</source>
+        <translation>Au-dessus</translation>
+    </message>
+    <message>
+        <source>Below</source>
+        <translation>Au-dessous</translation>
+    </message>
+    <message>
+        <source>Change color...</source>
+        <translation>Changer la couleur...</translation>
+    </message>
+    <message>
+        <source>Show location...</source>
+        <translation>Afficher l&apos;emplacement...</translation>
+    </message>
+    <message>
+        <source>Not available yet!</source>
+        <translation>Pas encore disponible !</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(et %1 de plus)</translation>
+    </message>
+    <message>
+        <source>Some lines of %1 could not be read; the rest is loaded.
+
+%2</source>
+        <translation>Certaines lignes de %1 n&apos;ont pas pu être lues ; le reste est chargé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The page does not hold a timeline: none of its lines is a timeline record.</source>
+        <translation>La page ne contient pas de chronologie : aucune de ses lignes n&apos;est un enregistrement de chronologie.</translation>
+    </message>
+    <message>
+        <source>the timeline</source>
+        <translation>la chronologie</translation>
+    </message>
+    <message>
+        <source>Cannot read the timeline file %1: %2</source>
+        <translation>Impossible de lire le fichier de chronologie %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a timeline text file: none of its lines is a timeline record.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier texte de chronologie : aucune de ses lignes n&apos;est un enregistrement de chronologie.</translation>
+    </message>
+    <message>
+        <source>Cannot write the timeline file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier de chronologie %1 : %2</translation>
+    </message>
+    <message>
+        <source>A timeline cannot be written as &quot;%1&quot;.</source>
+        <translation>Une chronologie ne peut pas être enregistrée en « %1 ».</translation>
+    </message>
+    <message>
+        <source>PNG file (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp|GIF Image (*.gif)|*.gif</source>
+        <translation>Fichier PNG (*.png)|*.png|Image JPEG (*.jpg)|*.jpg|Images bitmap (*.bmp)|*.bmp|Image GIF (*.gif)|*.gif</translation>
+    </message>
+</context>
+<context>
+    <name>TTimeLineOptionsDlg</name>
+    <message>
+        <source>Timeline Options</source>
+        <translation>Options de la chronologie</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Time bar:</source>
+        <translation>Barre de temps :</translation>
+    </message>
+    <message>
+        <source>Annotations:</source>
+        <translation>Annotations :</translation>
+    </message>
+    <message>
+        <source>Round corners</source>
+        <translation>Coins arrondis</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>Font...</source>
+        <translation>Police...</translation>
+    </message>
+    <message>
+        <source>Dates:</source>
+        <translation>Dates :</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TWPEditor</name>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Fonts...</source>
+        <translation>Polices...</translation>
+    </message>
+    <message>
+        <source>Paragraphs...</source>
+        <translation>Paragraphes...</translation>
+    </message>
+    <message>
+        <source>Bullets...</source>
+        <translation>Puces...</translation>
+    </message>
+    <message>
+        <source>Tab stops...</source>
+        <translation>Tabulations...</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Borders...</source>
+        <translation>Bordures...</translation>
+    </message>
+    <message>
+        <source>Picture...</source>
+        <translation>Image...</translation>
+    </message>
+    <message>
+        <source>Hyperlink...</source>
+        <translation>Lien hypertexte...</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Delete Text</source>
+        <translation>Supprimer le texte</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centrer</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Justified</source>
+        <translation>Justifié</translation>
+    </message>
+    <message>
+        <source>Bullets</source>
+        <translation>Puces</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numérotation</translation>
+    </message>
+    <message>
+        <source>Prior Level</source>
+        <translation>Niveau précédent</translation>
+    </message>
+    <message>
+        <source>Next Level</source>
+        <translation>Niveau suivant</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Underlined</source>
+        <translation>Souligné</translation>
+    </message>
+    <message>
+        <source>Strike Out</source>
+        <translation>Barré</translation>
+    </message>
+    <message>
+        <source>Subscript</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Superscript</source>
+        <translation>Exposant</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Create Table</source>
+        <translation>Créer un tableau</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Select Row</source>
+        <translation>Sélectionner la ligne</translation>
+    </message>
+    <message>
+        <source>Insert Column</source>
+        <translation>Insérer une colonne</translation>
+    </message>
+    <message>
+        <source>Delete Column</source>
+        <translation>Supprimer la colonne</translation>
+    </message>
+    <message>
+        <source>Select Column</source>
+        <translation>Sélectionner la colonne</translation>
+    </message>
+    <message>
+        <source>Top Borders</source>
+        <translation>Bordures supérieures</translation>
+    </message>
+    <message>
+        <source>Bottom Borders</source>
+        <translation>Bordures inférieures</translation>
+    </message>
+    <message>
+        <source>Left Borders</source>
+        <translation>Bordures gauches</translation>
+    </message>
+    <message>
+        <source>Right Borders</source>
+        <translation>Bordures droites</translation>
+    </message>
+    <message>
+        <source>Switch Borders On</source>
+        <translation>Activer les bordures</translation>
+    </message>
+    <message>
+        <source>Switch Borders Off</source>
+        <translation>Désactiver les bordures</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>The page does not hold a document: its content is not text.</source>
+        <translation>La page ne contient pas de document : son contenu n&apos;est pas du texte.</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged; what could be read was loaded:
+%2</source>
+        <translation>Le fichier %1 est endommagé ; ce qui a pu être lu a été chargé :
+%2</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Documents|*.rtf;*.html;*.htm;*.txt;*.docx;*.odt;*.doc;*.wpd|Rich text (RTF)|*.rtf|HTML|*.html;*.htm|Plain text|*.txt|Word (DOCX)|*.docx|OpenDocument text|*.odt|Word 97-2003|*.doc|WordPerfect|*.wpd|All files|*</source>
+        <translation>Documents|*.rtf;*.html;*.htm;*.txt;*.docx;*.odt;*.doc;*.wpd|Texte enrichi (RTF)|*.rtf|HTML|*.html;*.htm|Texte brut|*.txt|Word (DOCX)|*.docx|Texte OpenDocument|*.odt|Word 97-2003|*.doc|WordPerfect|*.wpd|Tous les fichiers|*</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Rich text (RTF)|*.rtf|HTML|*.html;*.htm|Plain text|*.txt|Word (DOCX)|*.docx|OpenDocument text|*.odt|PDF|*.pdf</source>
+        <translation>Texte enrichi (RTF)|*.rtf|HTML|*.html;*.htm|Texte brut|*.txt|Word (DOCX)|*.docx|Texte OpenDocument|*.odt|PDF|*.pdf</translation>
+    </message>
+    <message>
+        <source>Insert picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+    <message>
+        <source>Pictures|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg;*.tif;*.tiff;*.webp|All files|*</source>
+        <translation>Images|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.svg;*.tif;*.tiff;*.webp|Tous les fichiers|*</translation>
+    </message>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Lien hypertexte</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Adresse :</translation>
+    </message>
+</context>
+<context>
+    <name>TWordCloudEditor</name>
+    <message>
+        <source>Save as picture...</source>
+        <translation>Enregistrer comme image...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Copy as bitmap</source>
+        <translation>Copier comme image bitmap</translation>
+    </message>
+    <message>
+        <source>Copy as metafile</source>
+        <translation>Copier comme métafichier</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>This word-cloud page is a document of version &quot;%1&quot;; this program reads version 1.0.</source>
+        <translation>Cette page de nuage de mots est un document de version « %1 » ; ce programme lit la version 1.0.</translation>
+    </message>
+    <message>
+        <source>Word-cloud pages are made from word-cloud documents (.xml); %1 is not one.</source>
+        <translation>Les pages de nuage de mots se créent à partir de documents de nuage de mots (.xml) ; %1 n&apos;en est pas un.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The word-cloud document %1 is empty.</source>
+        <translation>Le document de nuage de mots %1 est vide.</translation>
+    </message>
+    <message>
+        <source>Save word cloud as picture</source>
+        <translation>Enregistrer le nuage de mots comme image</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture %1: %2</source>
+        <translation>Impossible d&apos;écrire l&apos;image %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot print: the printer could not be started.</source>
+        <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+</context>
+<context>
+    <name>TreeCommands</name>
+    <message>
+        <source>New...</source>
+        <translation>Nouveau...</translation>
+    </message>
+    <message>
+        <source>Import files...</source>
+        <translation>Importer des fichiers...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Renommer...</translation>
+    </message>
+    <message>
+        <source>Change color</source>
+        <translation>Changer la couleur</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Personnalisée...</translation>
+    </message>
+    <message>
+        <source>Expand all</source>
+        <translation>Tout développer</translation>
+    </message>
+    <message>
+        <source>Collapse all</source>
+        <translation>Tout réduire</translation>
+    </message>
+    <message>
+        <source>No item can be added here: the tree would be more than %1 levels deep.</source>
+        <translation>Aucun élément ne peut être ajouté ici : l&apos;arborescence dépasserait %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>Cannot save data!</source>
+        <translation>Impossible d&apos;enregistrer les données !</translation>
+    </message>
+    <message>
+        <source>Edit title</source>
+        <translation>Modifier le titre</translation>
+    </message>
+    <message>
+        <source>Type the new title</source>
+        <translation>Saisissez le nouveau titre</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete item: </source>
+        <translation>Voulez-vous vraiment supprimer l&apos;élément : </translation>
+    </message>
+</context>
+<context>
+    <name>WPToolBar</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+</context>
+<context>
+    <name>WPView</name>
+    <message>
+        <source>Cannot read the picture %1: %2.</source>
+        <translation>Impossible de lire l&apos;image %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+</context>
+</TS>
