@@ -413,16 +413,7 @@ bool TzqCloudDocument::Apply(TzqCloudEngine &cloud) const
         word->SetFont(cloud.Font());
         word->SetStoredFontSize(spec.FontSize.value_or(cloud.FontPointSize()));
         if (spec.StartingBounds) {
-            // A stored box was written after BuildOutline had added the shadow
-            // to it; the shadow comes off before the outline is built again, so
-            // that loading and saving keep the box instead of growing it.
-            TzqRect box = boxFrom(*spec.StartingBounds, TzqRect());
-            const int shadow = int(std::ceil(double(word->ShadowOffset())));
-            if (box.Width() > shadow)
-                box.Right -= shadow;
-            if (box.Height() > shadow)
-                box.Bottom -= shadow;
-            word->SetBounds(box);
+            word->SetBounds(boxFrom(*spec.StartingBounds, TzqRect()));
             word->BuildOutline();
         }
         word->SetBackColor(cloud.BackgroundColor());
