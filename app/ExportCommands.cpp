@@ -2,6 +2,7 @@
 
 #include "app/MainActions.h"
 #include "app/TTessaryM.h"
+#include "app/WordExportCommand.h"
 #include "diagram/TDiagramEditor.h"
 #include "editors/picture/TImageEditor.h"
 #include "export/HtmlExport.h"
@@ -96,6 +97,15 @@ ExportCommands::ExportCommands(TTessaryM *window)
     html->setEnabled(true);
     connect(html, &QAction::triggered, this,
             [this] { m_window->guarded([this] { HTML1Click(); }); });
+    // "MS Word..." (tag 1), "Rich Text..." (tag 2), "Word document (.docx)..." (tag 3).
+    const std::pair<const char *, int> wordEntries[] = {
+        {"ExportMSWord", 1}, {"RTF1", 2}, {"ExportDocx", 3}};
+    for (const auto &[name, tag] : wordEntries) {
+        QAction *action = window->actions()->action(QString::fromLatin1(name));
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this,
+                [this, tag = tag] { m_window->guarded([this, tag] { ExportMSWordClick(tag); }); });
+    }
 }
 
 TSelectItemDlg *ExportCommands::selectItemDlg()
@@ -134,27 +144,22 @@ void ExportCommands::endProgress()
     m_window->menuBar()->setEnabled(true);
 }
 
-void ExportCommands::HTML1Click()
+bool ExportCommands::selectPages()
 {
     TDM *store = TDM::instance();
     if (!store || !store->isOpen() || !store->tree())
-        return;
-    m_window->SaveModif();
+        return false;
     TSelectItemDlg *dlg = selectItemDlg();
     dlg->setReportTree(store->tree());
     dlg->RefreshSelection = true;
     dlg->FormActivate();
     const bool chosen = dialogs().runDialog(dlg);
     PageModified = false;
-    if (!chosen)
-        return;
+    return chosen;
+}
 
-    const QString file = dialogs().saveFile(m_window, tr("Export to HTML"), m_exportFolder,
-                                            tr("HTML files|*.htm;*.html"), QStringLiteral("html"));
-    if (file.isEmpty())
-        return;
-    m_exportFolder = QFileInfo(file).absolutePath();
-
+HtmlExport::Result ExportCommands::createHtml(const QString &file)
+{
     HtmlExport::Result result;
     m_cancel = false;
     ProgressBar1->setValue(0);
@@ -165,7 +170,8 @@ void ExportCommands::HTML1Click()
     try {
         ExportInputGuard guard(m_cancelButton, &m_cancel);
         m_window->SaveModif();
-        HtmlExport html(*store, m_window->pageEditors());
+        HtmlExport html(*TDM::instance(), m_window->pageEditors());
+        TSelectItemDlg *dlg = selectItemDlg();
         html.isTicked = [dlg](int i) { return dlg->isTicked(i); };
         html.onProgress = [this](const HtmlExportProgress &p) { showProgress(p); };
         html.isCancelled = [this] { return m_cancel; };
@@ -175,6 +181,27 @@ void ExportCommands::HTML1Click()
         m_window->ShowNode();
         throw;
     }
+    if (!result.failed.isEmpty())
+        dialogs().message(m_window, result.problems(), Dialogs::Icon::Warning);
+    return result;
+}
+
+void ExportCommands::HTML1Click()
+{
+    TDM *store = TDM::instance();
+    if (!store || !store->isOpen() || !store->tree())
+        return;
+    m_window->SaveModif();
+    if (!selectPages())
+        return;
+
+    const QString file = dialogs().saveFile(m_window, tr("Export to HTML"), m_exportFolder,
+                                            tr("HTML files|*.htm;*.html"), QStringLiteral("html"));
+    if (file.isEmpty())
+        return;
+    m_exportFolder = QFileInfo(file).absolutePath();
+
+    const HtmlExport::Result result = createHtml(file);
     m_window->ShowNode();
     m_window->statusPanel(0)->clear();
     endProgress();
@@ -182,10 +209,33 @@ void ExportCommands::HTML1Click()
         m_window->setStatusText(tr("Export cancelled"));
         return;
     }
-    if (!result.failed.isEmpty())
-        dialogs().message(m_window, result.problems(), Dialogs::Icon::Warning);
     if (dialogs().confirm(m_window, tr("Do you want to view the document?")) && openUrl)
         openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+}
+
+QString ExportCommands::ExportMSWordClick(int tag)
+{
+    TDM *store = TDM::instance();
+    if (!store || !store->isOpen() || !store->tree())
+        return QString();
+    WordExportCommand::Hooks hooks;
+    hooks.saveModif = [this] { m_window->SaveModif(); };
+    hooks.selectPages = [this] { return selectPages(); };
+    hooks.createHtml = [this](const QString &html) { return !createHtml(html).cancelled; };
+    hooks.showNode = [this] { m_window->ShowNode(); };
+    hooks.showProgress = [this](bool on) {
+        if (!on)
+            endProgress();
+    };
+    hooks.clearStatus = [this] { m_window->statusPanel(0)->clear(); };
+    hooks.openDocument = [this](const QString &file) {
+        if (openUrl)
+            openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    };
+    WordExportCommand command(std::move(hooks), m_window);
+    if (m_wordLibrary)
+        command.setLibrary(m_wordLibrary);
+    return command.ExportMSWordClick(tag);
 }
 
 void ExportCommands::SavePicture(const QImage &picture)

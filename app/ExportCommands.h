@@ -1,9 +1,12 @@
 #pragma once
 
+#include "export/HtmlExport.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
 
+class HtmlRtfLibrary;
 class QImage;
 class QProgressBar;
 class QToolButton;
@@ -11,7 +14,6 @@ class QUrl;
 class QWidget;
 class TSelectItemDlg;
 class TTessaryM;
-struct HtmlExportProgress;
 
 // The main window's export commands: File > Export > "HTML..." (HTML1Click)
 // with the page selection dialog, progress in the status bar and a cancel
@@ -29,6 +31,12 @@ public:
     void bindEditor(QWidget *form);
 
     void HTML1Click();
+    // File > Export > "MS Word..." (tag 1), "Rich Text..." (tag 2) and "Word document
+    // (.docx)..." (tag 3): the chosen pages as HTML in the temporary folder, then
+    // converted. Returns the file written (empty when stopped or failed).
+    QString ExportMSWordClick(int tag);
+    // Replaces our own HTML-to-RTF converter (tests); not owned.
+    void setWordLibrary(HtmlRtfLibrary *library) { m_wordLibrary = library; }
 
     // Opens a written document with the system's program for it; tests replace it.
     std::function<bool(const QUrl &)> openUrl;
@@ -43,6 +51,11 @@ public slots:
     void SavePicture(const QImage &picture);
 
 private:
+    // Refills the page selection dialog from the report and runs it; true on OK.
+    bool selectPages();
+    // The ticked pages as HTML into file, with progress and cancel in the status
+    // bar (left shown; endProgress hides it). Names left-out pages in a message.
+    HtmlExport::Result createHtml(const QString &file);
     void showProgress(const HtmlExportProgress &p);
     void endProgress();
 
@@ -53,4 +66,5 @@ private:
     QString m_pictureFolder;
     QString m_exportFolder;
     bool m_cancel = false;
+    HtmlRtfLibrary *m_wordLibrary = nullptr;
 };

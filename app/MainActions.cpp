@@ -28,6 +28,7 @@ const ActionDef kActions[] = {
     {"HTML1", QT_TRANSLATE_NOOP("MainActions", "HTML..."), ""},
     {"ExportMSWord", QT_TRANSLATE_NOOP("MainActions", "MS Word..."), ""},
     {"RTF1", QT_TRANSLATE_NOOP("MainActions", "Rich Text..."), ""},
+    {"ExportDocx", QT_TRANSLATE_NOOP("MainActions", "Word document (.docx)..."), ""},
     {"Printersetup1", QT_TRANSLATE_NOOP("MainActions", "Printer setup..."), ""},
     {"Properties2", QT_TRANSLATE_NOOP("MainActions", "Properties..."), ""},
     {"Quit1", QT_TRANSLATE_NOOP("MainActions", "Quit"), "Ctrl+Q"},
@@ -195,6 +196,7 @@ const QHash<QString, QString> &iconNames()
                                            {"HTML1", "text-html"},
                                            {"ExportMSWord", "x-office-document"},
                                            {"RTF1", "application-rtf"},
+                                           {"ExportDocx", "x-office-document"},
                                            {"Printersetup1", "document-print"},
                                            {"Properties2", "document-properties"},
                                            {"Quit1", "application-exit"},
@@ -473,7 +475,8 @@ QMenu *MainActions::makeMenu(QWidget *parent, const QString &name, const char *t
 void MainActions::buildMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    makeMenu(window, "Export1", QT_TR_NOOP("Export"), {"HTML1", "ExportMSWord", "RTF1"});
+    makeMenu(window, "Export1", QT_TR_NOOP("Export"),
+             {"HTML1", "ExportMSWord", "RTF1", "ExportDocx"});
     QMenu *language = makeMenu(window, "Language1", QT_TR_NOOP("Language"), {});
     language->setEnabled(false);
     bar->addMenu(makeMenu(window, "File1", QT_TR_NOOP("&File"),

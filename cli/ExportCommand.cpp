@@ -6,13 +6,16 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessReport.h"
 #include "export/HtmlExport.h"
+#include "export/WordExport.h"
 #include "platform/TessaryError.h"
 #include "store/PageKind.h"
 #include "store/ReportTree.h"
 #include "store/TDM.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
 
@@ -63,6 +66,21 @@ QStringList exportHtml(ExportJob &job)
     return html.CreateHTML(job.to).failed;
 }
 
+// RTF (also in a ".doc" file) and DOCX: the pages as HTML in a scratch folder
+// first, as the program does, then converted.
+QStringList exportWord(ExportJob &job)
+{
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw TessaryError(
+            QStringLiteral("cannot make a scratch folder: %1").arg(scratch.errorString()));
+    ExportJob html = job;
+    html.to = QDir(scratch.path()).filePath(QStringLiteral("temp.html"));
+    const QStringList failed = exportHtml(html);
+    WordExport::exportHtmlToWordFile(html.to, job.to, WordExport::formatOfFile(job.to));
+    return failed;
+}
+
 struct FormatEntry
 {
     const char *extensions; // space-separated, lower case
@@ -71,7 +89,7 @@ struct FormatEntry
 
 const FormatEntry kFormats[] = {
     {"htm html", exportHtml},
-    {"rtf doc docx", nullptr},
+    {"rtf doc docx", exportWord},
 };
 
 const FormatEntry *formatFor(const QString &suffix)
@@ -137,6 +155,8 @@ int cmdExport(const QStringList &args, QTextStream &out, QTextStream &err)
         out << "usage: tessary-cli export REPORT --to FILE [--pages ID,...]\n\n"
                "Writes the pages of REPORT, in tree order, as one document. FILE.htm or\n"
                "FILE.html: an HTML file with its pictures in the folder FILE_files.\n"
+               "FILE.rtf or FILE.doc: a Rich Text document with the pictures embedded.\n"
+               "FILE.docx: a Word document made by pandoc (tables and pictures kept).\n"
                "--pages exports only the pages with these ids (the default is every page).\n"
                "Timelines, diagrams and word clouds are not exported. The report is only\n"
                "read. Pages that cannot be read are left out and named; the exit code is\n"

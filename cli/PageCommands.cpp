@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessReport.h"
 #include "platform/TessaryError.h"
+#include "platform/db/DbEngine.h"
 #include "store/FileImport.h"
 #include "store/ImportKinds.h"
 #include "store/PageKind.h"

@@ -44,9 +44,18 @@ private slots:
         QVERIFY(r.err.contains("no page 777"));
         QVERIFY(!QFileInfo::exists(m_dir + "/x.htm"));
 
-        r = runCli({"export", report, "--to", m_dir + "/x.docx"});
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.contains("not available"));
+        // Word-processor files: RTF content (also in ".doc") and a real DOCX.
+        r = runCli({"export", report, "--to", m_dir + "/w.rtf"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readText(m_dir + "/w.rtf").startsWith("{\\rtf1"));
+        QVERIFY(readText(m_dir + "/w.rtf").contains("\\trowd"));
+        r = runCli({"export", report, "--to", m_dir + "/w.doc"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readText(m_dir + "/w.doc").startsWith("{\\rtf1"));
+        r = runCli({"export", report, "--to", m_dir + "/w.docx"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(QFileInfo(m_dir + "/w.docx").size() > 0);
+        QVERIFY(!QFileInfo::exists(m_dir + "/w_files")); // the HTML stayed in a scratch folder
         r = runCli({"export", report, "--to", m_dir + "/x.pdf"});
         QCOMPARE(r.exitCode, 2);
         r = runCli({"export", report});

@@ -139,6 +139,55 @@ private slots:
         QCOMPARE(commands->selectItemDlg()->windowTitle(), QString("Exporting 4 item(s)"));
     }
 
+    void wordExportWritesRtfDocAndDocx()
+    {
+        Window w(m_report);
+        ReportTree *tree = w.dm->tree();
+        tree->selectNode(tree->nodeAt(1));
+        ExportCommands *commands = w.window->exportCommands();
+
+        // "Rich Text...": the filter preselected by the entry, ".rtf" added to a bare name.
+        w.dialogs->answer("dialog", true);
+        w.dialogs->answer("saveFiltered", QVariantList{m_dir + "/Word", 2});
+        w.dialogs->answer("confirm", false);
+        w.window->actions()->action("RTF1")->trigger();
+        QCOMPARE(w.dialogs->lastSaveFilterIndex, 2);
+        const QString rtf = readText(m_dir + "/Word.rtf");
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        for (const char *title : {"Alpha", "Bars", "Counts", "Omega"})
+            QVERIFY2(rtf.contains(title), title);
+        QVERIFY(rtf.contains("\\trowd")); // the table page is a real table
+        QVERIFY(rtf.contains("\\pict"));  // the chart is embedded
+        QVERIFY(w.opened.isEmpty());
+        // The scratch HTML went; the selected page is shown again.
+        QVERIFY(w.documentText().contains("alpha text"));
+        QVERIFY(commands->progressBar()->isHidden());
+        QVERIFY(w.window->centralWidget()->isEnabled());
+
+        // "MS Word...": a name that holds ".DOC" keeps it; Yes opens the file.
+        w.dialogs->answer("dialog", true);
+        w.dialogs->answer("saveFiltered", QVariantList{m_dir + "/Report.Doc", 1});
+        w.dialogs->answer("confirm", true);
+        w.window->actions()->action("ExportMSWord")->trigger();
+        QVERIFY(readText(m_dir + "/Report.Doc").startsWith("{\\rtf1"));
+        QCOMPARE(w.opened, QList<QUrl>{QUrl::fromLocalFile(m_dir + "/Report.Doc")});
+
+        // "Word document (.docx)...": a real DOCX through pandoc.
+        w.dialogs->answer("dialog", true);
+        w.dialogs->answer("saveFiltered", QVariantList{m_dir + "/Report", 3});
+        w.dialogs->answer("confirm", false);
+        w.window->actions()->action("ExportDocx")->trigger();
+        QFile docx(m_dir + "/Report.docx");
+        QVERIFY(docx.open(QIODevice::ReadOnly));
+        QVERIFY(docx.read(2) == "PK");
+
+        // Cancelling the selection asks for no file.
+        w.dialogs->asked.clear();
+        w.dialogs->answer("dialog", false);
+        w.window->actions()->action("RTF1")->trigger();
+        QCOMPARE(w.dialogs->asked, QStringList{"dialog: SelectItemDlg"});
+    }
+
     void damagedPagesAreNamedInTheMessage()
     {
         ReportBuilder b(m_report);
