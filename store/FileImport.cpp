@@ -25,16 +25,16 @@ FileImport::FileImport(TDM &store, StoreHost *host) : m_store(store), m_host(hos
 QString FileImport::Result::message() const
 {
     if (stopped && failed < 0)
-        return tr("The import stopped because the report was closed or changed; %n file(s) "
-                  "were not imported.",
-                  nullptr, notImported);
+        return tr("The import stopped because the report was closed or changed; %1 file(s) "
+                  "were not imported.")
+            .arg(notImported);
     if (failed < 0)
         return QString();
     QString text =
         tr("The file %1 cannot be imported:\n%2").arg(QDir::toNativeSeparators(failedFile), reason);
     if (notImported > 0)
         text += QLatin1String("\n\n") +
-                tr("The %n file(s) after it were not imported.", nullptr, notImported);
+                tr("The %1 file(s) after it were not imported.").arg(notImported);
     return text;
 }
 
@@ -50,10 +50,8 @@ FileImport::Result FileImport::run(const QStringList &files, const QPersistentMo
     for (int i = 0; i < count; ++i) {
         const QString &file = files.at(i);
         if (count > 1)
-            status(tr("Importing %1 of %2: %3")
-                       .arg(i + 1)
-                       .arg(count)
-                       .arg(QFileInfo(file).fileName()));
+            status(
+                tr("Importing %1 of %2: %3").arg(i + 1).arg(count).arg(QFileInfo(file).fileName()));
         if (keepResponsive)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         // The events may have closed the report or replaced its tree.

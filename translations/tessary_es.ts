@@ -350,6 +350,66 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stop the export</source>
+        <translation>Detener la exportación</translation>
+    </message>
+    <message>
+        <source>Export to HTML</source>
+        <translation>Exportar a HTML</translation>
+    </message>
+    <message>
+        <source>HTML files|*.htm;*.html</source>
+        <translation>Archivos HTML|*.htm;*.html</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Exportación cancelada</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>¿Desea ver el documento?</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+</context>
+<context>
+    <name>FileImport</name>
+    <message>
+        <source>The file %1 cannot be imported:
+%2</source>
+        <translation>El archivo %1 no se puede importar:
+%2</translation>
+    </message>
+    <message>
+        <source>Importing %1 of %2: %3</source>
+        <translation>Importando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 pages cannot be made from files here.</source>
+        <translation>Las páginas de tipo %1 no se pueden crear a partir de archivos aquí.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written.</source>
+        <translation>No se puede escribir el informe.</translation>
+    </message>
+    <message>
+        <source>The import stopped because the report was closed or changed; %1 file(s) were not imported.</source>
+        <translation>La importación se detuvo porque el informe se cerró o cambió; no se importaron %1 archivo(s).</translation>
+    </message>
+    <message>
+        <source>The %1 file(s) after it were not imported.</source>
+        <translation>Los %1 archivo(s) siguientes no se importaron.</translation>
+    </message>
+</context>
+<context>
     <name>GridControl</name>
     <message>
         <source>Clear</source>
@@ -416,6 +476,17 @@
     <message>
         <source>Edit cell</source>
         <translation>Editar celda</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Tabular data (*.tab;*.csv)|*.tab;*.csv;*.grid2|Chart results (*.kcx)|*.kcx|Text file (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Graphic file (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|All files (*.*)|*</source>
+        <translation>Datos tabulares (*.tab;*.csv)|*.tab;*.csv;*.grid2|Resultados de gráficos (*.kcx)|*.kcx|Archivo de texto (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Archivo gráfico (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|Todos los archivos (*.*)|*</translation>
+    </message>
+    <message>
+        <source>Import files</source>
+        <translation>Importar archivos</translation>
     </message>
 </context>
 <context>
@@ -935,6 +1006,14 @@
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
+    <message>
+        <source>Open server report...</source>
+        <translation>Abrir informe del servidor...</translation>
+    </message>
+    <message>
+        <source>Word document (.docx)...</source>
+        <translation>Documento de Word (.docx)...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1046,6 +1125,44 @@
         <source>The axis range %1 .. %2 is not valid.</source>
         <translation>El rango del eje %1 .. %2 no es válido.</translation>
     </message>
+    <message>
+        <source>These pages could not be exported and were left out:
+%1</source>
+        <translation>Estas páginas no se pudieron exportar y se omitieron:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>there is no editor for it</source>
+        <translation>no hay ningún editor para ella</translation>
+    </message>
+    <message>
+        <source>the document editor cannot write HTML</source>
+        <translation>el editor de documentos no puede escribir HTML</translation>
+    </message>
+    <message>
+        <source>the table editor cannot write HTML</source>
+        <translation>el editor de tablas no puede escribir HTML</translation>
+    </message>
+    <message>
+        <source>the chart editor cannot write pictures</source>
+        <translation>el editor de gráficos no puede escribir imágenes</translation>
+    </message>
+    <message>
+        <source>the picture editor cannot write pictures</source>
+        <translation>el editor de imágenes no puede escribir imágenes</translation>
+    </message>
+    <message>
+        <source>the report has no row for it</source>
+        <translation>el informe no tiene ninguna fila para ella</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportTree</name>
@@ -1148,6 +1265,18 @@
     <message>
         <source>These pages are damaged and cannot be read: %1. They are placed under &quot;%2&quot; with a title that says so; the other pages are not affected.</source>
         <translation>Estas páginas están dañadas y no se pueden leer: %1. Se colocan bajo «%2» con un título que lo indica; las demás páginas no se ven afectadas.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; the tree is shown as it stands now, and your last change to it was not stored.</source>
+        <translation>Otra ventana cambió el árbol de este informe; se muestra tal como está ahora y su último cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; it is shown as it stands now.</source>
+        <translation>Otra ventana cambió el árbol de este informe; se muestra tal como está ahora.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
+        <translation>%1 no se puede importar: las páginas de tipo %2 no se pueden crear a partir de archivos aquí.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1439,69 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TGlobalFindDlg</name>
+    <message>
+        <source>Global search</source>
+        <translation>Búsqueda global</translation>
+    </message>
+    <message>
+        <source>Text to find:</source>
+        <translation>Texto que buscar:</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Distinguir mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Whole word only</source>
+        <translation>Solo palabras completas</translation>
+    </message>
+    <message>
+        <source>Tree Direction:</source>
+        <translation>Dirección en el árbol:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Hacia abajo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hacia arriba</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Ámbito:</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documentos</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Item titles</source>
+        <translation>Títulos de los elementos</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>¡No encontrado!</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1764,25 @@
     </message>
 </context>
 <context>
+    <name>TSelectItemDlg</name>
+    <message>
+        <source>Select Items</source>
+        <translation>Seleccionar elementos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Exporting %1 item(s)</source>
+        <translation>Exportando %1 elemento(s)</translation>
+    </message>
+</context>
+<context>
     <name>TSizingDlg</name>
     <message>
         <source>Sizing</source>
@@ -1806,6 +2017,14 @@
     <message>
         <source>The report tree could not be stored: %1</source>
         <translation>No se pudo guardar el árbol del informe: %1</translation>
+    </message>
+    <message>
+        <source>Open server report</source>
+        <translation>Abrir informe del servidor</translation>
+    </message>
+    <message>
+        <source>Address (postgresql://[user@]host[:port]/database?report=NAME):</source>
+        <translation>Dirección (postgresql://[usuario@]host[:puerto]/base?report=NOMBRE):</translation>
     </message>
 </context>
 <context>
@@ -2377,6 +2596,17 @@
     <message>
         <source>Cannot write the file %1.</source>
         <translation>No se puede escribir el archivo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportCommand</name>
+    <message>
+        <source>Export as document</source>
+        <translation>Exportar como documento</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>¿Desea ver el documento?</translation>
     </message>
 </context>
 </TS>

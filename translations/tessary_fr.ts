@@ -350,6 +350,66 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop the export</source>
+        <translation>Arrêter l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>Export to HTML</source>
+        <translation>Exporter en HTML</translation>
+    </message>
+    <message>
+        <source>HTML files|*.htm;*.html</source>
+        <translation>Fichiers HTML|*.htm;*.html</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Exportation annulée</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>Voulez-vous afficher le document ?</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+</context>
+<context>
+    <name>FileImport</name>
+    <message>
+        <source>The file %1 cannot be imported:
+%2</source>
+        <translation>Le fichier %1 ne peut pas être importé :
+%2</translation>
+    </message>
+    <message>
+        <source>Importing %1 of %2: %3</source>
+        <translation>Importation %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 pages cannot be made from files here.</source>
+        <translation>Les pages de type %1 ne peuvent pas être créées à partir de fichiers ici.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written.</source>
+        <translation>Le rapport ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>The import stopped because the report was closed or changed; %1 file(s) were not imported.</source>
+        <translation>L&apos;importation s&apos;est arrêtée car le rapport a été fermé ou modifié ; %1 fichier(s) n&apos;ont pas été importés.</translation>
+    </message>
+    <message>
+        <source>The %1 file(s) after it were not imported.</source>
+        <translation>Les %1 fichier(s) suivants n&apos;ont pas été importés.</translation>
+    </message>
+</context>
+<context>
     <name>GridControl</name>
     <message>
         <source>Clear</source>
@@ -416,6 +476,17 @@
     <message>
         <source>Edit cell</source>
         <translation>Modifier la cellule</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Tabular data (*.tab;*.csv)|*.tab;*.csv;*.grid2|Chart results (*.kcx)|*.kcx|Text file (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Graphic file (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|All files (*.*)|*</source>
+        <translation>Données tabulaires (*.tab;*.csv)|*.tab;*.csv;*.grid2|Résultats graphiques (*.kcx)|*.kcx|Fichier texte (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Fichier image (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|Tous les fichiers (*.*)|*</translation>
+    </message>
+    <message>
+        <source>Import files</source>
+        <translation>Importer des fichiers</translation>
     </message>
 </context>
 <context>
@@ -935,6 +1006,14 @@
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
+    <message>
+        <source>Open server report...</source>
+        <translation>Ouvrir un rapport sur serveur...</translation>
+    </message>
+    <message>
+        <source>Word document (.docx)...</source>
+        <translation>Document Word (.docx)...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1046,6 +1125,44 @@
         <source>The axis range %1 .. %2 is not valid.</source>
         <translation>La plage d&apos;axe %1 .. %2 n&apos;est pas valide.</translation>
     </message>
+    <message>
+        <source>These pages could not be exported and were left out:
+%1</source>
+        <translation>Ces pages n&apos;ont pas pu être exportées et ont été omises :
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>there is no editor for it</source>
+        <translation>aucun éditeur ne lui correspond</translation>
+    </message>
+    <message>
+        <source>the document editor cannot write HTML</source>
+        <translation>l&apos;éditeur de documents ne peut pas écrire de HTML</translation>
+    </message>
+    <message>
+        <source>the table editor cannot write HTML</source>
+        <translation>l&apos;éditeur de tableaux ne peut pas écrire de HTML</translation>
+    </message>
+    <message>
+        <source>the chart editor cannot write pictures</source>
+        <translation>l&apos;éditeur de graphiques ne peut pas écrire d&apos;images</translation>
+    </message>
+    <message>
+        <source>the picture editor cannot write pictures</source>
+        <translation>l&apos;éditeur d&apos;images ne peut pas écrire d&apos;images</translation>
+    </message>
+    <message>
+        <source>the report has no row for it</source>
+        <translation>le rapport ne contient aucune ligne pour elle</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportTree</name>
@@ -1148,6 +1265,18 @@
     <message>
         <source>These pages are damaged and cannot be read: %1. They are placed under &quot;%2&quot; with a title that says so; the other pages are not affected.</source>
         <translation>Ces pages sont endommagées et illisibles : %1. Elles sont placées sous « %2 » avec un titre qui l&apos;indique ; les autres pages ne sont pas touchées.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; the tree is shown as it stands now, and your last change to it was not stored.</source>
+        <translation>Une autre fenêtre a modifié l&apos;arborescence de ce rapport ; elle est affichée telle qu&apos;elle est maintenant, et votre dernière modification n&apos;a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; it is shown as it stands now.</source>
+        <translation>Une autre fenêtre a modifié l&apos;arborescence de ce rapport ; elle est affichée telle qu&apos;elle est maintenant.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
+        <translation>%1 ne peut pas être importé : les pages de type %2 ne peuvent pas être créées à partir de fichiers ici.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1439,69 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TGlobalFindDlg</name>
+    <message>
+        <source>Global search</source>
+        <translation>Recherche globale</translation>
+    </message>
+    <message>
+        <source>Text to find:</source>
+        <translation>Texte à rechercher :</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Respecter la casse</translation>
+    </message>
+    <message>
+        <source>Whole word only</source>
+        <translation>Mot entier uniquement</translation>
+    </message>
+    <message>
+        <source>Tree Direction:</source>
+        <translation>Sens dans l&apos;arborescence :</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vers le bas</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Portée :</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Tableaux</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Item titles</source>
+        <translation>Titres des éléments</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>Introuvable !</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1764,25 @@
     </message>
 </context>
 <context>
+    <name>TSelectItemDlg</name>
+    <message>
+        <source>Select Items</source>
+        <translation>Sélectionner les éléments</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Exporting %1 item(s)</source>
+        <translation>Exportation de %1 élément(s)</translation>
+    </message>
+</context>
+<context>
     <name>TSizingDlg</name>
     <message>
         <source>Sizing</source>
@@ -1806,6 +2017,14 @@
     <message>
         <source>The report tree could not be stored: %1</source>
         <translation>L&apos;arborescence du rapport n&apos;a pas pu être enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Open server report</source>
+        <translation>Ouvrir un rapport sur serveur</translation>
+    </message>
+    <message>
+        <source>Address (postgresql://[user@]host[:port]/database?report=NAME):</source>
+        <translation>Adresse (postgresql://[utilisateur@]hôte[:port]/base?report=NOM) :</translation>
     </message>
 </context>
 <context>
@@ -2377,6 +2596,17 @@
     <message>
         <source>Cannot write the file %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportCommand</name>
+    <message>
+        <source>Export as document</source>
+        <translation>Exporter comme document</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>Voulez-vous afficher le document ?</translation>
     </message>
 </context>
 </TS>

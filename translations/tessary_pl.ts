@@ -350,6 +350,66 @@
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Stop the export</source>
+        <translation>Zatrzymaj eksport</translation>
+    </message>
+    <message>
+        <source>Export to HTML</source>
+        <translation>Eksportuj do HTML</translation>
+    </message>
+    <message>
+        <source>HTML files|*.htm;*.html</source>
+        <translation>Pliki HTML|*.htm;*.html</translation>
+    </message>
+    <message>
+        <source>Export cancelled</source>
+        <translation>Eksport anulowany</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>Czy chcesz wyświetlić dokument?</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Zapisz obraz</translation>
+    </message>
+</context>
+<context>
+    <name>FileImport</name>
+    <message>
+        <source>The file %1 cannot be imported:
+%2</source>
+        <translation>Nie można zaimportować pliku %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Importing %1 of %2: %3</source>
+        <translation>Importowanie %1 z %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 pages cannot be made from files here.</source>
+        <translation>Stron typu %1 nie można tutaj utworzyć z plików.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written.</source>
+        <translation>Nie można zapisać raportu.</translation>
+    </message>
+    <message>
+        <source>The import stopped because the report was closed or changed; %1 file(s) were not imported.</source>
+        <translation>Import został przerwany, ponieważ raport został zamknięty lub zmieniony; nie zaimportowano plików: %1.</translation>
+    </message>
+    <message>
+        <source>The %1 file(s) after it were not imported.</source>
+        <translation>Następne pliki (%1) nie zostały zaimportowane.</translation>
+    </message>
+</context>
+<context>
     <name>GridControl</name>
     <message>
         <source>Clear</source>
@@ -416,6 +476,17 @@
     <message>
         <source>Edit cell</source>
         <translation>Edytuj komórkę</translation>
+    </message>
+</context>
+<context>
+    <name>ImportCommand</name>
+    <message>
+        <source>Tabular data (*.tab;*.csv)|*.tab;*.csv;*.grid2|Chart results (*.kcx)|*.kcx|Text file (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Graphic file (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|All files (*.*)|*</source>
+        <translation>Dane tabelaryczne (*.tab;*.csv)|*.tab;*.csv;*.grid2|Wyniki wykresów (*.kcx)|*.kcx|Plik tekstowy (*.txt;*.doc;*.wpd;*.rtf;*.htm*)|*.txt;*.doc;*.wpd;*.rtf;*.htm*|Plik graficzny (*.bmp;*.wmf;*.jpg;*.png)|*.bmp;*.wmf;*.jpg;*.png|Wszystkie pliki (*.*)|*</translation>
+    </message>
+    <message>
+        <source>Import files</source>
+        <translation>Importuj pliki</translation>
     </message>
 </context>
 <context>
@@ -935,6 +1006,14 @@
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
+    <message>
+        <source>Open server report...</source>
+        <translation>Otwórz raport z serwera...</translation>
+    </message>
+    <message>
+        <source>Word document (.docx)...</source>
+        <translation>Dokument Word (.docx)...</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1046,6 +1125,44 @@
         <source>The axis range %1 .. %2 is not valid.</source>
         <translation>Zakres osi %1 .. %2 jest nieprawidłowy.</translation>
     </message>
+    <message>
+        <source>These pages could not be exported and were left out:
+%1</source>
+        <translation>Tych stron nie udało się wyeksportować i zostały pominięte:
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>there is no editor for it</source>
+        <translation>brak dla niej edytora</translation>
+    </message>
+    <message>
+        <source>the document editor cannot write HTML</source>
+        <translation>edytor dokumentów nie potrafi zapisać HTML</translation>
+    </message>
+    <message>
+        <source>the table editor cannot write HTML</source>
+        <translation>edytor tabel nie potrafi zapisać HTML</translation>
+    </message>
+    <message>
+        <source>the chart editor cannot write pictures</source>
+        <translation>edytor wykresów nie potrafi zapisać obrazów</translation>
+    </message>
+    <message>
+        <source>the picture editor cannot write pictures</source>
+        <translation>edytor obrazów nie potrafi zapisać obrazów</translation>
+    </message>
+    <message>
+        <source>the report has no row for it</source>
+        <translation>raport nie zawiera dla niej wiersza</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportTree</name>
@@ -1148,6 +1265,18 @@
     <message>
         <source>These pages are damaged and cannot be read: %1. They are placed under &quot;%2&quot; with a title that says so; the other pages are not affected.</source>
         <translation>Te strony są uszkodzone i nie da się ich odczytać: %1. Umieszczono je w „%2” z tytułem, który to mówi; pozostałe strony są nienaruszone.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; the tree is shown as it stands now, and your last change to it was not stored.</source>
+        <translation>Inne okno zmieniło drzewo tego raportu; jest ono pokazane w obecnym stanie, a Twoja ostatnia zmiana nie została zapisana.</translation>
+    </message>
+    <message>
+        <source>Another window changed the tree of this report; it is shown as it stands now.</source>
+        <translation>Inne okno zmieniło drzewo tego raportu; jest ono pokazane w obecnym stanie.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
+        <translation>Nie można zaimportować %1: stron typu %2 nie można tutaj utworzyć z plików.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1439,69 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>TGlobalFindDlg</name>
+    <message>
+        <source>Global search</source>
+        <translation>Wyszukiwanie globalne</translation>
+    </message>
+    <message>
+        <source>Text to find:</source>
+        <translation>Szukany tekst:</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <translation>Uwzględniaj wielkość liter</translation>
+    </message>
+    <message>
+        <source>Whole word only</source>
+        <translation>Tylko całe wyrazy</translation>
+    </message>
+    <message>
+        <source>Tree Direction:</source>
+        <translation>Kierunek w drzewie:</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Zakres:</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Dokumenty</translation>
+    </message>
+    <message>
+        <source>Tables</source>
+        <translation>Tabele</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Komentarze</translation>
+    </message>
+    <message>
+        <source>Item titles</source>
+        <translation>Tytuły elementów</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Znajdź następny</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>Nie znaleziono!</translation>
     </message>
 </context>
 <context>
@@ -1572,6 +1764,25 @@
     </message>
 </context>
 <context>
+    <name>TSelectItemDlg</name>
+    <message>
+        <source>Select Items</source>
+        <translation>Wybierz elementy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Exporting %1 item(s)</source>
+        <translation>Eksportowanie elementów: %1</translation>
+    </message>
+</context>
+<context>
     <name>TSizingDlg</name>
     <message>
         <source>Sizing</source>
@@ -1806,6 +2017,14 @@
     <message>
         <source>The report tree could not be stored: %1</source>
         <translation>Nie udało się zapisać drzewa raportu: %1</translation>
+    </message>
+    <message>
+        <source>Open server report</source>
+        <translation>Otwórz raport z serwera</translation>
+    </message>
+    <message>
+        <source>Address (postgresql://[user@]host[:port]/database?report=NAME):</source>
+        <translation>Adres (postgresql://[użytkownik@]host[:port]/baza?report=NAZWA):</translation>
     </message>
 </context>
 <context>
@@ -2377,6 +2596,17 @@
     <message>
         <source>Cannot write the file %1.</source>
         <translation>Nie można zapisać pliku %1.</translation>
+    </message>
+</context>
+<context>
+    <name>WordExportCommand</name>
+    <message>
+        <source>Export as document</source>
+        <translation>Eksportuj jako dokument</translation>
+    </message>
+    <message>
+        <source>Do you want to view the document?</source>
+        <translation>Czy chcesz wyświetlić dokument?</translation>
     </message>
 </context>
 </TS>
