@@ -121,5 +121,40 @@ QImage MetafileConverter::render(const QString &fileName)
                                                            ? QStringLiteral(".")
                                                            : QStringLiteral(": ") + detail));
     }
-    return image;
+    return cropToDrawing(image);
+}
+
+QImage MetafileConverter::cropToDrawing(const QImage &page)
+{
+    if (page.isNull())
+        return page;
+    const QImage img = page.convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = img.pixel(0, 0);
+    const int w = img.width();
+    const int h = img.height();
+    int left = w, right = -1, top = h, bottom = -1;
+    for (int y = 0; y < h; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < w; ++x)
+            if (line[x] != background) {
+                first = x;
+                break;
+            }
+        if (first < 0)
+            continue;
+        for (int x = w - 1; x >= first; --x)
+            if (line[x] != background) {
+                last = x;
+                break;
+            }
+        left = qMin(left, first);
+        right = qMax(right, last);
+        top = qMin(top, y);
+        bottom = y;
+    }
+    if (right < 0)
+        return page;
+    return page.copy(QRect(QPoint(left, top), QPoint(right, bottom)));
 }

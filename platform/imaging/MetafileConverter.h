@@ -18,6 +18,11 @@ public:
     // parts stay transparent). Throws TessaryError when LibreOffice is missing,
     // fails, or takes longer than the time-out.
     static QImage render(const QString &fileName);
+    // The picture cut to its drawing: LibreOffice places a metafile on a whole
+    // page, so the rows and columns at the edges that hold only the page's
+    // colour (the colour of the top-left pixel) go. A picture of one colour
+    // is returned as it is.
+    static QImage cropToDrawing(const QImage &page);
 
     // The converter program: the one set with setProgram, else "soffice" or
     // "libreoffice" found on the search path; empty when there is none.

@@ -316,8 +316,8 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint16>(stored.constData() + 28), quint16(24));
         QCOMPARE(runCli({"save", report, "3", "--to", dir + "/shapes.png"}).exitCode, 0);
         const QImage shown(dir + "/shapes.png");
-        // The red rectangle lies left of the blue one, both of the same size
-        // (LibreOffice places the drawing on a page: where is not checked).
+        // The red rectangle lies left of the blue one, both of the same size;
+        // the page LibreOffice draws on is cut away to the drawing.
         QRect red, blue;
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x) {
@@ -333,6 +333,8 @@ private slots:
         QVERIFY(qAbs(red.width() - blue.width()) <= 2);
         QVERIFY(qAbs(red.height() - blue.height()) <= 2);
         QVERIFY(qAbs(red.width() - red.height()) <= 2); // each is square
+        QVERIFY2(red.united(blue).adjusted(-3, -3, 3, 3).contains(shown.rect()),
+                 qPrintable(QString("%1 x %2").arg(shown.width()).arg(shown.height())));
     }
 };
 

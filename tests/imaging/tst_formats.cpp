@@ -102,6 +102,33 @@ private slots:
         QCOMPARE(maxChannelDiff(PictureReader::readFile(dir + "/UPPER.PNG"), pic), 0);
     }
 
+    void metafilePageIsCutToItsDrawing()
+    {
+        // A drawing placed on a white page comes back as the drawing alone.
+        QImage page(300, 400, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        for (int y = 120; y <= 150; ++y)
+            for (int x = 40; x <= 99; ++x)
+                page.setPixel(x, y, (x + y) % 2 ? qRgb(200, 0, 0) : qRgb(0, 0, 200));
+        page.setPixel(250, 300, qRgb(0, 0, 0)); // a lone dot still belongs to the drawing
+        QImage cut = MetafileConverter::cropToDrawing(page);
+        QCOMPARE(cut.size(), QSize(250 - 40 + 1, 300 - 120 + 1));
+        QCOMPARE(cut.pixel(0, 0), page.pixel(40, 120));
+        QCOMPARE(cut.pixel(cut.width() - 1, cut.height() - 1), qRgb(0, 0, 0));
+        // A transparent page: transparency is the page colour.
+        QImage clear(50, 50, QImage::Format_ARGB32);
+        clear.fill(Qt::transparent);
+        clear.setPixel(10, 20, qRgb(1, 2, 3));
+        cut = MetafileConverter::cropToDrawing(clear);
+        QCOMPARE(cut.size(), QSize(1, 1));
+        QCOMPARE(cut.pixel(0, 0), qRgb(1, 2, 3));
+        // Nothing drawn, or drawn to the edges: unchanged.
+        QImage blank(20, 10, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QCOMPARE(MetafileConverter::cropToDrawing(blank).size(), QSize(20, 10));
+        QVERIFY(MetafileConverter::cropToDrawing(QImage()).isNull());
+    }
+
     void decoderNamedOrByExtension()
     {
         const QString dir = testTempDir();
@@ -248,9 +275,10 @@ private slots:
         // writes <base>.png into --outdir and records its arguments.
         QImage drawn(30, 20, QImage::Format_ARGB32);
         drawn.fill(Qt::transparent);
-        for (int x = 0; x < 15; ++x)
-            for (int y = 0; y < 20; ++y)
+        for (int x = 5; x < 20; ++x)
+            for (int y = 4; y < 16; ++y)
                 drawn.setPixel(x, y, qRgb(0, 0, 200));
+        drawn.setPixel(15, 10, qRgba(0, 0, 0, 0)); // a transparent hole inside the drawing
         writeFile(dir + "/drawn.png", encode(drawn, "png"));
         const QString script = writeScript(
             dir + "/fake-soffice",
@@ -265,9 +293,9 @@ private slots:
         writeFile(dir + "/figure.v2.emf", QByteArray(100, '\x01'));
         const QImage img = PictureReader::readFile(dir + "/figure.v2.emf");
         QCOMPARE(img.format(), QImage::Format_RGB888);
-        QCOMPARE(img.size(), QSize(30, 20));
-        QCOMPARE(img.pixel(3, 3), qRgb(0, 0, 200));
-        QCOMPARE(img.pixel(25, 3), qRgb(255, 255, 255)); // transparent: white
+        QCOMPARE(img.size(), QSize(15, 12)); // the page around the drawing is cut away
+        QCOMPARE(img.pixel(0, 0), qRgb(0, 0, 200));
+        QCOMPARE(img.pixel(10, 6), qRgb(255, 255, 255)); // transparent: white
         const QStringList args = QString::fromUtf8(readFile(dir + "/args.txt")).split('\n');
         QVERIFY(args.contains("--headless"));
         QVERIFY(args.contains("--convert-to"));
