@@ -5,6 +5,7 @@
 #include "platform/convert/ToolProcess.h"
 #include "platform/wordproc/DocumentForm.h"
 #include "platform/wordproc/DocumentImages.h"
+#include "platform/wordproc/ReportHtml.h"
 #include "platform/wordproc/RtfWriter.h"
 
 #include <QDir>
@@ -55,45 +56,12 @@ QByteArray readFile(const QString &path, const QString &what)
 // styles as elements (<strong>, <em>, <u>, <del>, <sub>, <sup>) survive the conversion.
 QString semanticHtml(const QString &html)
 {
-    static const QRegularExpression span(QStringLiteral("<span style=\"([^\"]*)\">(.*?)</span>"),
-                                         QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression bold(QStringLiteral("font-weight:\\s*([6-9]00|bold)"));
-    QString out;
-    out.reserve(html.size() + html.size() / 8);
-    int copied = 0;
-    auto it = span.globalMatch(html);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const QString style = m.captured(1);
-        QStringList tags;
-        if (bold.match(style).hasMatch())
-            tags << QStringLiteral("strong");
-        if (style.contains(QLatin1String("font-style:italic")))
-            tags << QStringLiteral("em");
-        if (style.contains(QLatin1String("underline")))
-            tags << QStringLiteral("u");
-        if (style.contains(QLatin1String("line-through")))
-            tags << QStringLiteral("del");
-        if (style.contains(QLatin1String("vertical-align:sub")))
-            tags << QStringLiteral("sub");
-        if (style.contains(QLatin1String("vertical-align:super")))
-            tags << QStringLiteral("sup");
-        if (tags.isEmpty())
-            continue;
-        out += QStringView(html).mid(copied, m.capturedStart(2) - copied);
-        for (const QString &t : tags)
-            out += u'<' + t + u'>';
-        out += m.capturedView(2);
-        for (auto t = tags.crbegin(); t != tags.crend(); ++t)
-            out += QLatin1String("</") + *t + u'>';
-        copied = m.capturedEnd(2);
-    }
-    out += QStringView(html).mid(copied);
+    const QString out = ReportHtml::spanStylesAsElements(html);
     // A heading is bold by its style already.
     static const QRegularExpression heading(QStringLiteral("<h([1-6])([^>]*)>(.*?)</h\\1>"),
                                             QRegularExpression::DotMatchesEverythingOption);
     QString result;
-    copied = 0;
+    qsizetype copied = 0;
     auto h = heading.globalMatch(out);
     while (h.hasNext()) {
         const QRegularExpressionMatch m = h.next();

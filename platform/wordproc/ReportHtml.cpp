@@ -247,17 +247,16 @@ Cleaned clean(const QString &html)
     return result;
 }
 
-QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
+QString spanStylesAsElements(const QString &html)
 {
-    // Character styles written as CSS on spans become elements.
     static const QRegularExpression span(QStringLiteral("<span style=\"([^\"]*)\">(.*?)</span>"),
                                          QRegularExpression::CaseInsensitiveOption |
                                              QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression bold(QStringLiteral("font-weight:\\s*([6-9]00|bold)"));
     QString out;
-    out.reserve(cleanedHtml.size() + cleanedHtml.size() / 8);
+    out.reserve(html.size() + html.size() / 8);
     int copied = 0;
-    auto it = span.globalMatch(cleanedHtml);
+    auto it = span.globalMatch(html);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
         const QString style = m.captured(1);
@@ -276,7 +275,7 @@ QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
             tags << QStringLiteral("sup");
         if (tags.isEmpty())
             continue;
-        out += QStringView(cleanedHtml).mid(copied, m.capturedStart(2) - copied);
+        out += QStringView(html).mid(copied, m.capturedStart(2) - copied);
         for (const QString &t : tags)
             out += u'<' + t + u'>';
         out += m.capturedView(2);
@@ -284,7 +283,14 @@ QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
             out += QLatin1String("</") + *t + u'>';
         copied = int(m.capturedEnd(2));
     }
-    out += QStringView(cleanedHtml).mid(copied);
+    out += QStringView(html).mid(copied);
+    return out;
+}
+
+QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
+{
+    // Character styles written as CSS on spans become elements.
+    QString out = spanStylesAsElements(cleanedHtml);
 
     // Styles of blocks and cells: pandoc reads none of them, and the grid writes one per
     // cell, which makes the HTML of a long report several times as large to parse.
@@ -304,7 +310,7 @@ QString forPandoc(const QString &cleanedHtml, const QString &baseFolder)
         QRegularExpression::CaseInsensitiveOption);
     QString result;
     result.reserve(out.size());
-    copied = 0;
+    qsizetype copied = 0;
     const QDir base(baseFolder);
     auto pictures = img.globalMatch(out);
     while (pictures.hasNext()) {

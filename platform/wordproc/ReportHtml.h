@@ -45,4 +45,9 @@ double pointSizeOfHtmlSize(int size);
 // Relative picture paths are taken from baseFolder.
 QString forPandoc(const QString &cleanedHtml, const QString &baseFolder);
 
+// Character styles written as CSS on <span> (bold, italic, underline, strike-out,
+// subscript, superscript) as the elements pandoc reads: <strong>, <em>, <u>, <del>,
+// <sub>, <sup>. Spans with none of these stay as they are.
+QString spanStylesAsElements(const QString &html);
+
 } // namespace ReportHtml
