@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/db/DbTable.h"
 #include "platform/db/FieldDef.h"
+#include "platform/db/VariantTable.h"
 
 #include <QHash>
 #include <QList>
@@ -12,7 +12,7 @@ struct PgConnection;
 // A cursor on one table of an PostgreSQL report (see DbTable). It keeps only the
 // current row's id: every move reads the row afresh, integer fields at once,
 // the others when they are asked for.
-class PgTable : public DbTable
+class PgTable : public VariantTable
 {
 public:
     PgTable(std::shared_ptr<PgConnection> connection, const QString &table);
@@ -36,18 +36,6 @@ public:
     void cancel() override;
     void deleteRow() override;
 
-    bool isNull(const QString &field) const override;
-    qint64 asInteger(const QString &field) const override;
-    QString asText(const QString &field) const override;
-    QDateTime asDateTime(const QString &field) const override;
-    QByteArray asBytes(const QString &field) const override;
-
-    void setInteger(const QString &field, qint64 value) override;
-    void setText(const QString &field, const QString &value) override;
-    void setDateTime(const QString &field, const QDateTime &value) override;
-    void setBytes(const QString &field, const QByteArray &value) override;
-    void setNull(const QString &field) override;
-
 private:
     enum class State
     {
@@ -60,8 +48,8 @@ private:
     const FieldDef &field(const QString &name) const;
     // Moves to the first row whose id is greater than after (or equal to at, when given).
     bool moveTo(const QString &condition, qint64 id);
-    QVariant value(const QString &field) const;
-    void setValue(const QString &field, const QVariant &v);
+    QVariant value(const QString &field) const override;
+    void setValue(const QString &field, const QVariant &v) override;
 
     std::shared_ptr<PgConnection> m_conn;
     QString m_table;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/db/DbTable.h"
 #include "platform/db/FieldDef.h"
+#include "platform/db/VariantTable.h"
 
 #include <QHash>
 #include <memory>
@@ -11,7 +11,7 @@ struct SqliteConnection;
 // A cursor on one table of an SQLite database (see DbTable). It keeps only the
 // current row's id: every move reads the row afresh, integer fields at once,
 // the others when they are asked for.
-class SqliteTable : public DbTable
+class SqliteTable : public VariantTable
 {
 public:
     SqliteTable(std::shared_ptr<SqliteConnection> connection, const QString &table);
@@ -35,18 +35,6 @@ public:
     void cancel() override;
     void deleteRow() override;
 
-    bool isNull(const QString &field) const override;
-    qint64 asInteger(const QString &field) const override;
-    QString asText(const QString &field) const override;
-    QDateTime asDateTime(const QString &field) const override;
-    QByteArray asBytes(const QString &field) const override;
-
-    void setInteger(const QString &field, qint64 value) override;
-    void setText(const QString &field, const QString &value) override;
-    void setDateTime(const QString &field, const QDateTime &value) override;
-    void setBytes(const QString &field, const QByteArray &value) override;
-    void setNull(const QString &field) override;
-
 private:
     enum class State
     {
@@ -59,8 +47,8 @@ private:
     const FieldDef &field(const QString &name) const;
     // Moves to the first row whose id is greater than after (or equal to at, when given).
     bool moveTo(const QString &condition, qint64 id);
-    QVariant value(const QString &field) const;
-    void setValue(const QString &field, const QVariant &v);
+    QVariant value(const QString &field) const override;
+    void setValue(const QString &field, const QVariant &v) override;
 
     std::shared_ptr<SqliteConnection> m_conn;
     QString m_table;

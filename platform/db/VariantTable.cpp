@@ -1,0 +1,56 @@
+#include "platform/db/VariantTable.h"
+
+#include <QDateTime>
+
+bool VariantTable::isNull(const QString &f) const
+{
+    const QVariant v = value(f);
+    return !v.isValid() || v.isNull();
+}
+
+qint64 VariantTable::asInteger(const QString &f) const
+{
+    return value(f).toLongLong();
+}
+
+QString VariantTable::asText(const QString &f) const
+{
+    const QVariant v = value(f);
+    return v.typeId() == QMetaType::QByteArray ? QString::fromUtf8(v.toByteArray()) : v.toString();
+}
+
+QDateTime VariantTable::asDateTime(const QString &f) const
+{
+    return value(f).toDateTime();
+}
+
+QByteArray VariantTable::asBytes(const QString &f) const
+{
+    const QVariant v = value(f);
+    return v.typeId() == QMetaType::QString ? v.toString().toUtf8() : v.toByteArray();
+}
+
+void VariantTable::setInteger(const QString &f, qint64 v)
+{
+    setValue(f, QVariant(v));
+}
+
+void VariantTable::setText(const QString &f, const QString &v)
+{
+    setValue(f, QVariant(v));
+}
+
+void VariantTable::setDateTime(const QString &f, const QDateTime &v)
+{
+    setValue(f, QVariant(v));
+}
+
+void VariantTable::setBytes(const QString &f, const QByteArray &v)
+{
+    setValue(f, QVariant(v));
+}
+
+void VariantTable::setNull(const QString &f)
+{
+    setValue(f, QVariant());
+}
