@@ -2,6 +2,8 @@
 
 #include "platform/grid/GridData.h"
 
+#include <QStringList>
+
 namespace {
 
 QString escaped(const QString &text)
@@ -30,21 +32,33 @@ QColor headerBackground()
     return QColor(0xE4, 0xE9, 0xF0);
 }
 
-QString table(const GridData &grid, int top, int left, int bottom, int right)
+QString table(const GridData &grid, int top, int left, int bottom, int right,
+              const QVector<double> &widthPercents)
 {
+    // The width of each shown column, as CSS/attribute text.
+    QStringList widths;
+    for (int c = left; c <= right; ++c) {
+        if (grid.isColumnHidden(c))
+            continue;
+        const int shown = widths.size();
+        widths << (shown < widthPercents.size()
+                       ? QString::number(widthPercents.at(shown), 'f', 1) + QLatin1Char('%')
+                       : QString::number(grid.columnWidth(c)) + QStringLiteral("px"));
+    }
     QString out;
     out += QStringLiteral("<table style=\"border-collapse:collapse\" border=\"1\" "
                           "cellspacing=\"0\" cellpadding=\"3\">\n");
-    for (int c = left; c <= right; ++c) {
-        if (!grid.isColumnHidden(c))
-            out += QStringLiteral("<col width=\"%1\">").arg(grid.columnWidth(c));
-    }
+    for (const QString &w : widths)
+        out += QStringLiteral("<col width=\"%1\">")
+                   .arg(w.endsWith(QLatin1String("px")) ? w.chopped(2) : w);
     out += QLatin1Char('\n');
     for (int r = top; r <= bottom; ++r) {
         out += QStringLiteral("<tr>");
+        int shown = -1;
         for (int c = left; c <= right; ++c) {
             if (grid.isColumnHidden(c))
                 continue;
+            ++shown;
             const CellFormat &f = grid.format(r, c);
             const bool fixed = grid.isFixed(r, c);
             const QFont font = grid.fontFor(f, fixed);
@@ -76,7 +90,7 @@ QString table(const GridData &grid, int top, int left, int bottom, int right)
                          .arg(f.borderColor.isValid() ? f.borderColor.name()
                                                       : QStringLiteral("#a0a0a0"));
             if (r == top)
-                style += QStringLiteral("width:%1px;").arg(grid.columnWidth(c));
+                style += QStringLiteral("width:%1;").arg(widths.at(shown));
             if (!grid.multiLine())
                 style += QStringLiteral("white-space:nowrap;");
 
@@ -104,7 +118,8 @@ QString table(const GridData &grid, int top, int left, int bottom, int right)
     return out;
 }
 
-QByteArray document(const GridData &grid, const QString &title)
+QByteArray document(const GridData &grid, const QString &title,
+                    const QVector<double> &widthPercents)
 {
     QString out = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n"
                                  "<title>%1</title>\n</head>\n<body>\n")
@@ -112,7 +127,7 @@ QByteArray document(const GridData &grid, const QString &title)
     if (!title.isEmpty())
         out += QStringLiteral("<h2>%1</h2>\n").arg(title.toHtmlEscaped());
     if (grid.rowCount() > 0 && grid.columnCount() > 0)
-        out += table(grid, 0, 0, grid.rowCount() - 1, grid.columnCount() - 1);
+        out += table(grid, 0, 0, grid.rowCount() - 1, grid.columnCount() - 1, widthPercents);
     out += QStringLiteral("</body>\n</html>\n");
     return out.toUtf8();
 }

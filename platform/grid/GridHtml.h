@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QString>
+#include <QVector>
 
 class GridData;
 
@@ -17,9 +18,13 @@ QColor headerBackground();
 
 // A <table> element for the cells of rows top..bottom and columns
 // left..right; hidden columns are left out. Fixed cells become <th>.
-QString table(const GridData &grid, int top, int left, int bottom, int right);
+// Columns are as wide as in the grid, in pixels, unless widthPercents holds
+// one share of the page's text width per shown column.
+QString table(const GridData &grid, int top, int left, int bottom, int right,
+              const QVector<double> &widthPercents = {});
 // A complete UTF-8 HTML document holding the whole grid, with title as its
 // <title> and, when not empty, as a heading above the table.
-QByteArray document(const GridData &grid, const QString &title = QString());
+QByteArray document(const GridData &grid, const QString &title = QString(),
+                    const QVector<double> &widthPercents = {});
 
 } // namespace GridHtml

@@ -5,6 +5,7 @@
 #include "platform/TessaryError.h"
 #include "platform/grid/DelimitedText.h"
 #include "platform/grid/GridData.h"
+#include "platform/grid/GridDocx.h"
 #include "platform/grid/GridFiles.h"
 #include "platform/grid/GridSort.h"
 #include "platform/grid/GridStream.h"
@@ -74,12 +75,13 @@ p = P(); p.feed(open(sys.argv[1], encoding='utf-8').read())
 print(json.dumps({'rows': p.rows, 'styles': p.styles, 'tags': p.tags}))
 )";
 
-const char *DocxReader = R"(
+const char *DocxReader = R"PY(
 import sys, json, zipfile, re
 d = zipfile.ZipFile(sys.argv[1]).read('word/document.xml').decode()
 print(json.dumps({'tbl': '<w:tbl>' in d, 'texts': re.findall(r'<w:t[^>]*>([^<]*)</w:t>', d),
-                  'bold': '<w:b' in d}))
-)";
+                  'bold': '<w:b' in d,
+                  'cols': [int(w) for w in re.findall(r'<w:gridCol w:w="([0-9]+)"', d)]}))
+)PY";
 
 QStringList column(const GridData &g, int c)
 {
@@ -457,6 +459,10 @@ void TestGridFormats::docxAndRtfWriters()
     GridData g;
     makeCrosstab(g);
     g.setText(2, 0, QString::fromUtf8("Süd"));
+    // A narrow column whose bold header is one long word.
+    g.setText(0, 2, QStringLiteral("Dissatisfaction"));
+    for (int c = 0; c < 4; ++c)
+        g.setColumnWidth(c, 40);
     QTemporaryDir dir;
     const QString docx = dir.filePath("t.docx");
     GridFiles::write(g, GridFiles::Docx, docx);
@@ -467,6 +473,24 @@ void TestGridFormats::docxAndRtfWriters()
     for (const char *t : {"Region", "Total", "-12,5", "1400"})
         QVERIFY2(texts.contains(t), t);
     QVERIFY(texts.contains(QString::fromUtf8("Süd")));
+    // The long word's column is widened to hold it (well past 40 pixels, 600
+    // twips), and more than the short-worded columns beside it.
+    const QJsonArray cols = o.value("cols").toArray();
+    QCOMPARE(cols.size(), 4);
+    QVERIFY2(cols[2].toInt() > 1400, qPrintable(QString::number(cols[2].toInt())));
+    QVERIFY(cols[2].toInt() > cols[1].toInt() && cols[2].toInt() > cols[3].toInt());
+
+    // Column shares: hidden columns get none; a table wider than the page is
+    // scaled to the page's width, keeping the proportions.
+    g.setColumnHidden(1, true);
+    QCOMPARE(GridDocx::columnPercents(g).size(), 3);
+    g.setColumnHidden(1, false);
+    for (int c = 0; c < 4; ++c)
+        g.setColumnWidth(c, c == 0 ? 1000 : 500);
+    const QVector<double> wide = GridDocx::columnPercents(g);
+    QCOMPARE(wide.size(), 4);
+    QVERIFY(qAbs(wide[0] + wide[1] + wide[2] + wide[3] - 100.0) < 0.01);
+    QVERIFY(qAbs(wide[0] - 2 * wide[1]) < 0.01);
 
     const QString rtf = dir.filePath("t.rtf");
     GridFiles::write(g, GridFiles::RichText, rtf);
