@@ -510,10 +510,17 @@ void TTessaryM::New1Click()
 
 void TTessaryM::Save1Click()
 {
-    const QString file = dialogs().openFile(this, tr("Open report"), paths().ProgramFolder,
-                                            tr("Output manager|*.sup"));
-    if (!file.isEmpty())
-        store()->DBOpen(file);
+    // One dialog for both kinds of report: a file, or a server report's
+    // address typed in the field under the file list.
+    const QString chosen = dialogs().openReport(this, tr("Open report"), paths().ProgramFolder,
+                                                tr("Output manager|*.sup"), m_lastAddress);
+    if (chosen.isEmpty())
+        return;
+    if (ReportAddress::isServer(chosen)) {
+        m_lastAddress = chosen;
+        ReportAddress::parse(chosen); // a malformed address is refused with its fault
+    }
+    store()->DBOpen(chosen);
 }
 
 void TTessaryM::OpenAddress1Click()

@@ -1165,6 +1165,21 @@
     </message>
 </context>
 <context>
+    <name>ReportOpenDialog</name>
+    <message>
+        <source>Report on a &amp;server:</source>
+        <translation>Informe en un &amp;servidor:</translation>
+    </message>
+    <message>
+        <source>The address of a report kept on a PostgreSQL server: postgresql://[user@]host[:port]/database?report=NAME. The password comes from ~/.pgpass or PGPASSWORD.</source>
+        <translation>Dirección de un informe guardado en un servidor PostgreSQL: postgresql://[usuario@]host[:puerto]/base?report=NOMBRE. La contraseña se toma de ~/.pgpass o de PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Open &amp;address</source>
+        <translation>Abrir &amp;dirección</translation>
+    </message>
+</context>
+<context>
     <name>ReportTree</name>
     <message>
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>

@@ -1165,6 +1165,21 @@
     </message>
 </context>
 <context>
+    <name>ReportOpenDialog</name>
+    <message>
+        <source>Report on a &amp;server:</source>
+        <translation>Rapport sur un &amp;serveur :</translation>
+    </message>
+    <message>
+        <source>The address of a report kept on a PostgreSQL server: postgresql://[user@]host[:port]/database?report=NAME. The password comes from ~/.pgpass or PGPASSWORD.</source>
+        <translation>Adresse d&apos;un rapport conservé sur un serveur PostgreSQL : postgresql://[utilisateur@]hôte[:port]/base?report=NOM. Le mot de passe provient de ~/.pgpass ou de PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Open &amp;address</source>
+        <translation>Ouvrir l&apos;&amp;adresse</translation>
+    </message>
+</context>
+<context>
     <name>ReportTree</name>
     <message>
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>

@@ -1165,6 +1165,21 @@
     </message>
 </context>
 <context>
+    <name>ReportOpenDialog</name>
+    <message>
+        <source>Report on a &amp;server:</source>
+        <translation>Raport na &amp;serwerze:</translation>
+    </message>
+    <message>
+        <source>The address of a report kept on a PostgreSQL server: postgresql://[user@]host[:port]/database?report=NAME. The password comes from ~/.pgpass or PGPASSWORD.</source>
+        <translation>Adres raportu przechowywanego na serwerze PostgreSQL: postgresql://[użytkownik@]host[:port]/baza?report=NAZWA. Hasło pochodzi z ~/.pgpass lub PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Open &amp;address</source>
+        <translation>Otwórz &amp;adres</translation>
+    </message>
+</context>
+<context>
     <name>ReportTree</name>
     <message>
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>

@@ -30,6 +30,13 @@ QString Dialogs::saveFileFiltered(QWidget *parent, const QString &caption, const
     return saveFile(parent, caption, folder, filter, QString());
 }
 
+QString Dialogs::openReport(QWidget *parent, const QString &caption, const QString &folder,
+                            const QString &filter, const QString &address)
+{
+    Q_UNUSED(address);
+    return openFile(parent, caption, folder, filter);
+}
+
 QString qtFileFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));

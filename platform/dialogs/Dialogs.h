@@ -46,6 +46,12 @@ public:
     // default asks saveFile and leaves filterIndex as it was.
     virtual QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
                                      const QString &filter, int &filterIndex);
+    // Opens a report: a report file, or a report on a server named by its
+    // address (the field beside the file list starts with address). The
+    // result is the path or the address; empty when cancelled. The default
+    // asks openFile.
+    virtual QString openReport(QWidget *parent, const QString &caption, const QString &folder,
+                               const QString &filter, const QString &address);
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) = 0;
     // Print and printer set-up dialogs on the given printer; false when cancelled.

@@ -1,5 +1,7 @@
 #include "platform/dialogs/QtDialogs.h"
 
+#include "platform/dialogs/ReportOpenDialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -69,6 +71,13 @@ QStringList QtDialogs::openFiles(QWidget *parent, const QString &caption, const 
 {
     QString selected = nthFilter(filter, filterIndex);
     return QFileDialog::getOpenFileNames(parent, caption, folder, qtFileFilter(filter), &selected);
+}
+
+QString QtDialogs::openReport(QWidget *parent, const QString &caption, const QString &folder,
+                              const QString &filter, const QString &address)
+{
+    ReportOpenDialog dlg(parent, caption, folder, qtFileFilter(filter), address);
+    return dlg.exec() == QDialog::Accepted ? dlg.chosen() : QString();
 }
 
 QString QtDialogs::saveFile(QWidget *parent, const QString &caption, const QString &folder,

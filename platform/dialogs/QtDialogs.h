@@ -18,6 +18,8 @@ public:
                      const QString &filter, const QString &defaultExtension) override;
     QString saveFileFiltered(QWidget *parent, const QString &caption, const QString &folder,
                              const QString &filter, int &filterIndex) override;
+    QString openReport(QWidget *parent, const QString &caption, const QString &folder,
+                       const QString &filter, const QString &address) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial) override;
     bool print(QWidget *parent, QPrinter *printer) override;

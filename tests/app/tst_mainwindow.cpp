@@ -426,6 +426,16 @@ private slots:
         // Cancelled dialogs do nothing.
         f.window->actions()->action("Save1")->trigger();
         QVERIFY(!f.dm->isOpen());
+        // A server address typed in the open dialog is checked before anything
+        // is opened: one without a report name is refused with its fault.
+        f.dialogs->answer("open", "postgresql://localhost/team");
+        f.window->actions()->action("Save1")->trigger();
+        QVERIFY(!f.dm->isOpen());
+        QVERIFY2(f.dialogs->asked.last().startsWith("message: ") &&
+                     f.dialogs->asked.last().contains("report"),
+                 qPrintable(f.dialogs->asked.last()));
+        f.dialogs->asked.removeLast();
+        f.dialogs->asked.removeLast();
         f.dialogs->answer("printerSetup", true);
         f.window->actions()->action("Printersetup1")->trigger();
         f.window->actions()->action("Properties2")->trigger();

@@ -370,8 +370,8 @@ void TestGridEditor::saveToFileByExtension()
     QVERIFY(readFileBytes(dir.filePath("out.doc")).startsWith("{\\rtf"));
     const QString keep = qEnvironmentVariable("TESSARY_GRID_KEEP");
     if (!keep.isEmpty()) {
-        for (const QString &ext : {"rtf", "docx", "xlsx", "htm"})
-            QFile::copy(dir.filePath("out." + ext), keep + "/out." + ext);
+        for (const char *ext : {"rtf", "docx", "xlsx", "htm"})
+            QFile::copy(dir.filePath(QStringLiteral("out.") + ext), keep + "/out." + ext);
     }
     // The native file loads back as the same table.
     TGridEditor other;

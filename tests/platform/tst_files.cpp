@@ -3,11 +3,18 @@
 #include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/dialogs/QtDialogs.h"
+#include "platform/dialogs/ReportOpenDialog.h"
 #include "platform/ini/IniFile.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/paths/Paths.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestReport.h"
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 
 #include <QDir>
 #include <QFile>
@@ -302,6 +309,46 @@ private slots:
         QCOMPARE(qtFileFilter(""), QString());
         QCOMPARE(qtFileFilter("Pictures|*.bmp;*.jpg;*.png|All files|*.*"),
                  QString("Pictures (*.bmp *.jpg *.png);;All files (*.*)"));
+    }
+
+    void reportOpenDialog()
+    {
+        QTemporaryDir dir;
+        const QString report = dir.filePath("team.sup");
+        QFile f(report);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        {
+            // An address typed in the field opens the server report; the button
+            // waits for some text.
+            ReportOpenDialog dlg(nullptr, "Open report", dir.path(), "Reports (*.sup)", QString());
+            QVERIFY(!dlg.openAddressButton()->isEnabled());
+            dlg.addressField()->setText("  postgresql://db.example/team?report=q3  ");
+            QVERIFY(dlg.openAddressButton()->isEnabled());
+            dlg.openAddressButton()->click();
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.chosen(), QString("postgresql://db.example/team?report=q3"));
+        }
+        {
+            // A file chosen in the file list opens as before; the field keeps the
+            // last address for the next time.
+            ReportOpenDialog dlg(nullptr, "Open report", dir.path(), "Reports (*.sup)",
+                                 "postgresql://db.example/team?report=q3");
+            QCOMPARE(dlg.addressField()->text(), QString("postgresql://db.example/team?report=q3"));
+            dlg.fileDialog()->selectFile(report);
+            auto *buttons = dlg.fileDialog()->findChild<QDialogButtonBox *>();
+            QVERIFY(buttons && buttons->button(QDialogButtonBox::Open));
+            buttons->button(QDialogButtonBox::Open)->click();
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(QFileInfo(dlg.chosen()).canonicalFilePath(),
+                     QFileInfo(report).canonicalFilePath());
+        }
+        {
+            ReportOpenDialog dlg(nullptr, "Open report", dir.path(), "Reports (*.sup)", QString());
+            dlg.fileDialog()->reject();
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            QVERIFY(dlg.chosen().isEmpty());
+        }
     }
 };
 
