@@ -12,9 +12,12 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QRubberBand>
 #include <QScrollBar>
+#include <QStyleOptionRubberBand>
 #include <cmath>
 
 TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new DiagramScene(this))
@@ -25,6 +28,8 @@ TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new Dia
                    QPainter::SmoothPixmapTransform);
     setOptimizationFlags(DontSavePainterState);
     setViewportUpdateMode(SmartViewportUpdate);
+    // Caching the background buys nothing: it is plain white.
+    setCacheMode(CacheNone);
     setTransformationAnchor(AnchorViewCenter);
     setResizeAnchor(AnchorViewCenter);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -79,6 +84,7 @@ void TatDiagram::SetZoom(int percent)
     const double scale = percent / 100.0;
     setTransform(QTransform::fromScale(scale, scale));
     m_scene->setViewScale(scale);
+    updateDrawingMode();
     if (changed)
         emit ZoomChanged(m_zoom);
 }
@@ -113,6 +119,53 @@ void TatDiagram::SetMode(Mode mode)
         setDragMode(NoDrag);
         viewport()->setCursor(Qt::CrossCursor);
         break;
+    }
+}
+
+bool TatDiagram::drawsOverview() const
+{
+    return m_overviewDrawing && m_zoom < DiagramOverview::MaxScale * 100;
+}
+
+void TatDiagram::SetOverviewDrawing(bool on)
+{
+    m_overviewDrawing = on;
+    updateDrawingMode();
+    viewport()->update();
+}
+
+void TatDiagram::updateDrawingMode()
+{
+    if (!drawsOverview())
+        m_overview.clear();
+    const ViewportUpdateMode mode = drawsOverview() ? FullViewportUpdate : SmartViewportUpdate;
+    if (viewportUpdateMode() != mode)
+        setViewportUpdateMode(mode);
+}
+
+void TatDiagram::paintEvent(QPaintEvent *event)
+{
+    if (!drawsOverview()) {
+        QGraphicsView::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setRenderHints(renderHints());
+    const QRect exposed = event->region().boundingRect();
+    m_overview.paint(&painter, m_scene, viewportTransform(), exposed, backgroundBrush(),
+                     m_zoom / 100.0, viewport()->devicePixelRatioF());
+    // The rubber band of a selection being drawn, as the view draws it.
+    const QRect band = rubberBandRect();
+    if (!band.isEmpty()) {
+        painter.setWorldTransform(QTransform());
+        QStyleOptionRubberBand option;
+        option.initFrom(viewport());
+        option.rect = band;
+        option.shape = QRubberBand::Rectangle;
+        QStyleHintReturnMask mask;
+        if (viewport()->style()->styleHint(QStyle::SH_RubberBand_Mask, &option, viewport(), &mask))
+            painter.setClipRegion(mask.region, Qt::IntersectClip);
+        viewport()->style()->drawControl(QStyle::CE_RubberBand, &option, &painter, viewport());
     }
 }
 
