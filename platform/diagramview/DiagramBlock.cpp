@@ -10,8 +10,6 @@
 #include <cmath>
 
 namespace {
-// Blocks smaller than this many device pixels are filled with a plain colour.
-constexpr double MinGradientPixels = 12.0;
 // Below this scale small blocks are drawn without antialiasing.
 constexpr double MinSmoothScale = 0.5;
 } // namespace

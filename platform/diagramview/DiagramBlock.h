@@ -48,8 +48,12 @@ public:
     void paintHandles(QPainter *painter) const;
     // The plain colour that stands for the gradient when the block is small.
     QColor flatColor() const { return m_flatFill.color(); }
-    // Whether the block fills with its gradient at this level of detail.
+    // Whether the block fills with its gradient at this level of detail:
+    // smaller than MinGradientPixels on screen, it is filled with flatColor().
     bool showsGradient(double lod) const;
+    static constexpr double MinGradientPixels = 12.0;
+    // Height of one line of the label, in diagram units.
+    double labelLineHeight() const { return m_label.lineHeight(); }
 
     // What the block draws, without selection handles, in scene coordinates.
     QRectF contentRect() const { return m_bounds.translated(pos()); }

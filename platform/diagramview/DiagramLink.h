@@ -38,6 +38,8 @@ public:
     const QPen &penAt(double lod) const { return m_penWidth * lod <= 1.0 ? m_hairPen : m_pen; }
     // The label on its light ground, when visible and readable at lod.
     void paintLabel(QPainter *painter, double lod) const;
+    // Height of one line of the label, in diagram units.
+    double labelLineHeight() const { return m_label.lineHeight(); }
     // The selection handles at both ends of the line.
     void paintHandles(QPainter *painter) const;
 

@@ -6,6 +6,7 @@
 #include "platform/diagramview/DiagramScene.h"
 
 #include <QLineF>
+#include <QPolygonF>
 #include <QRegion>
 #include <QVector>
 #include <cmath>
@@ -14,210 +15,261 @@
 #include <vector>
 
 namespace {
-// The lines of one pen, drawn in one call.
-struct PenBatch
+// Pens are told apart by colour, style and width; fills by colour and border.
+struct StyleKey
 {
-    QPen pen;
-    QVector<QLineF> lines;
-};
-
-// Pens are told apart by colour, style and width.
-struct PenKey
-{
-    QRgb rgba;
-    int style;
+    QRgb colour;
+    QRgb second;
     double width;
-    bool operator==(const PenKey &other) const
+    bool operator==(const StyleKey &other) const
     {
-        return rgba == other.rgba && style == other.style && width == other.width;
+        return colour == other.colour && second == other.second && width == other.width;
     }
 };
 
-struct PenKeyHash
+struct StyleKeyHash
 {
-    size_t operator()(const PenKey &key) const
+    size_t operator()(const StyleKey &key) const
     {
         quint64 bits;
         std::memcpy(&bits, &key.width, sizeof bits);
-        return std::hash<quint64>()((quint64(key.rgba) << 8 ^ quint64(key.style)) ^ bits * 31);
+        return std::hash<quint64>()((quint64(key.colour) << 32 ^ quint64(key.second)) ^ bits * 31);
     }
 };
 
-void drawLinks(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect, double scale)
+// The rectangle of a rounded rectangle with its corners cut straight: a few
+// pixels wide on screen it looks the same and fills without curves.
+QPolygonF cutCorners(const QRectF &r, double radius)
 {
-    std::vector<PenBatch> batches;
-    std::unordered_map<PenKey, size_t, PenKeyHash> index;
-    std::vector<const DiagramLink *> labelled;
-    for (int i = 0; i < scene->LinkCount(); ++i) {
-        const DiagramLink *link = scene->Links(i);
-        if (!link->isVisible() || !link->contentRect().intersects(sceneRect))
-            continue;
-        const QPen &pen = link->penAt(scale);
-        const PenKey key{pen.color().rgba(), int(pen.style()), pen.widthF()};
-        auto found = index.find(key);
-        if (found == index.end()) {
-            found = index.emplace(key, batches.size()).first;
-            batches.push_back(PenBatch{pen, {}});
+    const double c = std::min(radius, std::min(r.width(), r.height()) / 2);
+    return QPolygonF({{r.left() + c, r.top()},
+                      {r.right() - c, r.top()},
+                      {r.right(), r.top() + c},
+                      {r.right(), r.bottom() - c},
+                      {r.right() - c, r.bottom()},
+                      {r.left() + c, r.bottom()},
+                      {r.left(), r.bottom() - c},
+                      {r.left(), r.top() + c}});
+}
+
+QRectF unite(const QRectF &a, const QRectF &b)
+{
+    return a.isNull() ? b : a.united(b);
+}
+} // namespace
+
+// What a frame needs of the items, in plain arrays in drawing order.
+struct DiagramOverview::DisplayList
+{
+    struct LinkGroup
+    {
+        QPen pen;     // the link's own pen
+        QPen hairPen; // the same one device pixel wide
+        double width;
+        QVector<QLineF> lines;
+        QVector<QRectF> bounds;
+    };
+    struct BlockEntry
+    {
+        QRectF rect;   // the block in scene coordinates
+        QRectF bounds; // what it draws, label included
+        BlockShape shape;
+        double minSide;
+        double maxSide;
+        const DiagramBlock *block;
+    };
+    struct BlockGroup
+    {
+        QColor fill; // the plain colour of small blocks
+        QColor border;
+        double borderWidth;
+        std::vector<BlockEntry> blocks;
+    };
+    struct Label
+    {
+        QRectF bounds;
+        const QGraphicsItem *item;
+    };
+
+    std::vector<LinkGroup> linkGroups;
+    QRectF linkBounds;
+    std::vector<BlockGroup> blockGroups;
+    QRectF blockBounds;
+    std::vector<Label> linkLabels;
+    std::vector<Label> blockLabels;
+    // The tallest label line: no label is drawn below the scale that makes
+    // it readable.
+    double linkLabelHeight = 0;
+    double blockLabelHeight = 0;
+
+    explicit DisplayList(const DiagramScene *scene)
+    {
+        std::unordered_map<StyleKey, size_t, StyleKeyHash> index;
+        for (int i = 0; i < scene->LinkCount(); ++i) {
+            const DiagramLink *link = scene->Links(i);
+            const StyleKey key{link->penColor().rgba(), QRgb(link->penStyle()), link->penWidth()};
+            auto found = index.find(key);
+            if (found == index.end()) {
+                found = index.emplace(key, linkGroups.size()).first;
+                linkGroups.push_back(
+                    LinkGroup{link->penAt(1e9), link->penAt(0), link->penWidth(), {}, {}});
+            }
+            LinkGroup &group = linkGroups[found->second];
+            group.lines.append(link->line());
+            group.bounds.append(link->contentRect());
+            linkBounds = unite(linkBounds, link->contentRect());
+            if (link->labelVisible() && !link->labelText().isEmpty()) {
+                linkLabels.push_back(Label{link->contentRect(), link});
+                linkLabelHeight = std::max(linkLabelHeight, link->labelLineHeight());
+            }
         }
-        batches[found->second].lines.append(link->line());
-        if (link->labelVisible())
-            labelled.push_back(link);
+        index.clear();
+        for (int i = 0; i < scene->BlockCount(); ++i) {
+            const DiagramBlock *block = scene->Blocks(i);
+            const QRectF bounds = block->contentRect();
+            blockBounds = unite(blockBounds, bounds);
+            if (block->labelVisible() && !block->labelText().isEmpty()) {
+                blockLabels.push_back(Label{bounds, block});
+                blockLabelHeight = std::max(blockLabelHeight, block->labelLineHeight());
+            }
+            if (block->blockShape() == BlockShape::None)
+                continue;
+            const double bw = block->borderWidth();
+            const QColor border = bw > 0 ? block->borderColor() : QColor(Qt::transparent);
+            const StyleKey key{block->flatColor().rgba(), border.rgba(), bw};
+            auto found = index.find(key);
+            if (found == index.end()) {
+                found = index.emplace(key, blockGroups.size()).first;
+                blockGroups.push_back(BlockGroup{block->flatColor(), border, bw, {}});
+            }
+            const QRectF rect(block->pos(), QSizeF(block->width(), block->height()));
+            blockGroups[found->second].blocks.push_back(
+                BlockEntry{rect, bounds, block->blockShape(), std::min(rect.width(), rect.height()),
+                           std::max(rect.width(), rect.height()), block});
+        }
     }
-    // Lines: thousands of them at once; antialiasing would cost several
-    // times the drawing and shows nothing at this size.
-    const bool smooth = painter->testRenderHint(QPainter::Antialiasing);
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    for (const PenBatch &batch : batches) {
-        painter->setPen(batch.pen);
-        painter->drawLines(batch.lines);
+};
+
+DiagramOverview::DiagramOverview() = default;
+DiagramOverview::~DiagramOverview() = default;
+
+const DiagramOverview::DisplayList &DiagramOverview::displayList(const DiagramScene *scene)
+{
+    if (!m_list || m_listScene != scene || m_listGeneration != scene->generation()) {
+        m_list = std::make_unique<DisplayList>(scene);
+        m_listScene = scene;
+        m_listGeneration = scene->generation();
     }
-    painter->setRenderHint(QPainter::Antialiasing, smooth);
-    // Labels above every line, where they can be read.
-    for (const DiagramLink *link : labelled)
-        link->paintLabel(painter, scale);
+    return *m_list;
 }
 
-// Blocks filled with a plain colour, gathered by fill and border so that the
-// painter's state changes once per group, not once per block.
-struct BlockBatch
+void DiagramOverview::drawContent(QPainter *painter, const DiagramScene *scene,
+                                  const QRectF &sceneRect, double scale)
 {
-    QColor fill;
-    QPen border;
-    QVector<QRectF> rects;
-    std::vector<const DiagramBlock *> shaped;
-};
-
-struct BlockKey
-{
-    QRgb fill;
-    QRgb border;
-    double borderWidth;
-    bool operator==(const BlockKey &other) const
-    {
-        return fill == other.fill && border == other.border && borderWidth == other.borderWidth;
-    }
-};
-
-struct BlockKeyHash
-{
-    size_t operator()(const BlockKey &key) const
-    {
-        quint64 bits;
-        std::memcpy(&bits, &key.borderWidth, sizeof bits);
-        return std::hash<quint64>()((quint64(key.fill) << 32 ^ quint64(key.border)) ^ bits * 31);
-    }
-};
-
-// The outline of a small block in scene coordinates, with the painter's own
-// primitives (the raster engine has fast paths for rectangles and ellipses
-// without antialiasing).
-void drawShape(QPainter *painter, const DiagramBlock *block)
-{
-    const QRectF r(block->pos(), QSizeF(block->width(), block->height()));
-    switch (block->blockShape()) {
-    case BlockShape::None:
-        break;
-    case BlockShape::Rectangle:
-        painter->drawRect(r);
-        break;
-    case BlockShape::Ellipse:
-        painter->drawEllipse(r);
-        break;
-    case BlockShape::RoundRect: {
-        const double radius = std::min(r.width(), r.height()) * 0.2;
-        painter->drawRoundedRect(r, radius, radius);
-        break;
-    }
-    case BlockShape::Diamond: {
-        const QPointF c = r.center();
-        const QPointF points[] = {
-            {c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()}, {r.left(), c.y()}};
-        painter->drawPolygon(points, 4);
-        break;
-    }
-    case BlockShape::RoundSquare: {
-        const double side = std::min(r.width(), r.height());
-        QRectF square(0, 0, side, side);
-        square.moveCenter(r.center());
-        painter->drawRoundedRect(square, side * 0.3, side * 0.3);
-        break;
-    }
-    }
-}
-
-void drawBlocks(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect, double scale)
-{
+    const DisplayList &list = displayList(scene);
     const QTransform base = painter->worldTransform();
     const bool smooth = painter->testRenderHint(QPainter::Antialiasing);
-    std::vector<BlockBatch> batches;
-    std::unordered_map<BlockKey, size_t, BlockKeyHash> index;
-    std::vector<const DiagramBlock *> rich; // blocks with gradients, drawn one by one
-    std::vector<const DiagramBlock *> labelled;
-    for (int i = 0; i < scene->BlockCount(); ++i) {
-        const DiagramBlock *block = scene->Blocks(i);
-        if (!block->isVisible() || !block->contentRect().intersects(sceneRect))
-            continue;
-        labelled.push_back(block);
-        if (block->blockShape() == BlockShape::None)
-            continue;
-        if (block->showsGradient(scale)) {
-            rich.push_back(block);
+
+    // Lines: thousands of them at once; antialiasing would cost several
+    // times the drawing and shows nothing at this size. Everything is drawn
+    // without looking at each line when all of it is in view.
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    const bool allLinks = sceneRect.contains(list.linkBounds);
+    QVector<QLineF> visible;
+    for (const DisplayList::LinkGroup &group : list.linkGroups) {
+        painter->setPen(group.width * scale <= 1.0 ? group.hairPen : group.pen);
+        if (allLinks) {
+            painter->drawLines(group.lines);
             continue;
         }
-        const double bw = block->borderWidth();
-        const QColor borderColor = bw > 0 ? block->borderColor() : QColor(Qt::transparent);
-        const BlockKey key{block->flatColor().rgba(), borderColor.rgba(),
-                           bw * scale <= 1.0 ? 0 : bw};
-        auto found = index.find(key);
-        if (found == index.end()) {
-            found = index.emplace(key, batches.size()).first;
-            BlockBatch batch;
-            batch.fill = block->flatColor();
-            batch.border = bw > 0 ? QPen(borderColor, key.borderWidth) : QPen(Qt::NoPen);
-            batches.push_back(batch);
+        visible.clear();
+        for (int i = 0; i < group.lines.size(); ++i) {
+            if (group.bounds[i].intersects(sceneRect))
+                visible.append(group.lines[i]);
         }
-        BlockBatch &batch = batches[found->second];
-        const double side = std::max(block->width(), block->height()) * scale;
-        if (side < DiagramOverview::TinyBlockPixels || block->blockShape() == BlockShape::Rectangle)
-            batch.rects.append(QRectF(block->pos(), QSizeF(block->width(), block->height())));
-        else
-            batch.shaped.push_back(block);
+        if (!visible.isEmpty())
+            painter->drawLines(visible);
     }
 
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    for (const BlockBatch &batch : batches) {
-        painter->setPen(batch.border);
-        painter->setBrush(batch.fill);
-        if (!batch.rects.isEmpty())
-            painter->drawRects(batch.rects);
-        for (const DiagramBlock *block : batch.shaped)
-            drawShape(painter, block);
+    // Blocks in plain colours, by group; those large enough to show their
+    // gradient afterwards, one by one.
+    const bool allBlocks = sceneRect.contains(list.blockBounds);
+    std::vector<const DiagramBlock *> rich;
+    QVector<QRectF> rects;
+    for (const DisplayList::BlockGroup &group : list.blockGroups) {
+        const double bw = group.borderWidth;
+        painter->setPen(bw <= 0 ? QPen(Qt::NoPen) : QPen(group.border, bw * scale <= 1.0 ? 0 : bw));
+        painter->setBrush(group.fill);
+        rects.clear();
+        for (const DisplayList::BlockEntry &entry : group.blocks) {
+            if (!allBlocks && !entry.bounds.intersects(sceneRect))
+                continue;
+            if (entry.minSide * scale >= DiagramBlock::MinGradientPixels) {
+                rich.push_back(entry.block);
+                continue;
+            }
+            if (entry.maxSide * scale < TinyBlockPixels || entry.shape == BlockShape::Rectangle) {
+                rects.append(entry.rect);
+                continue;
+            }
+            const QRectF &r = entry.rect;
+            switch (entry.shape) {
+            case BlockShape::Ellipse:
+                painter->drawEllipse(r);
+                break;
+            case BlockShape::RoundRect:
+                painter->drawPolygon(cutCorners(r, entry.minSide * 0.2 * 0.6));
+                break;
+            case BlockShape::Diamond: {
+                const QPointF c = r.center();
+                const QPointF points[] = {
+                    {c.x(), r.top()}, {r.right(), c.y()}, {c.x(), r.bottom()}, {r.left(), c.y()}};
+                painter->drawPolygon(points, 4);
+                break;
+            }
+            case BlockShape::RoundSquare: {
+                QRectF square(0, 0, entry.minSide, entry.minSide);
+                square.moveCenter(r.center());
+                painter->drawPolygon(cutCorners(square, entry.minSide * 0.3 * 0.6));
+                break;
+            }
+            default:
+                break;
+            }
+        }
+        if (!rects.isEmpty())
+            painter->drawRects(rects);
     }
     painter->setRenderHint(QPainter::Antialiasing, smooth);
-
-    // Blocks large enough to show their gradient, then the labels above all
-    // blocks, both in the blocks' own coordinates.
     for (const DiagramBlock *block : rich) {
         const QPointF p = block->pos();
         painter->setWorldTransform(QTransform::fromTranslate(p.x(), p.y()) * base);
         block->paintShape(painter, scale, false);
     }
-    for (const DiagramBlock *block : labelled) {
-        if (!block->labelReadableAt(scale))
-            continue;
-        const QPointF p = block->pos();
-        painter->setWorldTransform(QTransform::fromTranslate(p.x(), p.y()) * base);
-        block->paintLabel(painter);
-    }
     painter->setWorldTransform(base);
-}
-} // namespace
 
-void DiagramOverview::drawContent(QPainter *painter, const DiagramScene *scene,
-                                  const QRectF &sceneRect, double scale)
-{
-    drawLinks(painter, scene, sceneRect, scale);
-    drawBlocks(painter, scene, sceneRect, scale);
+    // Labels above every line and block, where they can be read.
+    if (list.linkLabelHeight * scale >= MinLabelPixels) {
+        for (const DisplayList::Label &label : list.linkLabels) {
+            const auto *link = static_cast<const DiagramLink *>(label.item);
+            if ((allLinks || label.bounds.intersects(sceneRect)) &&
+                link->labelLineHeight() * scale >= MinLabelPixels)
+                link->paintLabel(painter, scale);
+        }
+    }
+    if (list.blockLabelHeight * scale >= MinLabelPixels) {
+        for (const DisplayList::Label &label : list.blockLabels) {
+            if (!allBlocks && !label.bounds.intersects(sceneRect))
+                continue;
+            const auto *block = static_cast<const DiagramBlock *>(label.item);
+            if (block->labelLineHeight() * scale < MinLabelPixels)
+                continue;
+            const QPointF p = block->pos();
+            painter->setWorldTransform(QTransform::fromTranslate(p.x(), p.y()) * base);
+            block->paintLabel(painter);
+        }
+        painter->setWorldTransform(base);
+    }
 }
 
 void DiagramOverview::drawHandles(QPainter *painter, const DiagramScene *scene,
@@ -244,6 +296,7 @@ void DiagramOverview::drawHandles(QPainter *painter, const DiagramScene *scene,
 
 void DiagramOverview::clear()
 {
+    m_list.reset();
     m_picture = QImage();
     m_lastKeyValid = false;
 }

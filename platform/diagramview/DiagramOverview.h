@@ -7,15 +7,18 @@
 #include <QRectF>
 #include <QTransform>
 
+#include <memory>
+
 class DiagramScene;
 
 // Draws the diagram while it is small on screen, where the view would spend
 // most of a frame walking thousands of items one paint call at a time. It
 // goes through the scene's ordered lists instead: the links first, gathered by
 // pen so that each pen draws all its lines in one call, then the blocks in
-// list order (blocks only a few pixels wide as plain rectangles), then the
-// selection handles on top. Labels are drawn where they are readable, as at
-// every zoom.
+// fill (blocks only a few pixels wide as plain rectangles), then the labels
+// tall enough to be read and the selection handles on top. What a frame needs of the items is
+// gathered once per change of the diagram into plain arrays (a display list), so that a zoom step
+// walks arrays rather than thousands of items spread over memory.
 //
 // The picture of the whole scene at the current zoom is kept once it has
 // been shown twice unchanged (the second paint of the same picture is a
@@ -29,14 +32,23 @@ public:
     static constexpr double MaxScale = 0.5;
     // Blocks smaller than this many device pixels are drawn as rectangles.
     static constexpr double TinyBlockPixels = 4.0;
+    // Labels whose lines are shorter than this many device pixels are left
+    // out of the overview: at 4 to 6 pixels a line is a grey smear that
+    // cannot be read, and thousands of them would cost most of a frame.
+    static constexpr double MinLabelPixels = 6.0;
     // No picture is kept above this many pixels (about 32 MB).
     static constexpr qint64 MaxCachePixels = 8 * 1024 * 1024;
+
+    DiagramOverview();
+    ~DiagramOverview();
+    DiagramOverview(const DiagramOverview &) = delete;
+    DiagramOverview &operator=(const DiagramOverview &) = delete;
 
     // Draws the items of scene that meet sceneRect as they look unselected,
     // on a painter whose world transform maps the scene to device pixels at
     // scale. Antialiasing is left off for lines and small blocks.
-    static void drawContent(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect,
-                            double scale);
+    void drawContent(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect,
+                     double scale);
     // Draws the handles of the selected items that meet sceneRect.
     static void drawHandles(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect);
 
@@ -50,6 +62,10 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
 
 private:
+    struct DisplayList;
+    // The display list of the scene as it is now, made again after a change.
+    const DisplayList &displayList(const DiagramScene *scene);
+
     struct Key
     {
         quint64 generation = 0;
@@ -65,6 +81,9 @@ private:
     bool buildPicture(const DiagramScene *scene, const Key &key, const QBrush &background,
                       QPainter::RenderHints hints);
 
+    std::unique_ptr<DisplayList> m_list;
+    const DiagramScene *m_listScene = nullptr;
+    quint64 m_listGeneration = 0;
     QImage m_picture;
     QPoint m_pictureOrigin; // zoomed scene coordinates of the picture's top left pixel
     Key m_pictureKey;

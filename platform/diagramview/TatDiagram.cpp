@@ -198,7 +198,13 @@ DiagramDocument TatDiagram::document() const
 
 void TatDiagram::setDocument(const DiagramDocument &doc)
 {
+    // Every new item asks the scene to repaint its area; thousands of small
+    // areas, gathered into the region to repaint, would cost the first frame
+    // longer than the load itself. The scene's deferred work is done here,
+    // while the whole viewport is to be repainted anyway.
+    setViewportUpdateMode(FullViewportUpdate);
     m_scene->setContent(doc);
+    QCoreApplication::sendPostedEvents(m_scene, QEvent::MetaCall);
     m_pageLayout = doc.page;
     SetZoom(doc.zoom);
     const QRectF r = m_scene->diagramRect();
