@@ -302,7 +302,8 @@ void DiagramOverview::clear()
 }
 
 bool DiagramOverview::buildPicture(const DiagramScene *scene, const Key &key,
-                                   const QBrush &background, QPainter::RenderHints hints)
+                                   const QBrush &background, QPainter::RenderHints hints,
+                                   const QSize &viewSize)
 {
     // The picture's pixels lie on the grid of the zoomed scene, as the view's
     // do while it scrolls by whole pixels, so that it is copied without
@@ -313,7 +314,9 @@ bool DiagramOverview::buildPicture(const DiagramScene *scene, const Key &key,
                         int(std::ceil(zoomed.bottom())) - origin.y());
     const QSize size(int(std::ceil(logical.width() * key.pixelRatio)),
                      int(std::ceil(logical.height() * key.pixelRatio)));
-    if (size.isEmpty() || qint64(size.width()) * size.height() > MaxCachePixels)
+    const qint64 pixels = qint64(size.width()) * size.height();
+    const qint64 viewPixels = qint64(viewSize.width()) * viewSize.height();
+    if (size.isEmpty() || pixels > MaxCachePixels || pixels > MaxCacheViews * viewPixels)
         return false;
     m_picture = QImage(size, QImage::Format_RGB32);
     m_picture.setDevicePixelRatio(key.pixelRatio);
@@ -330,19 +333,24 @@ bool DiagramOverview::buildPicture(const DiagramScene *scene, const Key &key,
 }
 
 void DiagramOverview::paint(QPainter *painter, const DiagramScene *scene,
-                            const QTransform &viewTransform, const QRect &exposed,
+                            const QTransform &viewTransform, const QRegion &exposedRegion,
                             const QBrush &background, double scale, double pixelRatio)
 {
+    const QRect exposed = exposedRegion.boundingRect();
     const Key key{scene->generation(), scale, pixelRatio, scene->sceneRect()};
+    const QRect viewRect = painter->viewport();
     const QRectF exposedScene =
         viewTransform.inverted().mapRect(QRectF(exposed).adjusted(-2, -2, 2, 2));
 
     bool usePicture = !m_picture.isNull() && m_pictureKey == key;
     if (!usePicture) {
         m_picture = QImage();
-        // A picture shown a second time unchanged is worth keeping.
-        if (m_lastKeyValid && m_lastKey == key)
-            usePicture = buildPicture(scene, key, background, painter->renderHints());
+        // A picture shown a second time unchanged is worth keeping (not for
+        // the strips that scrolling uncovers: those are drawn directly).
+        if (m_lastKeyValid && m_lastKey == key && exposedRegion.rectCount() == 1 &&
+            exposed.contains(viewRect))
+            usePicture = buildPicture(scene, key, background, painter->renderHints(),
+                                      viewRect.size() * pixelRatio);
     }
     m_lastKey = key;
     m_lastKeyValid = true;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRectF>
+#include <QRegion>
 #include <QTransform>
 
 #include <memory>
@@ -36,8 +37,12 @@ public:
     // out of the overview: at 4 to 6 pixels a line is a grey smear that
     // cannot be read, and thousands of them would cost most of a frame.
     static constexpr double MinLabelPixels = 6.0;
-    // No picture is kept above this many pixels (about 32 MB).
+    // No picture is kept above this many pixels (about 32 MB), nor above
+    // MaxCacheViews times the viewport's pixels: drawing a picture much
+    // larger than the view would stall the first click or scroll, while
+    // drawing the view directly stays within a frame.
     static constexpr qint64 MaxCachePixels = 8 * 1024 * 1024;
+    static constexpr qint64 MaxCacheViews = 2;
 
     DiagramOverview();
     ~DiagramOverview();
@@ -52,11 +57,12 @@ public:
     // Draws the handles of the selected items that meet sceneRect.
     static void drawHandles(QPainter *painter, const DiagramScene *scene, const QRectF &sceneRect);
 
-    // Paints the exposed rectangle (device coordinates of the painter, which
-    // is unclipped and untransformed) of a view showing scene through
-    // viewTransform at scale, on background.
+    // Paints the exposed region (device coordinates of the painter, which is
+    // untransformed) of a view showing scene through viewTransform at scale,
+    // on background.
     void paint(QPainter *painter, const DiagramScene *scene, const QTransform &viewTransform,
-               const QRect &exposed, const QBrush &background, double scale, double pixelRatio);
+               const QRegion &exposedRegion, const QBrush &background, double scale,
+               double pixelRatio);
     // Forgets the kept picture.
     void clear();
     bool hasPicture() const { return !m_picture.isNull(); }
@@ -79,7 +85,7 @@ private:
         }
     };
     bool buildPicture(const DiagramScene *scene, const Key &key, const QBrush &background,
-                      QPainter::RenderHints hints);
+                      QPainter::RenderHints hints, const QSize &viewSize);
 
     std::unique_ptr<DisplayList> m_list;
     const DiagramScene *m_listScene = nullptr;

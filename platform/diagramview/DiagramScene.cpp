@@ -102,6 +102,9 @@ void DiagramScene::clearDiagram()
 void DiagramScene::setContent(const DiagramDocument &doc)
 {
     clearDiagram();
+    // The whole scene is to be repainted: the items added below need not each
+    // mark their own area (thousands of areas cost more than the load).
+    update();
     m_blocks.reserve(doc.blocks.size());
     for (const BlockData &b : doc.blocks)
         addBlock(b);

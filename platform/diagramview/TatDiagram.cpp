@@ -151,8 +151,7 @@ void TatDiagram::paintEvent(QPaintEvent *event)
     }
     QPainter painter(viewport());
     painter.setRenderHints(renderHints());
-    const QRect exposed = event->region().boundingRect();
-    m_overview.paint(&painter, m_scene, viewportTransform(), exposed, backgroundBrush(),
+    m_overview.paint(&painter, m_scene, viewportTransform(), event->region(), backgroundBrush(),
                      m_zoom / 100.0, viewport()->devicePixelRatioF());
     // The rubber band of a selection being drawn, as the view draws it.
     const QRect band = rubberBandRect();
@@ -167,6 +166,20 @@ void TatDiagram::paintEvent(QPaintEvent *event)
             painter.setClipRegion(mask.region, Qt::IntersectClip);
         viewport()->style()->drawControl(QStyle::CE_RubberBand, &option, &painter, viewport());
     }
+}
+
+void TatDiagram::scrollContentsBy(int dx, int dy)
+{
+    // Repainting all of the viewport on a change does not extend to
+    // scrolling: the pixels still in view are moved, and only the strip that
+    // comes into view is drawn.
+    if (viewportUpdateMode() == FullViewportUpdate && drawsOverview()) {
+        setViewportUpdateMode(SmartViewportUpdate);
+        QGraphicsView::scrollContentsBy(dx, dy);
+        setViewportUpdateMode(FullViewportUpdate);
+        return;
+    }
+    QGraphicsView::scrollContentsBy(dx, dy);
 }
 
 void TatDiagram::UnselectAll()

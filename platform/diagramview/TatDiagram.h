@@ -121,6 +121,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     QList<DiagramBlock *> selectedBlocks() const;
