@@ -196,11 +196,16 @@ void DiagramOverview::drawContent(QPainter *painter, const DiagramScene *scene,
     const bool allBlocks = sceneRect.contains(list.blockBounds);
     std::vector<const DiagramBlock *> rich;
     QVector<QRectF> rects;
+    QVector<QRectF> tiny;
+    // A tiny block is a dot of its colour at least two pixels wide, so that
+    // none disappears however far the view is zoomed out.
+    const double minDot = 2.0 / scale;
     for (const DisplayList::BlockGroup &group : list.blockGroups) {
         const double bw = group.borderWidth;
         painter->setPen(bw <= 0 ? QPen(Qt::NoPen) : QPen(group.border, bw * scale <= 1.0 ? 0 : bw));
         painter->setBrush(group.fill);
         rects.clear();
+        tiny.clear();
         for (const DisplayList::BlockEntry &entry : group.blocks) {
             if (!allBlocks && !entry.bounds.intersects(sceneRect))
                 continue;
@@ -208,7 +213,14 @@ void DiagramOverview::drawContent(QPainter *painter, const DiagramScene *scene,
                 rich.push_back(entry.block);
                 continue;
             }
-            if (entry.maxSide * scale < TinyBlockPixels || entry.shape == BlockShape::Rectangle) {
+            if (entry.maxSide * scale < TinyBlockPixels) {
+                QRectF dot(0, 0, std::max(entry.rect.width(), minDot),
+                           std::max(entry.rect.height(), minDot));
+                dot.moveCenter(entry.rect.center());
+                tiny.append(dot);
+                continue;
+            }
+            if (entry.shape == BlockShape::Rectangle) {
                 rects.append(entry.rect);
                 continue;
             }
@@ -239,6 +251,10 @@ void DiagramOverview::drawContent(QPainter *painter, const DiagramScene *scene,
         }
         if (!rects.isEmpty())
             painter->drawRects(rects);
+        if (!tiny.isEmpty()) {
+            painter->setPen(Qt::NoPen);
+            painter->drawRects(tiny);
+        }
     }
     painter->setRenderHint(QPainter::Antialiasing, smooth);
     for (const DiagramBlock *block : rich) {

@@ -31,7 +31,8 @@ class DiagramOverview
 public:
     // The view draws through the overview below this scale (50 %).
     static constexpr double MaxScale = 0.5;
-    // Blocks smaller than this many device pixels are drawn as rectangles.
+    // Blocks smaller than this many device pixels are drawn as dots of their
+    // colour (plain rectangles without border, at least two pixels wide).
     static constexpr double TinyBlockPixels = 4.0;
     // Labels whose lines are shorter than this many device pixels are left
     // out of the overview: at 4 to 6 pixels a line is a grey smear that
