@@ -35,9 +35,11 @@ public:
     // colour (plain rectangles without border, at least two pixels wide).
     static constexpr double TinyBlockPixels = 4.0;
     // Labels whose lines are shorter than this many device pixels are left
-    // out of the overview: at 4 to 6 pixels a line is a grey smear that
-    // cannot be read, and thousands of them would cost most of a frame.
-    static constexpr double MinLabelPixels = 6.0;
+    // out of the overview: below 5 pixels a line is a grey smear that cannot
+    // be read, and thousands of them would cost most of a frame. (Items drawn
+    // one by one keep labels down to 4 pixels, which matters only for the
+    // smallest fonts at normal zooms.)
+    static constexpr double MinLabelPixels = 5.0;
     // No picture is kept above this many pixels (about 32 MB), nor above
     // MaxCacheViews times the viewport's pixels: drawing a picture much
     // larger than the view would stall the first click or scroll, while
