@@ -157,6 +157,16 @@ int main(int argc, char **argv)
     zoomMid.print("zoom, 50 % to 120 %:");
     zoomIn.print("zoom, 120 % to 300 %:");
 
+    // The same zoomed-out steps drawn item by item, for comparison.
+    view.SetOverviewDrawing(false);
+    Frames itemByItem;
+    for (int z = fitZoom; z < 50; z = std::max(z + 1, int(std::nearbyint(z * 1.1)))) {
+        view.SetZoom(z);
+        itemByItem.add(nextFrame(app));
+    }
+    view.SetOverviewDrawing(true);
+    itemByItem.print("  same, drawn item by item:");
+
     // Panning at 100 % and at the zoom that shows the whole width.
     for (int zoom : {100, 40}) {
         view.SetZoom(zoom);

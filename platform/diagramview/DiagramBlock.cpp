@@ -10,10 +10,6 @@
 #include <cmath>
 
 namespace {
-// Labels whose lines would be smaller than this many device pixels are not drawn.
-constexpr double MinReadableTextPixels = 4.0;
-// Blocks smaller than this many device pixels are filled with a plain colour.
-constexpr double MinGradientPixels = 12.0;
 // Below this scale small blocks are drawn without antialiasing.
 constexpr double MinSmoothScale = 0.5;
 } // namespace
@@ -66,35 +62,56 @@ QPainterPath DiagramBlock::shape() const
 void DiagramBlock::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
-    if (m_shape != BlockShape::None) {
-        // Small on screen, the gradient would not show: a plain fill is much
-        // cheaper; a border no wider than a pixel is drawn as a hairline.
-        const bool small = std::min(m_width, m_height) * lod < MinGradientPixels;
-        painter->setPen(m_borderWidth * lod <= 1.0 ? m_hairBorderPen : m_borderPen);
-        painter->setBrush(small ? m_flatFill : m_fill);
-        // Zoomed far out, a block a few pixels wide is drawn without
-        // antialiasing, which costs a fraction; pictures written to files keep
-        // smooth edges.
-        const DiagramScene *s = diagramScene();
-        const bool rough = small && lod < MinSmoothScale &&
-                           painter->testRenderHint(QPainter::Antialiasing) &&
-                           !(s && s->isExporting());
-        if (rough)
-            painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->drawPath(m_outline);
-        if (rough)
-            painter->setRenderHint(QPainter::Antialiasing, true);
-    }
-    if (labelVisible() && !m_label.isEmpty() && m_label.lineHeight() * lod >= MinReadableTextPixels)
-        m_label.draw(painter, m_labelRect, m_texts.first().color);
-
+    // Zoomed far out, a block a few pixels wide is drawn without antialiasing,
+    // which costs a fraction; pictures written to files keep smooth edges.
     const DiagramScene *s = diagramScene();
-    if (isSelected() && !(s && s->isExporting())) {
-        painter->setPen(QPen(Qt::black, 0));
-        painter->setBrush(QColor(0x30, 0x80, 0xe0));
-        for (const QRectF &r : handleRects())
-            painter->drawRect(r);
-    }
+    const bool exporting = s && s->isExporting();
+    paintContent(painter, lod, exporting || lod >= MinSmoothScale);
+    if (isSelected() && !exporting)
+        paintHandles(painter);
+}
+
+bool DiagramBlock::showsGradient(double lod) const
+{
+    return std::min(m_width, m_height) * lod >= MinGradientPixels;
+}
+
+void DiagramBlock::paintContent(QPainter *painter, double lod, bool smooth) const
+{
+    paintShape(painter, lod, smooth);
+    if (labelReadableAt(lod))
+        paintLabel(painter);
+}
+
+void DiagramBlock::paintShape(QPainter *painter, double lod, bool smooth) const
+{
+    if (m_shape == BlockShape::None)
+        return;
+    // Small on screen, the gradient would not show: a plain fill is much
+    // cheaper; a border no wider than a pixel is drawn as a hairline.
+    const bool small = !showsGradient(lod);
+    painter->setPen(m_borderWidth * lod <= 1.0 ? m_hairBorderPen : m_borderPen);
+    painter->setBrush(small ? m_flatFill : m_fill);
+    const bool rough = small && !smooth && painter->testRenderHint(QPainter::Antialiasing);
+    if (rough)
+        painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->drawPath(m_outline);
+    if (rough)
+        painter->setRenderHint(QPainter::Antialiasing, true);
+}
+
+void DiagramBlock::paintLabel(QPainter *painter) const
+{
+    if (!m_texts.isEmpty())
+        m_label.draw(painter, m_labelRect, m_texts.first().color);
+}
+
+void DiagramBlock::paintHandles(QPainter *painter) const
+{
+    painter->setPen(QPen(Qt::black, 0));
+    painter->setBrush(QColor(0x30, 0x80, 0xe0));
+    for (const QRectF &r : handleRects())
+        painter->drawRect(r);
 }
 
 QList<QRectF> DiagramBlock::handleRects() const
@@ -283,6 +300,8 @@ void DiagramBlock::layoutChanged()
     m_bounds = r.adjusted(-margin, -margin, margin, margin);
     if (!m_label.isEmpty())
         m_bounds = m_bounds.united(m_labelRect.adjusted(-1, -1, 1, 1));
+    if (DiagramScene *s = diagramScene())
+        s->contentChanged();
     update();
 }
 
@@ -306,8 +325,10 @@ QVariant DiagramBlock::itemChange(GraphicsItemChange change, const QVariant &val
         break;
     case ItemPositionHasChanged:
         updateLinks();
-        if (DiagramScene *s = diagramScene())
+        if (DiagramScene *s = diagramScene()) {
+            s->contentChanged();
             s->noteUserMove();
+        }
         break;
     default:
         break;

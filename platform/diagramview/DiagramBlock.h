@@ -33,6 +33,28 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // The block as drawn without selection handles, in item coordinates, for a
+    // painter whose device pixels are lod units of the diagram. Zoomed far out
+    // (smooth false) small blocks are drawn without antialiasing.
+    void paintContent(QPainter *painter, double lod, bool smooth) const;
+    // The two parts of the content: the filled outline and the label.
+    void paintShape(QPainter *painter, double lod, bool smooth) const;
+    void paintLabel(QPainter *painter) const;
+    bool labelReadableAt(double lod) const
+    {
+        return labelVisible() && !m_label.isEmpty() && m_label.readableAt(lod);
+    }
+    // The selection handles, in item coordinates.
+    void paintHandles(QPainter *painter) const;
+    // The plain colour that stands for the gradient when the block is small.
+    QColor flatColor() const { return m_flatFill.color(); }
+    // Whether the block fills with its gradient at this level of detail:
+    // smaller than MinGradientPixels on screen, it is filled with flatColor().
+    bool showsGradient(double lod) const;
+    static constexpr double MinGradientPixels = 12.0;
+    // Height of one line of the label, in diagram units.
+    double labelLineHeight() const { return m_label.lineHeight(); }
+
     // What the block draws, without selection handles, in scene coordinates.
     QRectF contentRect() const { return m_bounds.translated(pos()); }
 

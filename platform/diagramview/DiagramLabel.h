@@ -23,6 +23,10 @@ public:
     QSizeF size() const { return m_size; }
     // Height of one line in diagram units; used to skip text too small to read.
     double lineHeight() const { return m_lineHeight; }
+    // Whether a line of the label is tall enough on a device whose pixels are
+    // lod units of the diagram to be read; smaller labels are not drawn.
+    bool readableAt(double lod) const { return m_lineHeight * lod >= MinReadablePixels; }
+    static constexpr double MinReadablePixels = 4.0;
     void draw(QPainter *painter, const QRectF &rect, const QColor &color) const;
 
 private:

@@ -9,7 +9,6 @@
 #include <cmath>
 
 namespace {
-constexpr double MinReadableTextPixels = 4.0;
 // Below this scale links are drawn without antialiasing.
 constexpr double MinSmoothLinkScale = 0.5;
 const QColor LabelGround(255, 255, 255, 210);
@@ -67,35 +66,42 @@ void DiagramLink::paint(QPainter *painter, const QStyleOptionGraphicsItem *optio
     // A line no wider than a pixel is drawn as a hairline, which the raster
     // engine draws much faster than a thin stroke (dashes included).
     const double lod = option->levelOfDetailFromTransform(painter->worldTransform());
-    painter->setPen(m_penWidth * lod <= 1.0 ? m_hairPen : m_pen);
+    painter->setPen(penAt(lod));
     // Zoomed far out, thousands of links show at once: drawn without
     // antialiasing a line costs a fraction of a smooth one. Pictures written
     // to files keep smooth lines.
     const DiagramScene *s = diagramScene();
+    const bool exporting = s && s->isExporting();
     const bool smooth = painter->testRenderHint(QPainter::Antialiasing);
-    const bool rough = smooth && lod < MinSmoothLinkScale && !(s && s->isExporting());
+    const bool rough = smooth && lod < MinSmoothLinkScale && !exporting;
     if (rough)
         painter->setRenderHint(QPainter::Antialiasing, false);
     painter->drawLine(m_line);
     if (rough)
         painter->setRenderHint(QPainter::Antialiasing, true);
+    paintLabel(painter, lod);
+    if (isSelected() && !exporting)
+        paintHandles(painter);
+}
 
-    if (labelVisible() && !m_label.isEmpty()) {
-        if (m_label.lineHeight() * lod >= MinReadableTextPixels) {
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(LabelGround);
-            painter->drawRect(m_labelRect);
-            m_label.draw(painter, m_labelRect, m_texts.first().color);
-        }
-    }
+void DiagramLink::paintLabel(QPainter *painter, double lod) const
+{
+    if (!labelVisible() || m_label.isEmpty() || !m_label.readableAt(lod))
+        return;
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(LabelGround);
+    painter->drawRect(m_labelRect);
+    m_label.draw(painter, m_labelRect, m_texts.first().color);
+}
 
-    if (isSelected() && !(s && s->isExporting())) {
-        const double h = s ? s->handleSize() : 6.0;
-        painter->setPen(QPen(Qt::black, 0));
-        painter->setBrush(QColor(0x30, 0x80, 0xe0));
-        for (const QPointF &p : {m_line.p1(), m_line.p2()})
-            painter->drawRect(QRectF(p.x() - h / 2, p.y() - h / 2, h, h));
-    }
+void DiagramLink::paintHandles(QPainter *painter) const
+{
+    const DiagramScene *s = diagramScene();
+    const double h = s ? s->handleSize() : 6.0;
+    painter->setPen(QPen(Qt::black, 0));
+    painter->setBrush(QColor(0x30, 0x80, 0xe0));
+    for (const QPointF &p : {m_line.p1(), m_line.p2()})
+        painter->drawRect(QRectF(p.x() - h / 2, p.y() - h / 2, h, h));
 }
 
 void DiagramLink::setPenWidth(double width)
@@ -207,6 +213,8 @@ void DiagramLink::updateGeometry()
     const double h = (diagramScene() ? diagramScene()->handleSize() : 6.0) / 2 + 1;
     m_selectedBounds =
         m_bounds.united(QRectF(m_line.p1(), m_line.p2()).normalized().adjusted(-h, -h, h, h));
+    if (DiagramScene *s = diagramScene())
+        s->contentChanged();
     update();
 }
 

@@ -33,6 +33,16 @@ public:
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
+    // The pen the line is drawn with where device pixels are lod units of the
+    // diagram: a line no wider than a pixel is drawn as a hairline.
+    const QPen &penAt(double lod) const { return m_penWidth * lod <= 1.0 ? m_hairPen : m_pen; }
+    // The label on its light ground, when visible and readable at lod.
+    void paintLabel(QPainter *painter, double lod) const;
+    // Height of one line of the label, in diagram units.
+    double labelLineHeight() const { return m_label.lineHeight(); }
+    // The selection handles at both ends of the line.
+    void paintHandles(QPainter *painter) const;
+
     // What the link draws, without selection handles, in scene coordinates.
     QRectF contentRect() const { return m_bounds; }
 

@@ -44,6 +44,7 @@ DiagramBlock *DiagramScene::addBlock(const BlockData &data)
     block->setPos(data.left, data.top);
     addItem(block);
     m_blocks.append(block);
+    contentChanged();
     return block;
 }
 
@@ -59,6 +60,7 @@ DiagramLink *DiagramScene::addLink(const LinkData &data)
     link->setTexts(data.texts);
     addItem(link);
     m_links.append(link);
+    contentChanged();
     return link;
 }
 
@@ -68,6 +70,7 @@ void DiagramScene::DeleteLink(int index)
     link->detach();
     removeItem(link);
     delete link;
+    contentChanged();
 }
 
 void DiagramScene::DeleteBlock(int index)
@@ -80,6 +83,7 @@ void DiagramScene::DeleteBlock(int index)
     m_blocks.removeAt(index);
     removeItem(block);
     delete block;
+    contentChanged();
 }
 
 void DiagramScene::clearDiagram()
@@ -92,11 +96,15 @@ void DiagramScene::clearDiagram()
     m_blocks.clear();
     clear();
     m_userMoved = false;
+    contentChanged();
 }
 
 void DiagramScene::setContent(const DiagramDocument &doc)
 {
     clearDiagram();
+    // The whole scene is to be repainted: the items added below need not each
+    // mark their own area (thousands of areas cost more than the load).
+    update();
     m_blocks.reserve(doc.blocks.size());
     for (const BlockData &b : doc.blocks)
         addBlock(b);

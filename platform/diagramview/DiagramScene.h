@@ -52,6 +52,12 @@ public:
     bool isExporting() const { return m_exporting; }
     void setExporting(bool exporting);
 
+    // Counts changes of what the diagram looks like (items added, removed,
+    // moved or restyled; not selection). Pictures drawn from the diagram are
+    // valid while it stays the same.
+    quint64 generation() const { return m_generation; }
+    void contentChanged() { ++m_generation; }
+
     // Blocks report user moves and resizes here; the view asks after a drag.
     void noteUserMove() { m_userMoved = true; }
     bool takeUserMove();
@@ -62,4 +68,5 @@ private:
     double m_handleSize = 7;
     bool m_exporting = false;
     bool m_userMoved = false;
+    quint64 m_generation = 0;
 };

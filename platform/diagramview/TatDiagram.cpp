@@ -12,9 +12,12 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QRubberBand>
 #include <QScrollBar>
+#include <QStyleOptionRubberBand>
 #include <cmath>
 
 TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new DiagramScene(this))
@@ -25,6 +28,8 @@ TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new Dia
                    QPainter::SmoothPixmapTransform);
     setOptimizationFlags(DontSavePainterState);
     setViewportUpdateMode(SmartViewportUpdate);
+    // Caching the background buys nothing: it is plain white.
+    setCacheMode(CacheNone);
     setTransformationAnchor(AnchorViewCenter);
     setResizeAnchor(AnchorViewCenter);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -79,6 +84,7 @@ void TatDiagram::SetZoom(int percent)
     const double scale = percent / 100.0;
     setTransform(QTransform::fromScale(scale, scale));
     m_scene->setViewScale(scale);
+    updateDrawingMode();
     if (changed)
         emit ZoomChanged(m_zoom);
 }
@@ -116,6 +122,66 @@ void TatDiagram::SetMode(Mode mode)
     }
 }
 
+bool TatDiagram::drawsOverview() const
+{
+    return m_overviewDrawing && m_zoom < DiagramOverview::MaxScale * 100;
+}
+
+void TatDiagram::SetOverviewDrawing(bool on)
+{
+    m_overviewDrawing = on;
+    updateDrawingMode();
+    viewport()->update();
+}
+
+void TatDiagram::updateDrawingMode()
+{
+    if (!drawsOverview())
+        m_overview.clear();
+    const ViewportUpdateMode mode = drawsOverview() ? FullViewportUpdate : SmartViewportUpdate;
+    if (viewportUpdateMode() != mode)
+        setViewportUpdateMode(mode);
+}
+
+void TatDiagram::paintEvent(QPaintEvent *event)
+{
+    if (!drawsOverview()) {
+        QGraphicsView::paintEvent(event);
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setRenderHints(renderHints());
+    m_overview.paint(&painter, m_scene, viewportTransform(), event->region(), backgroundBrush(),
+                     m_zoom / 100.0, viewport()->devicePixelRatioF());
+    // The rubber band of a selection being drawn, as the view draws it.
+    const QRect band = rubberBandRect();
+    if (!band.isEmpty()) {
+        painter.setWorldTransform(QTransform());
+        QStyleOptionRubberBand option;
+        option.initFrom(viewport());
+        option.rect = band;
+        option.shape = QRubberBand::Rectangle;
+        QStyleHintReturnMask mask;
+        if (viewport()->style()->styleHint(QStyle::SH_RubberBand_Mask, &option, viewport(), &mask))
+            painter.setClipRegion(mask.region, Qt::IntersectClip);
+        viewport()->style()->drawControl(QStyle::CE_RubberBand, &option, &painter, viewport());
+    }
+}
+
+void TatDiagram::scrollContentsBy(int dx, int dy)
+{
+    // Repainting all of the viewport on a change does not extend to
+    // scrolling: the pixels still in view are moved, and only the strip that
+    // comes into view is drawn.
+    if (viewportUpdateMode() == FullViewportUpdate && drawsOverview()) {
+        setViewportUpdateMode(SmartViewportUpdate);
+        QGraphicsView::scrollContentsBy(dx, dy);
+        setViewportUpdateMode(FullViewportUpdate);
+        return;
+    }
+    QGraphicsView::scrollContentsBy(dx, dy);
+}
+
 void TatDiagram::UnselectAll()
 {
     m_scene->clearSelection();
@@ -145,7 +211,13 @@ DiagramDocument TatDiagram::document() const
 
 void TatDiagram::setDocument(const DiagramDocument &doc)
 {
+    // Every new item asks the scene to repaint its area; thousands of small
+    // areas, gathered into the region to repaint, would cost the first frame
+    // longer than the load itself. The scene's deferred work is done here,
+    // while the whole viewport is to be repainted anyway.
+    setViewportUpdateMode(FullViewportUpdate);
     m_scene->setContent(doc);
+    QCoreApplication::sendPostedEvents(m_scene, QEvent::MetaCall);
     m_pageLayout = doc.page;
     SetZoom(doc.zoom);
     const QRectF r = m_scene->diagramRect();

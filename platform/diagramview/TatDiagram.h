@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/diagramview/DiagramDocument.h"
+#include "platform/diagramview/DiagramOverview.h"
 
 #include <QGraphicsView>
 #include <QPageLayout>
@@ -22,6 +23,11 @@ class QRubberBand;
 // (sideways with Ctrl), Home and End go to the top left and bottom right;
 // Tab and Shift+Tab select the next or previous block; Ctrl+A selects all.
 // The mouse wheel does nothing.
+//
+// Below 50 % the view draws through a DiagramOverview (batched, with a kept
+// picture for panning) instead of item by item, and repaints all of the
+// viewport on every change, since the items then keep no record of where they
+// were painted.
 class TatDiagram : public QGraphicsView
 {
     Q_OBJECT
@@ -59,6 +65,13 @@ public:
     void SelectAll();
     // Shows or hides the label of every link.
     void SetLinkLabelsVisible(bool visible);
+
+    // Whether the view draws through the overview at small zooms (on by
+    // default; off draws every item itself, for comparisons).
+    bool OverviewDrawing() const { return m_overviewDrawing; }
+    void SetOverviewDrawing(bool on);
+    // Whether the overview draws the view at the current zoom.
+    bool drawsOverview() const;
 
     // The native stream of the whole diagram. Loading throws DiagramStreamError
     // and then leaves the diagram as it was.
@@ -107,12 +120,15 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     QList<DiagramBlock *> selectedBlocks() const;
     void moveSelection(double dx, double dy);
     void resizeSelection(double dw, double dh);
     void selectNeighbour(int step);
+    void updateDrawingMode();
 
     DiagramScene *m_scene;
     int m_zoom = 100;
@@ -121,4 +137,6 @@ private:
     QRubberBand *m_zoomBand = nullptr;
     QPoint m_zoomOrigin;
     bool m_zoomDragging = false;
+    bool m_overviewDrawing = true;
+    DiagramOverview m_overview;
 };

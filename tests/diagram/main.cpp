@@ -1,6 +1,7 @@
 #include "tests/diagram/tst_canvas.h"
 #include "tests/diagram/tst_dialogs.h"
 #include "tests/diagram/tst_editor.h"
+#include "tests/diagram/tst_overview.h"
 #include "tests/diagram/tst_stream.h"
 
 #include <QApplication>
@@ -19,6 +20,10 @@ int main(int argc, char **argv)
     }
     {
         TestDiagramCanvas t;
+        failed += QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestDiagramOverview t;
         failed += QTest::qExec(&t, argc, argv);
     }
     {
