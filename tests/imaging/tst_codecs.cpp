@@ -7,6 +7,7 @@
 #include "platform/imaging/GifWriter.h"
 #include "platform/imaging/PictureReader.h"
 #include "platform/imaging/PictureWriter.h"
+#include "platform/imaging/RowBands.h"
 #include "platform/imaging/WorkingBitmap.h"
 #include "tests/support/TestReport.h"
 
@@ -14,6 +15,10 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 using namespace TestPictures;
 
@@ -211,6 +216,81 @@ private slots:
         QCOMPARE(read8.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(read8.pixel(4, 3), qRgb(0, 0, 255));
         QVERIFY(Bmp24::decode(QByteArray("GIF89a")).isNull());
+    }
+
+    // Pictures of several megabytes are converted in bands of rows side by
+    // side: every byte must be where a plain row-by-row conversion puts it.
+    void largeBitmapsConvertInBands()
+    {
+        const int w = 1201, h = 1403; // rows of 3603 bytes + 1 byte of padding, 5 MB
+        QImage pic = WorkingBitmap::fromImage(gradient(w, h));
+        for (int y = 0; y < h; y += 97)
+            pic.setPixel((y * 13) % w, y, qRgb(y % 256, 255 - y % 256, (y * 7) % 256));
+        const int stride = (w * 3 + 3) / 4 * 4;
+        QByteArray expected(54 + stride * h, '\0');
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = pic.pixel(x, h - 1 - y);
+                char *p = expected.data() + 54 + qsizetype(stride) * y + 3 * x;
+                p[0] = char(qBlue(c));
+                p[1] = char(qGreen(c));
+                p[2] = char(qRed(c));
+            }
+        const QByteArray bmp = Bmp24::encode(pic);
+        QCOMPARE(bmp.size(), expected.size());
+        QVERIFY(bmp.mid(54) == expected.mid(54));
+        QCOMPARE(Bmp24::decode(bmp), pic);
+
+        // Top-down rows.
+        QByteArray topDown = bmp.left(54);
+        qToLittleEndian(qint32(-h), reinterpret_cast<uchar *>(topDown.data()) + 22);
+        for (int row = h - 1; row >= 0; --row)
+            topDown += bmp.mid(54 + qsizetype(row) * stride, stride);
+        QCOMPARE(Bmp24::decode(topDown), pic);
+
+        // Cut short inside the last band: rows present, then white.
+        const int present = h - 50;
+        const QImage partial = Bmp24::decode(bmp.left(54 + stride * present + stride / 2));
+        QCOMPARE(partial.copy(0, h - present, w, present), pic.copy(0, h - present, w, present));
+        QImage white(w, h - present, WorkingBitmap::Format);
+        white.fill(Qt::white);
+        QCOMPARE(partial.copy(0, 0, w, h - present), white);
+    }
+
+    void rowBandsCoverEveryRowOnce()
+    {
+        const int processors = int(qMax(1u, std::thread::hardware_concurrency()));
+        for (int rows : {0, 1, 2, 3, 7, 1000, 4097}) {
+            for (qint64 bytesPerRow : {qint64(1), qint64(3000), qint64(1) << 20}) {
+                std::vector<int> visits(size_t(rows), 0);
+                std::mutex lock;
+                int calls = 0;
+                bool inRange = true;
+                RowBands::run(rows, bytesPerRow, [&](int first, int end) {
+                    {
+                        const std::lock_guard<std::mutex> guard(lock);
+                        ++calls;
+                        inRange = inRange && first >= 0 && first < end && end <= rows;
+                    }
+                    for (int r = qMax(first, 0); r < qMin(end, rows); ++r)
+                        ++visits[size_t(r)];
+                });
+                const QString what =
+                    QStringLiteral("%1 rows of %2 bytes").arg(rows).arg(bytesPerRow);
+                QVERIFY2(inRange, qPrintable(what));
+                QVERIFY2(std::all_of(visits.begin(), visits.end(), [](int v) { return v == 1; }),
+                         qPrintable(what));
+                // Small work stays on one thread; a megabyte a row is split
+                // over the processors (never more bands than rows).
+                const int bands = rows == 0 ? 0
+                                  : rows * bytesPerRow < (1 << 20)
+                                      ? 1
+                                      : qMin(qMin(processors, 8), rows);
+                if (rows * bytesPerRow < (1 << 20) || bytesPerRow == (qint64(1) << 20))
+                    QVERIFY2(calls == bands,
+                             qPrintable(what + QStringLiteral(": %1 calls").arg(calls)));
+            }
+        }
     }
 
     void damagedBmpHeadersAreErrors()
