@@ -96,14 +96,14 @@ libdeflate_decompressor *decompressor()
 
 // The first bytes the stream inflates to, at most n of them (fewer when the
 // stream is shorter or damaged: the full inflate reports that).
-QByteArray inflatePrefix(const QByteArray &stream, int n)
+QByteArray inflatePrefix(const char *stream, qsizetype streamSize, int n)
 {
     z_stream zs = {};
     if (inflateInit(&zs) != Z_OK)
         return {};
     QByteArray out(n, Qt::Uninitialized);
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
-    zs.avail_in = uInt(qMin<qint64>(stream.size(), 1 << 30));
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream));
+    zs.avail_in = uInt(qMin<qint64>(streamSize, 1 << 30));
     zs.next_out = reinterpret_cast<Bytef *>(out.data());
     zs.avail_out = uInt(n);
     int rc = Z_OK;
@@ -125,7 +125,7 @@ void dropSpareRoom(QByteArray &out)
 // into a buffer of that size. Returns false (out left empty) when the stream
 // holds more than that or is damaged, so that the streaming inflate can take
 // it and name the damage; throws when bytes follow a complete stream.
-bool inflateKnownSize(const QByteArray &stream, qint64 size, QByteArray &out)
+bool inflateKnownSize(const char *stream, qsizetype streamSize, qint64 size, QByteArray &out)
 {
     libdeflate_decompressor *d = decompressor();
     if (!d)
@@ -134,14 +134,13 @@ bool inflateKnownSize(const QByteArray &stream, qint64 size, QByteArray &out)
     adviseLargeBuffer(out.data(), size);
     size_t consumed = 0;
     size_t produced = 0;
-    const libdeflate_result rc =
-        libdeflate_zlib_decompress_ex(d, stream.constData(), size_t(stream.size()), out.data(),
-                                      size_t(size), &consumed, &produced);
+    const libdeflate_result rc = libdeflate_zlib_decompress_ex(
+        d, stream, size_t(streamSize), out.data(), size_t(size), &consumed, &produced);
     if (rc != LIBDEFLATE_SUCCESS) {
         out = QByteArray();
         return false;
     }
-    if (consumed != size_t(stream.size())) {
+    if (consumed != size_t(streamSize)) {
         out = QByteArray();
         throw EngineError(
             QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
@@ -156,17 +155,17 @@ bool inflateKnownSize(const QByteArray &stream, qint64 size, QByteArray &out)
 // proved too small), else from the compressed size and doubled whenever it
 // fills up, so that a large field is neither copied chunk by chunk nor
 // reallocated more than a few times.
-QByteArray inflateStreaming(const QByteArray &stream, qint64 announced)
+QByteArray inflateStreaming(const char *stream, qsizetype streamSize, qint64 announced)
 {
     z_stream zs = {};
     int rc = inflateInit(&zs);
     if (rc != Z_OK)
         throw EngineError(QStringLiteral("Cannot start zlib: %1").arg(zlibMessage(zs, rc)));
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
-    zs.avail_in = uInt(stream.size());
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream));
+    zs.avail_in = uInt(streamSize);
     QByteArray out;
     const qint64 first =
-        announced > 0 ? qMin(kMaxSize, announced + announced / 2) : qint64(stream.size()) * 4;
+        announced > 0 ? qMin(kMaxSize, announced + announced / 2) : qint64(streamSize) * 4;
     out.resize(int(qBound<qint64>(kChunk, first, kMaxSize)));
     qint64 produced = 0;
     do {
@@ -234,23 +233,31 @@ QByteArray compress(const QByteArray &data, int level)
 
 QByteArray decompress(const QByteArray &stream)
 {
-    if (stream.isEmpty())
+    return decompress(stream.constData(), stream.size());
+}
+
+QByteArray decompress(const char *stream, qsizetype size)
+{
+    if (!stream || size <= 0)
         return {};
+    if (size > kMaxSize)
+        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
     // zlib streams do not store the size of what they hold, but the stored
     // form of pictures (a BMP file image) says its own in its first bytes.
     // With the size known the stream is inflated in one pass into a buffer of
     // exactly that size, about twice as fast as zlib's streaming inflate and
     // without a spare copy.
-    const QByteArray head = inflatePrefix(stream, 6);
+    const QByteArray head = inflatePrefix(stream, size, 6);
     const qint64 announced = announcedSize(head.constData(), head.size());
-    if (believable(announced, stream.size())) {
+    const bool known = believable(announced, size);
+    if (known) {
         QByteArray out;
-        if (inflateKnownSize(stream, announced, out))
+        if (inflateKnownSize(stream, size, announced, out))
             return out;
     }
     // Other content, a header that announces too little, or a damaged stream
     // (whose damage the streaming inflate names).
-    return inflateStreaming(stream, believable(announced, stream.size()) ? announced : 0);
+    return inflateStreaming(stream, size, known ? announced : 0);
 }
 
 } // namespace FieldCompression

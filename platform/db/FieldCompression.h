@@ -12,4 +12,7 @@ QByteArray compress(const QByteArray &data, int level);
 // Throws EngineError when the bytes are not a complete, valid zlib stream
 // (also when bytes follow it).
 QByteArray decompress(const QByteArray &stream);
+// The same for a stream held elsewhere (an engine's own buffer of a column),
+// which saves copying the compressed bytes first.
+QByteArray decompress(const char *stream, qsizetype size);
 } // namespace FieldCompression

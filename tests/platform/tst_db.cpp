@@ -157,6 +157,20 @@ private slots:
             QVERIFY2(FieldCompression::decompress(zlibDeflate(data, 0)) == data, qPrintable(what));
         }
 
+        // A stream read where it lies, inside a larger buffer: only its own
+        // bytes count, whatever follows them.
+        for (const QByteArray &data : {bitmapLike(size, quint32(size)), QByteArray(5000, 'w')}) {
+            const QByteArray z = zlibDeflate(data, 2);
+            const QByteArray around = "lead" + z + "tail bytes";
+            QCOMPARE(FieldCompression::decompress(around.constData() + 4, z.size()), data);
+            QVERIFY_THROWS_EXCEPTION(
+                EngineError, FieldCompression::decompress(around.constData() + 4, z.size() + 1));
+            QVERIFY_THROWS_EXCEPTION(
+                EngineError, FieldCompression::decompress(around.constData() + 4, z.size() - 1));
+        }
+        QVERIFY(FieldCompression::decompress(nullptr, 0).isEmpty());
+        QVERIFY(FieldCompression::decompress("x", 0).isEmpty());
+
         // A field whose header announces more than it holds keeps no spare room.
         const QByteArray lying = bitmapLike(size, quint32(size) * 4);
         const QByteArray back = FieldCompression::decompress(zlibDeflate(lying, 2));
