@@ -1,32 +1,84 @@
 #include "platform/imaging/WorkingBitmap.h"
 
+#include "platform/imaging/HugePages.h"
+#include "platform/imaging/RowBands.h"
+
+#include <QColorSpace>
 #include <vector>
 
 namespace {
+
+// A working bitmap of the picture's size and settings, its pixels not yet
+// written (the caller fills every row).
+QImage blankLike(const QImage &image)
+{
+    QImage out(image.size(), WorkingBitmap::Format);
+    if (out.isNull())
+        return out;
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    out.setOffset(image.offset());
+    out.setColorSpace(image.colorSpace());
+    const QStringList keys = image.textKeys();
+    for (const QString &key : keys)
+        out.setText(key, image.text(key));
+    HugePages::advise(out.bits(), out.sizeInBytes());
+    return out;
+}
+
+// 32-bit pixels without transparency (what the JPEG decoder gives) to 24 bits,
+// in bands side by side.
+QImage opaqueToWorking(const QImage &image)
+{
+    QImage out = blankLike(image);
+    if (out.isNull())
+        return out;
+    const int w = image.width();
+    const uchar *srcBits = image.constBits();
+    const qint64 srcLine = image.bytesPerLine();
+    uchar *dstBits = out.bits();
+    const qint64 dstLine = out.bytesPerLine();
+    RowBands::run(image.height(), qint64(w) * 4, [=](int first, int end) {
+        for (int y = first; y < end; ++y) {
+            const QRgb *src = reinterpret_cast<const QRgb *>(srcBits + srcLine * y);
+            uchar *dst = dstBits + dstLine * y;
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = src[x];
+                dst[3 * x] = uchar(qRed(p));
+                dst[3 * x + 1] = uchar(qGreen(p));
+                dst[3 * x + 2] = uchar(qBlue(p));
+            }
+        }
+    });
+    return out;
+}
 
 // Premultiplied ARGB over white: c + (255 - a) for each channel, exact in 8 bits.
 QImage compositeOverWhite(QImage image)
 {
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int w = image.width();
-    const int h = image.height();
-    QImage out(w, h, WorkingBitmap::Format);
+    QImage out = blankLike(image);
     if (out.isNull())
         return out;
-    out.setDotsPerMeterX(image.dotsPerMeterX());
-    out.setDotsPerMeterY(image.dotsPerMeterY());
-    for (int y = 0; y < h; ++y) {
-        const QRgb *src = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        uchar *dst = out.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            const QRgb p = src[x];
-            const int rest = 255 - qAlpha(p);
-            dst[0] = uchar(qRed(p) + rest);
-            dst[1] = uchar(qGreen(p) + rest);
-            dst[2] = uchar(qBlue(p) + rest);
-            dst += 3;
+    const int w = image.width();
+    const uchar *srcBits = image.constBits();
+    const qint64 srcLine = image.bytesPerLine();
+    uchar *dstBits = out.bits();
+    const qint64 dstLine = out.bytesPerLine();
+    RowBands::run(image.height(), qint64(w) * 4, [=](int first, int end) {
+        for (int y = first; y < end; ++y) {
+            const QRgb *src = reinterpret_cast<const QRgb *>(srcBits + srcLine * y);
+            uchar *dst = dstBits + dstLine * y;
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = src[x];
+                const int rest = 255 - qAlpha(p);
+                dst[0] = uchar(qRed(p) + rest);
+                dst[1] = uchar(qGreen(p) + rest);
+                dst[2] = uchar(qBlue(p) + rest);
+                dst += 3;
+            }
         }
-    }
+    });
     return out;
 }
 
@@ -60,6 +112,8 @@ QImage WorkingBitmap::fromImage(QImage image)
         return image;
     if (image.hasAlphaChannel())
         return compositeOverWhite(std::move(image));
+    if (image.format() == QImage::Format_RGB32)
+        return opaqueToWorking(image);
     return std::move(image).convertToFormat(Format);
 }
 

@@ -12,6 +12,7 @@
 #include "tests/support/TestReport.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 #include <QtTest>
@@ -255,6 +256,69 @@ private slots:
         QImage white(w, h - present, WorkingBitmap::Format);
         white.fill(Qt::white);
         QCOMPARE(partial.copy(0, 0, w, h - present), white);
+    }
+
+    // Large pictures are decoded into a bitmap prepared beforehand and turned
+    // into the working bitmap in bands: the pixels must be Qt's own.
+    void largePicturesReadAsQtReadsThem()
+    {
+        const int w = 1280, h = 1000; // above a megapixel
+        QImage photo = gradient(w, h).convertToFormat(QImage::Format_RGB32);
+        photo.setDotsPerMeterX(5000);
+        photo.setDotsPerMeterY(4000);
+        photo.setText(QStringLiteral("Author"), QStringLiteral("bench"));
+        const QImage working = WorkingBitmap::fromImage(photo);
+        QCOMPARE(working.format(), WorkingBitmap::Format);
+        QCOMPARE(working, photo.convertToFormat(WorkingBitmap::Format));
+        QCOMPARE(working.dotsPerMeterX(), 5000);
+        QCOMPARE(working.dotsPerMeterY(), 4000);
+        QCOMPARE(working.text(QStringLiteral("Author")), QStringLiteral("bench"));
+        // A small one takes the same way.
+        const QImage small = photo.copy(0, 0, 3, 2);
+        QCOMPARE(WorkingBitmap::fromImage(small), small.convertToFormat(WorkingBitmap::Format));
+
+        // Translucent: over white, in bands.
+        QImage glass(w, h, QImage::Format_ARGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                glass.setPixel(x, y, qRgba(x % 256, y % 256, (x + y) % 256, (x * y) % 256));
+        const QImage over = WorkingBitmap::fromImage(glass);
+        for (const QPoint &at : {QPoint(0, 0), QPoint(w - 1, h - 1), QPoint(640, 500),
+                                 QPoint(17, 999), QPoint(1279, 3)}) {
+            const QRgb q = glass.pixel(at);
+            const int a = qAlpha(q);
+            auto onWhite = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+            const QRgb got = over.pixel(at);
+            QVERIFY2(qAbs(qRed(got) - onWhite(qRed(q))) <= 1 &&
+                         qAbs(qGreen(got) - onWhite(qGreen(q))) <= 1 &&
+                         qAbs(qBlue(got) - onWhite(qBlue(q))) <= 1,
+                     qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
+        }
+
+        // Files: JPEG and PNG read as Qt reads them.
+        const QString dir = testTempDir();
+        for (const char *format : {"jpeg", "png"}) {
+            const QString file = dir + QStringLiteral("/large.") + QLatin1String(format);
+            QVERIFY(photo.save(file, format, 90));
+            const QImage read = PictureReader::readFile(file, format);
+            QImageReader qt(file, format);
+            QCOMPARE(read, qt.read().convertToFormat(WorkingBitmap::Format));
+        }
+        // A file that cannot be decoded is still an error.
+        const QString broken = dir + QStringLiteral("/broken.jpg");
+        {
+            QFile f(broken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QFile good(dir + QStringLiteral("/large.jpeg"));
+            QVERIFY(good.open(QIODevice::ReadOnly));
+            f.write(good.read(600)); // the header with the size, no picture
+        }
+        QImage partial;
+        try {
+            partial = PictureReader::readFile(broken, "jpeg");
+        } catch (const TessaryError &) {
+        }
+        QVERIFY(partial.isNull() || partial.size() == QSize(w, h));
     }
 
     void rowBandsCoverEveryRowOnce()
