@@ -321,6 +321,56 @@ private slots:
         QVERIFY(partial.isNull() || partial.size() == QSize(w, h));
     }
 
+    // A large reduction is computed in bands of target rows: each pixel must
+    // still be the average of exactly the source area it covers.
+    void largeReductionsAverageInBands()
+    {
+        const int sw = 1000, sh = 1501; // 4.5 MB: several bands
+        QImage pic(sw, sh, WorkingBitmap::Format);
+        for (int y = 0; y < sh; ++y) {
+            uchar *line = pic.scanLine(y);
+            for (int x = 0; x < sw; ++x) {
+                line[3 * x] = uchar((x * 7 + y * 3) % 256);
+                line[3 * x + 1] = uchar((x ^ y) & 0xFF);
+                line[3 * x + 2] = uchar(y % 2 ? 255 : 0); // stripes: every row counts
+            }
+        }
+        for (const QSize &size : {QSize(333, 217), QSize(1000, 700), QSize(7, 1501), QSize(1, 1)}) {
+            const QImage small = WorkingBitmap::scaledDown(pic, size);
+            QCOMPARE(small.size(), size);
+            const double rx = double(sw) / size.width(), ry = double(sh) / size.height();
+            int worst = 0;
+            for (int ty = 0; ty < size.height(); ++ty) { // every row: the bands meet somewhere
+                for (int tx = 0; tx < size.width(); tx += qMax(1, size.width() / 23)) {
+                    // The covered area [tx*rx, (tx+1)*rx) x [ty*ry, (ty+1)*ry).
+                    double sum[3] = {0, 0, 0}, area = 0;
+                    const double x0 = tx * rx, x1 = (tx + 1) * rx;
+                    const double y0 = ty * ry, y1 = (ty + 1) * ry;
+                    for (int y = int(y0); y < sh && y < y1; ++y) {
+                        const double hy = qMin<double>(y + 1, y1) - qMax<double>(y, y0);
+                        const uchar *line = pic.constScanLine(y);
+                        for (int x = int(x0); x < sw && x < x1; ++x) {
+                            const double a = hy * (qMin<double>(x + 1, x1) - qMax<double>(x, x0));
+                            for (int c = 0; c < 3; ++c)
+                                sum[c] += a * line[3 * x + c];
+                            area += a;
+                        }
+                    }
+                    const QRgb got = small.pixel(tx, ty);
+                    const int want[3] = {int(sum[0] / area + 0.5), int(sum[1] / area + 0.5),
+                                         int(sum[2] / area + 0.5)};
+                    worst = qMax(worst, qAbs(qRed(got) - want[0]));
+                    worst = qMax(worst, qAbs(qGreen(got) - want[1]));
+                    worst = qMax(worst, qAbs(qBlue(got) - want[2]));
+                }
+            }
+            QVERIFY2(worst <= 1, qPrintable(QStringLiteral("%1 x %2: off by %3")
+                                                .arg(size.width())
+                                                .arg(size.height())
+                                                .arg(worst)));
+        }
+    }
+
     void rowBandsCoverEveryRowOnce()
     {
         const int processors = int(qMax(1u, std::thread::hardware_concurrency()));
