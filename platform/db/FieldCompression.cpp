@@ -2,13 +2,24 @@
 
 #include "platform/db/EngineError.h"
 
+#include <QtGlobal>
+#include <cstdint>
+#include <libdeflate.h>
 #include <limits>
+#include <memory>
 #include <zlib.h>
+
+#if defined(Q_OS_LINUX)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace FieldCompression {
 
 namespace {
 constexpr int kChunk = 64 * 1024;
+// The largest field a QByteArray of this program holds.
+constexpr qint64 kMaxSize = qint64(std::numeric_limits<int>::max()) - 64;
 
 // The length that the first bytes of a field's content announce: a BMP file
 // image carries its own size in bytes 2 to 5. 0 when they announce none.
@@ -20,81 +31,150 @@ qint64 announcedSize(const char *data, qint64 size)
     return qint64(p[2]) | qint64(p[3]) << 8 | qint64(p[4]) << 16 | qint64(p[5]) << 24;
 }
 
+// A size the stream can hold: deflate packs at most about 1032 bytes into one,
+// so a larger announcement is a damaged or lying header and is not believed.
+bool believable(qint64 announced, qint64 streamSize)
+{
+    return announced > 0 && announced <= kMaxSize && announced <= streamSize * 1100 + 1024;
+}
+
 QString zlibMessage(const z_stream &zs, int rc)
 {
     if (zs.msg)
         return QString::fromLatin1(zs.msg);
     return QStringLiteral("zlib error %1").arg(rc);
 }
-} // namespace
 
-QByteArray compress(const QByteArray &data, int level)
+// A buffer of tens of megabytes that is about to be written from start to end
+// (a picture's bitmap) is backed by huge pages where the system offers them on
+// request: one fault per 2 MB instead of one per 4 kB, which on virtual
+// machines is most of the time spent on a fresh buffer.
+void adviseLargeBuffer(char *data, qint64 size)
 {
-    if (data.isEmpty())
-        return {};
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    constexpr qint64 kWorthIt = 4 * 1024 * 1024;
+    if (size < kWorthIt)
+        return;
+    const auto page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(data) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(data) + quintptr(size)) & ~(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
+}
+
+struct CompressorFree
+{
+    void operator()(libdeflate_compressor *c) const { libdeflate_free_compressor(c); }
+};
+struct DecompressorFree
+{
+    void operator()(libdeflate_decompressor *d) const { libdeflate_free_decompressor(d); }
+};
+
+// One compressor per level and thread, made when first needed: a compressor
+// of the higher levels holds about a megabyte of tables, too much to allocate
+// for every small field. nullptr when memory is short.
+libdeflate_compressor *compressorFor(int level)
+{
+    thread_local std::unique_ptr<libdeflate_compressor, CompressorFree> compressors[10];
+    auto &c = compressors[level];
+    if (!c)
+        c.reset(libdeflate_alloc_compressor(level));
+    return c.get();
+}
+
+libdeflate_decompressor *decompressor()
+{
+    thread_local std::unique_ptr<libdeflate_decompressor, DecompressorFree> d(
+        libdeflate_alloc_decompressor());
+    return d.get();
+}
+
+// The first bytes the stream inflates to, at most n of them (fewer when the
+// stream is shorter or damaged: the full inflate reports that).
+QByteArray inflatePrefix(const char *stream, qsizetype streamSize, int n)
+{
     z_stream zs = {};
-    int rc = deflateInit(&zs, qBound(1, level, 9));
-    if (rc != Z_OK)
-        throw EngineError(QStringLiteral("Cannot compress a field: %1").arg(zlibMessage(zs, rc)));
-    // The whole input is handed over at once, the output is taken in chunks; avail_in
-    // is 32 bits wide, so very large inputs are fed in slices.
-    const Bytef *in = reinterpret_cast<const Bytef *>(data.constData());
-    qsizetype left = data.size();
-    QByteArray out;
-    char buffer[kChunk];
-    do {
-        const uInt slice = uInt(qMin<qsizetype>(left, 1 << 30));
-        zs.next_in = const_cast<Bytef *>(in);
-        zs.avail_in = slice;
-        in += slice;
-        left -= slice;
-        const int flush = left == 0 ? Z_FINISH : Z_NO_FLUSH;
-        do {
-            zs.next_out = reinterpret_cast<Bytef *>(buffer);
-            zs.avail_out = kChunk;
-            rc = deflate(&zs, flush);
-            if (rc == Z_STREAM_ERROR) {
-                deflateEnd(&zs);
-                throw EngineError(
-                    QStringLiteral("Cannot compress a field: %1").arg(zlibMessage(zs, rc)));
-            }
-            out.append(buffer, kChunk - int(zs.avail_out));
-        } while (zs.avail_out == 0);
-    } while (left > 0);
-    deflateEnd(&zs);
-    if (rc != Z_STREAM_END)
-        throw EngineError(QStringLiteral("Cannot compress a field: the zlib stream is incomplete"));
+    if (inflateInit(&zs) != Z_OK)
+        return {};
+    QByteArray out(n, Qt::Uninitialized);
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream));
+    zs.avail_in = uInt(qMin<qint64>(streamSize, 1 << 30));
+    zs.next_out = reinterpret_cast<Bytef *>(out.data());
+    zs.avail_out = uInt(n);
+    int rc = Z_OK;
+    while (rc == Z_OK && zs.avail_out > 0)
+        rc = inflate(&zs, Z_NO_FLUSH);
+    out.truncate(n - int(zs.avail_out));
+    inflateEnd(&zs);
     return out;
 }
 
-QByteArray decompress(const QByteArray &stream)
+// A spare room larger than this behind a field's bytes is given back.
+void dropSpareRoom(QByteArray &out)
 {
-    if (stream.isEmpty())
-        return {};
+    if (out.capacity() - out.size() > qMax<qsizetype>(kChunk, out.size() / 4))
+        out.squeeze();
+}
+
+// Inflates a stream whose result is announced to be `size` bytes in one pass
+// into a buffer of that size. Returns false (out left empty) when the stream
+// holds more than that or is damaged, so that the streaming inflate can take
+// it and name the damage; throws when bytes follow a complete stream.
+bool inflateKnownSize(const char *stream, qsizetype streamSize, qint64 size, QByteArray &out)
+{
+    libdeflate_decompressor *d = decompressor();
+    if (!d)
+        return false;
+    out = QByteArray(qsizetype(size), Qt::Uninitialized);
+    adviseLargeBuffer(out.data(), size);
+    size_t consumed = 0;
+    size_t produced = 0;
+    const libdeflate_result rc = libdeflate_zlib_decompress_ex(
+        d, stream, size_t(streamSize), out.data(), size_t(size), &consumed, &produced);
+    if (rc != LIBDEFLATE_SUCCESS) {
+        out = QByteArray();
+        return false;
+    }
+    if (consumed != size_t(streamSize)) {
+        out = QByteArray();
+        throw EngineError(
+            QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+    }
+    out.truncate(qsizetype(produced));
+    dropSpareRoom(out);
+    return true;
+}
+
+// Inflates a zlib stream of a length not known up front, straight into one
+// buffer: sized from the first bytes when they say their length (a size that
+// proved too small), else from the compressed size and doubled whenever it
+// fills up, so that a large field is neither copied chunk by chunk nor
+// reallocated more than a few times.
+QByteArray inflateStreaming(const char *stream, qsizetype streamSize, qint64 announced)
+{
     z_stream zs = {};
     int rc = inflateInit(&zs);
     if (rc != Z_OK)
         throw EngineError(QStringLiteral("Cannot start zlib: %1").arg(zlibMessage(zs, rc)));
-    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
-    zs.avail_in = uInt(stream.size());
-    // zlib streams do not store the size of what they hold. The result is
-    // inflated straight into one buffer: sized from the first bytes when they
-    // say their length (a BMP file image, the stored form of pictures), else
-    // from the compressed size and doubled whenever it fills up, so that a
-    // picture of tens of megabytes is neither copied chunk by chunk nor
-    // reallocated more than a few times.
-    const qint64 maxSize = qint64(std::numeric_limits<int>::max()) - 64;
+    zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream));
+    zs.avail_in = uInt(streamSize);
     QByteArray out;
-    out.resize(int(qBound<qint64>(kChunk, qint64(stream.size()) * 4, maxSize)));
+    const qint64 first =
+        announced > 0 ? qMin(kMaxSize, announced + announced / 2) : qint64(streamSize) * 4;
+    out.resize(int(qBound<qint64>(kChunk, first, kMaxSize)));
     qint64 produced = 0;
-    bool sized = false;
     do {
         if (produced == out.size()) {
-            if (out.size() >= maxSize) {
+            if (out.size() >= kMaxSize) {
                 rc = Z_MEM_ERROR;
                 break;
             }
-            out.resize(int(qMin<qint64>(maxSize, qint64(out.size()) * 2)));
+            out.resize(int(qMin<qint64>(kMaxSize, qint64(out.size()) * 2)));
         }
         const qint64 room = out.size() - produced;
         zs.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
@@ -104,15 +184,6 @@ QByteArray decompress(const QByteArray &stream)
         if (rc != Z_OK && rc != Z_STREAM_END)
             break;
         produced += offered - zs.avail_out;
-        if (!sized && produced >= 6) {
-            sized = true;
-            const qint64 announced = announcedSize(out.constData(), produced);
-            // A size that the stream cannot hold (deflate packs at most about
-            // 1032 bytes into one) is not believed.
-            if (announced > produced && announced <= maxSize &&
-                announced <= qint64(stream.size()) * 1100 + 1024 && announced != out.size())
-                out.resize(int(announced));
-        }
     } while (rc == Z_OK);
     const bool trailing = rc == Z_STREAM_END && zs.avail_in != 0;
     const QString message = zs.msg ? QString::fromLatin1(zs.msg) : QString();
@@ -130,11 +201,63 @@ QByteArray decompress(const QByteArray &stream)
         throw EngineError(
             QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
     out.truncate(int(produced));
-    // A buffer much larger than its content (a size guessed by doubling) gives
-    // the rest back.
-    if (out.capacity() - out.size() > qMax<qsizetype>(kChunk, out.size() / 4))
-        out.squeeze();
+    dropSpareRoom(out);
     return out;
+}
+} // namespace
+
+QByteArray compress(const QByteArray &data, int level)
+{
+    if (data.isEmpty())
+        return {};
+    // libdeflate writes the same format as zlib (RFC 1950, the level class in
+    // the header as zlib writes it) at the same levels, faster and a little
+    // smaller; any zlib reads what it writes.
+    libdeflate_compressor *c = compressorFor(qBound(1, level, 9));
+    if (!c)
+        throw EngineError(QStringLiteral("Cannot compress a field: not enough memory"));
+    const size_t bound = libdeflate_zlib_compress_bound(c, size_t(data.size()));
+    if (bound > size_t(kMaxSize))
+        throw EngineError(QStringLiteral("Cannot compress a field of %1 bytes: it is too large")
+                              .arg(data.size()));
+    QByteArray out(qsizetype(bound), Qt::Uninitialized);
+    adviseLargeBuffer(out.data(), qint64(bound));
+    const size_t written =
+        libdeflate_zlib_compress(c, data.constData(), size_t(data.size()), out.data(), bound);
+    if (written == 0)
+        throw EngineError(QStringLiteral("Cannot compress a field: the zlib stream is incomplete"));
+    out.truncate(qsizetype(written));
+    dropSpareRoom(out);
+    return out;
+}
+
+QByteArray decompress(const QByteArray &stream)
+{
+    return decompress(stream.constData(), stream.size());
+}
+
+QByteArray decompress(const char *stream, qsizetype size)
+{
+    if (!stream || size <= 0)
+        return {};
+    if (size > kMaxSize)
+        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
+    // zlib streams do not store the size of what they hold, but the stored
+    // form of pictures (a BMP file image) says its own in its first bytes.
+    // With the size known the stream is inflated in one pass into a buffer of
+    // exactly that size, about twice as fast as zlib's streaming inflate and
+    // without a spare copy.
+    const QByteArray head = inflatePrefix(stream, size, 6);
+    const qint64 announced = announcedSize(head.constData(), head.size());
+    const bool known = believable(announced, size);
+    if (known) {
+        QByteArray out;
+        if (inflateKnownSize(stream, size, announced, out))
+            return out;
+    }
+    // Other content, a header that announces too little, or a damaged stream
+    // (whose damage the streaming inflate names).
+    return inflateStreaming(stream, size, known ? announced : 0);
 }
 
 } // namespace FieldCompression

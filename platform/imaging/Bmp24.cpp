@@ -1,7 +1,9 @@
 #include "platform/imaging/Bmp24.h"
 
 #include "platform/TessaryError.h"
+#include "platform/imaging/HugePages.h"
 #include "platform/imaging/ImagingLogging.h"
+#include "platform/imaging/RowBands.h"
 #include "platform/imaging/WorkingBitmap.h"
 
 #include <QtEndian>
@@ -37,6 +39,17 @@ qint64 rowStride(qint64 width)
     return (width * 3 + 3) & ~qint64(3);
 }
 
+// One row of pixels with the first and third byte of each swapped: BGR (the
+// file's order) to RGB (the working bitmap's) and back.
+void swapRedBlue(const uchar *__restrict src, uchar *__restrict dst, qint32 width)
+{
+    for (qint32 x = 0; x < width; ++x) {
+        dst[3 * x] = src[3 * x + 2];
+        dst[3 * x + 1] = src[3 * x + 1];
+        dst[3 * x + 2] = src[3 * x];
+    }
+}
+
 } // namespace
 
 QByteArray Bmp24::encode(const QImage &picture)
@@ -55,6 +68,7 @@ QByteArray Bmp24::encode(const QImage &picture)
                                .arg(h));
 
     QByteArray out(int(total), Qt::Uninitialized);
+    HugePages::advise(out.data(), total);
     uchar *p = reinterpret_cast<uchar *>(out.data());
     std::memset(p, 0, FileHeaderSize + InfoHeaderSize);
     p[0] = 'B';
@@ -73,17 +87,16 @@ QByteArray Bmp24::encode(const QImage &picture)
     put32(info + 28, quint32(qMax(0, bitmap.dotsPerMeterY())));
 
     uchar *pixels = p + FileHeaderSize + InfoHeaderSize;
-    for (int y = 0; y < h; ++y) {
-        const uchar *src = bitmap.constScanLine(h - 1 - y);
-        uchar *dst = pixels + stride * y;
-        for (int x = 0; x < w; ++x, src += 3, dst += 3) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
+    const uchar *bits = bitmap.constBits();
+    const qint64 bytesPerLine = bitmap.bytesPerLine();
+    RowBands::run(h, stride, [=](int first, int end) {
+        for (int y = first; y < end; ++y) {
+            uchar *dst = pixels + stride * y;
+            swapRedBlue(bits + bytesPerLine * (h - 1 - y), dst, w);
+            for (qint64 pad = qint64(w) * 3; pad < stride; ++pad)
+                dst[pad] = 0;
         }
-        for (qint64 pad = qint64(w) * 3; pad < stride; ++pad)
-            *dst++ = 0;
-    }
+    });
     return out;
 }
 
@@ -148,19 +161,19 @@ QImage Bmp24::decode(const QByteArray &bytes)
         out.setDotsPerMeterX(xppm);
         out.setDotsPerMeterY(yppm);
     }
+    // The file's rows straight into the bitmap's, in bands side by side.
+    uchar *rows = out.bits();
+    const qint64 bytesPerLine = out.bytesPerLine();
+    HugePages::advise(rows, out.sizeInBytes());
     const uchar *pixels = p + offset;
-    for (qint32 row = 0; row < height; ++row) {
-        uchar *dst = out.scanLine(topDown ? row : height - 1 - row);
-        if (row >= rowsPresent) {
-            std::memset(dst, 0xFF, size_t(width) * 3);
-            continue;
+    RowBands::run(height, stride, [=](int first, int end) {
+        for (qint32 row = first; row < end; ++row) {
+            uchar *dst = rows + bytesPerLine * (topDown ? row : height - 1 - row);
+            if (row >= rowsPresent)
+                std::memset(dst, 0xFF, size_t(width) * 3);
+            else
+                swapRedBlue(pixels + stride * row, dst, width);
         }
-        const uchar *src = pixels + stride * row;
-        for (qint32 x = 0; x < width; ++x, src += 3, dst += 3) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-        }
-    }
+    });
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/TessaryError.h"
 #include "platform/imaging/Bmp24.h"
+#include "platform/imaging/HugePages.h"
 #include "platform/imaging/ImagingLogging.h"
 #include "platform/imaging/MetafileConverter.h"
 #include "platform/imaging/WorkingBitmap.h"
@@ -98,7 +99,22 @@ QImage PictureReader::readFile(const QString &fileName, const QByteArray &format
     QImageReader reader(&file, decoder);
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
-    QImage image = reader.read();
+    // A large picture is decoded into a bitmap made beforehand in huge pages:
+    // the decoders fill a given image of the right size and format.
+    QImage image;
+    const QSize size = reader.size();
+    const QImage::Format pixelFormat = reader.imageFormat();
+    const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
+    const int depth = pixelFormat == QImage::Format_Invalid ? 0 : QImage(1, 1, pixelFormat).depth();
+    const qint64 bytes = pixels * depth / 8;
+    // Within the reader's own limit, which a given image would bypass.
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (pixels >= 1024 * 1024 && bytes > 0 && (limit <= 0 || bytes <= limit)) {
+        image = QImage(size, pixelFormat);
+        HugePages::advise(image.bits(), image.sizeInBytes());
+    }
+    if (!reader.read(&image))
+        image = QImage();
     if (image.isNull())
         throw TessaryError(QStringLiteral("Cannot read \"%1\" as a %2 picture: %3")
                                .arg(info.fileName(), QString::fromLatin1(decoder).toUpper(),

@@ -7,13 +7,19 @@
 #include "platform/imaging/GifWriter.h"
 #include "platform/imaging/PictureReader.h"
 #include "platform/imaging/PictureWriter.h"
+#include "platform/imaging/RowBands.h"
 #include "platform/imaging/WorkingBitmap.h"
 #include "tests/support/TestReport.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 #include <QtTest>
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 using namespace TestPictures;
 
@@ -211,6 +217,194 @@ private slots:
         QCOMPARE(read8.pixel(0, 0), qRgb(255, 0, 0));
         QCOMPARE(read8.pixel(4, 3), qRgb(0, 0, 255));
         QVERIFY(Bmp24::decode(QByteArray("GIF89a")).isNull());
+    }
+
+    // Pictures of several megabytes are converted in bands of rows side by
+    // side: every byte must be where a plain row-by-row conversion puts it.
+    void largeBitmapsConvertInBands()
+    {
+        const int w = 1201, h = 1403; // rows of 3603 bytes + 1 byte of padding, 5 MB
+        QImage pic = WorkingBitmap::fromImage(gradient(w, h));
+        for (int y = 0; y < h; y += 97)
+            pic.setPixel((y * 13) % w, y, qRgb(y % 256, 255 - y % 256, (y * 7) % 256));
+        const int stride = (w * 3 + 3) / 4 * 4;
+        QByteArray expected(54 + stride * h, '\0');
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const QRgb c = pic.pixel(x, h - 1 - y);
+                char *p = expected.data() + 54 + qsizetype(stride) * y + 3 * x;
+                p[0] = char(qBlue(c));
+                p[1] = char(qGreen(c));
+                p[2] = char(qRed(c));
+            }
+        const QByteArray bmp = Bmp24::encode(pic);
+        QCOMPARE(bmp.size(), expected.size());
+        QVERIFY(bmp.mid(54) == expected.mid(54));
+        QCOMPARE(Bmp24::decode(bmp), pic);
+
+        // Top-down rows.
+        QByteArray topDown = bmp.left(54);
+        qToLittleEndian(qint32(-h), reinterpret_cast<uchar *>(topDown.data()) + 22);
+        for (int row = h - 1; row >= 0; --row)
+            topDown += bmp.mid(54 + qsizetype(row) * stride, stride);
+        QCOMPARE(Bmp24::decode(topDown), pic);
+
+        // Cut short inside the last band: rows present, then white.
+        const int present = h - 50;
+        const QImage partial = Bmp24::decode(bmp.left(54 + stride * present + stride / 2));
+        QCOMPARE(partial.copy(0, h - present, w, present), pic.copy(0, h - present, w, present));
+        QImage white(w, h - present, WorkingBitmap::Format);
+        white.fill(Qt::white);
+        QCOMPARE(partial.copy(0, 0, w, h - present), white);
+    }
+
+    // Large pictures are decoded into a bitmap prepared beforehand and turned
+    // into the working bitmap in bands: the pixels must be Qt's own.
+    void largePicturesReadAsQtReadsThem()
+    {
+        const int w = 1280, h = 1000; // above a megapixel
+        QImage photo = gradient(w, h).convertToFormat(QImage::Format_RGB32);
+        photo.setDotsPerMeterX(5000);
+        photo.setDotsPerMeterY(4000);
+        photo.setText(QStringLiteral("Author"), QStringLiteral("bench"));
+        const QImage working = WorkingBitmap::fromImage(photo);
+        QCOMPARE(working.format(), WorkingBitmap::Format);
+        QCOMPARE(working, photo.convertToFormat(WorkingBitmap::Format));
+        QCOMPARE(working.dotsPerMeterX(), 5000);
+        QCOMPARE(working.dotsPerMeterY(), 4000);
+        QCOMPARE(working.text(QStringLiteral("Author")), QStringLiteral("bench"));
+        // A small one takes the same way.
+        const QImage small = photo.copy(0, 0, 3, 2);
+        QCOMPARE(WorkingBitmap::fromImage(small), small.convertToFormat(WorkingBitmap::Format));
+
+        // Translucent: over white, in bands.
+        QImage glass(w, h, QImage::Format_ARGB32);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                glass.setPixel(x, y, qRgba(x % 256, y % 256, (x + y) % 256, (x * y) % 256));
+        const QImage over = WorkingBitmap::fromImage(glass);
+        for (const QPoint &at : {QPoint(0, 0), QPoint(w - 1, h - 1), QPoint(640, 500),
+                                 QPoint(17, 999), QPoint(1279, 3)}) {
+            const QRgb q = glass.pixel(at);
+            const int a = qAlpha(q);
+            auto onWhite = [a](int c) { return (c * a + 255 * (255 - a) + 127) / 255; };
+            const QRgb got = over.pixel(at);
+            QVERIFY2(qAbs(qRed(got) - onWhite(qRed(q))) <= 1 &&
+                         qAbs(qGreen(got) - onWhite(qGreen(q))) <= 1 &&
+                         qAbs(qBlue(got) - onWhite(qBlue(q))) <= 1,
+                     qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
+        }
+
+        // Files: JPEG and PNG read as Qt reads them.
+        const QString dir = testTempDir();
+        for (const char *format : {"jpeg", "png"}) {
+            const QString file = dir + QStringLiteral("/large.") + QLatin1String(format);
+            QVERIFY(photo.save(file, format, 90));
+            const QImage read = PictureReader::readFile(file, format);
+            QImageReader qt(file, format);
+            QCOMPARE(read, qt.read().convertToFormat(WorkingBitmap::Format));
+        }
+        // A file that cannot be decoded is still an error.
+        const QString broken = dir + QStringLiteral("/broken.jpg");
+        {
+            QFile f(broken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QFile good(dir + QStringLiteral("/large.jpeg"));
+            QVERIFY(good.open(QIODevice::ReadOnly));
+            f.write(good.read(600)); // the header with the size, no picture
+        }
+        QImage partial;
+        try {
+            partial = PictureReader::readFile(broken, "jpeg");
+        } catch (const TessaryError &) {
+        }
+        QVERIFY(partial.isNull() || partial.size() == QSize(w, h));
+    }
+
+    // A large reduction is computed in bands of target rows: each pixel must
+    // still be the average of exactly the source area it covers.
+    void largeReductionsAverageInBands()
+    {
+        const int sw = 1000, sh = 1501; // 4.5 MB: several bands
+        QImage pic(sw, sh, WorkingBitmap::Format);
+        for (int y = 0; y < sh; ++y) {
+            uchar *line = pic.scanLine(y);
+            for (int x = 0; x < sw; ++x) {
+                line[3 * x] = uchar((x * 7 + y * 3) % 256);
+                line[3 * x + 1] = uchar((x ^ y) & 0xFF);
+                line[3 * x + 2] = uchar(y % 2 ? 255 : 0); // stripes: every row counts
+            }
+        }
+        for (const QSize &size : {QSize(333, 217), QSize(1000, 700), QSize(7, 1501), QSize(1, 1)}) {
+            const QImage small = WorkingBitmap::scaledDown(pic, size);
+            QCOMPARE(small.size(), size);
+            const double rx = double(sw) / size.width(), ry = double(sh) / size.height();
+            int worst = 0;
+            for (int ty = 0; ty < size.height(); ++ty) { // every row: the bands meet somewhere
+                for (int tx = 0; tx < size.width(); tx += qMax(1, size.width() / 23)) {
+                    // The covered area [tx*rx, (tx+1)*rx) x [ty*ry, (ty+1)*ry).
+                    double sum[3] = {0, 0, 0}, area = 0;
+                    const double x0 = tx * rx, x1 = (tx + 1) * rx;
+                    const double y0 = ty * ry, y1 = (ty + 1) * ry;
+                    for (int y = int(y0); y < sh && y < y1; ++y) {
+                        const double hy = qMin<double>(y + 1, y1) - qMax<double>(y, y0);
+                        const uchar *line = pic.constScanLine(y);
+                        for (int x = int(x0); x < sw && x < x1; ++x) {
+                            const double a = hy * (qMin<double>(x + 1, x1) - qMax<double>(x, x0));
+                            for (int c = 0; c < 3; ++c)
+                                sum[c] += a * line[3 * x + c];
+                            area += a;
+                        }
+                    }
+                    const QRgb got = small.pixel(tx, ty);
+                    const int want[3] = {int(sum[0] / area + 0.5), int(sum[1] / area + 0.5),
+                                         int(sum[2] / area + 0.5)};
+                    worst = qMax(worst, qAbs(qRed(got) - want[0]));
+                    worst = qMax(worst, qAbs(qGreen(got) - want[1]));
+                    worst = qMax(worst, qAbs(qBlue(got) - want[2]));
+                }
+            }
+            QVERIFY2(worst <= 1, qPrintable(QStringLiteral("%1 x %2: off by %3")
+                                                .arg(size.width())
+                                                .arg(size.height())
+                                                .arg(worst)));
+        }
+    }
+
+    void rowBandsCoverEveryRowOnce()
+    {
+        const int processors = int(qMax(1u, std::thread::hardware_concurrency()));
+        for (int rows : {0, 1, 2, 3, 7, 1000, 4097}) {
+            for (qint64 bytesPerRow : {qint64(1), qint64(3000), qint64(1) << 20}) {
+                std::vector<int> visits(size_t(rows), 0);
+                std::mutex lock;
+                int calls = 0;
+                bool inRange = true;
+                RowBands::run(rows, bytesPerRow, [&](int first, int end) {
+                    {
+                        const std::lock_guard<std::mutex> guard(lock);
+                        ++calls;
+                        inRange = inRange && first >= 0 && first < end && end <= rows;
+                    }
+                    for (int r = qMax(first, 0); r < qMin(end, rows); ++r)
+                        ++visits[size_t(r)];
+                });
+                const QString what =
+                    QStringLiteral("%1 rows of %2 bytes").arg(rows).arg(bytesPerRow);
+                QVERIFY2(inRange, qPrintable(what));
+                QVERIFY2(std::all_of(visits.begin(), visits.end(), [](int v) { return v == 1; }),
+                         qPrintable(what));
+                // Small work stays on one thread; a megabyte a row is split
+                // over the processors (never more bands than rows).
+                const int bands = rows == 0 ? 0
+                                  : rows * bytesPerRow < (1 << 20)
+                                      ? 1
+                                      : qMin(qMin(processors, 8), rows);
+                if (rows * bytesPerRow < (1 << 20) || bytesPerRow == (qint64(1) << 20))
+                    QVERIFY2(calls == bands,
+                             qPrintable(what + QStringLiteral(": %1 calls").arg(calls)));
+            }
+        }
     }
 
     void damagedBmpHeadersAreErrors()

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <QtTest>
 #include <zlib.h>
 
@@ -34,6 +35,47 @@ std::unique_ptr<DbTable> newTable(SqliteEngine &engine, const QString &file)
     auto t = engine.table("OUTPUT");
     t->open();
     return t;
+}
+
+// A field that starts like a BMP file image announcing the given size, with
+// runs and noise so that it packs like a photograph.
+QByteArray bitmapLike(int size, quint32 announced)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator gen(announced);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i % 97 < 60 ? (i / 5) & 0xFF : gen.generate() & 0xFF);
+    if (size >= 6) {
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        qToLittleEndian(announced, reinterpret_cast<uchar *>(bytes.data()) + 2);
+    }
+    return bytes;
+}
+
+// Plain zlib, as a host writes and reads the fields.
+QByteArray zlibDeflate(const QByteArray &data, int level)
+{
+    uLongf n = compressBound(uLong(data.size()));
+    QByteArray out(int(n), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef *>(out.data()), &n,
+                  reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()),
+                  level) != Z_OK)
+        return QByteArray("compress2 failed");
+    out.truncate(int(n));
+    return out;
+}
+
+QByteArray zlibInflate(const QByteArray &stream, int size)
+{
+    QByteArray out(qMax(1, size), Qt::Uninitialized);
+    uLongf n = uLongf(out.size());
+    if (uncompress(reinterpret_cast<Bytef *>(out.data()), &n,
+                   reinterpret_cast<const Bytef *>(stream.constData()),
+                   uLong(stream.size())) != Z_OK)
+        return QByteArray("uncompress failed");
+    out.truncate(int(n));
+    return out;
 }
 
 qint64 append(DbTable &t, int type, const QString &info)
@@ -74,6 +116,92 @@ private slots:
         for (const QByteArray &bad : {QByteArray("garbage!"), z.left(z.size() - 3), z + "tail",
                                       QByteArray("\x78\x9c"), QByteArray(1, '\x78')})
             QVERIFY_THROWS_EXCEPTION(EngineError, FieldCompression::decompress(bad));
+    }
+
+    // Fields are written and read by libdeflate when their size is known; what
+    // plain zlib writes must read, what is written must read with plain zlib,
+    // and a header announcing a wrong size or a damaged stream must be handled
+    // exactly as before.
+    void compressionInterchangesWithZlib()
+    {
+        QVERIFY(FieldCompression::compress(QByteArray(), 2).isEmpty());
+        QVERIFY(FieldCompression::decompress(QByteArray()).isEmpty());
+
+        QList<QByteArray> inputs = {QByteArray("x"),
+                                    QByteArray("B"),
+                                    QByteArray("BM"),
+                                    QByteArray("BM\x06\0\0\0", 6),
+                                    QByteArray("BM\x07\0\0\0", 6),
+                                    QByteArray(70000, '\0'),
+                                    "BM" + QByteArray(70000, 'z')};
+        const int size = 1024 * 1024 + 3;
+        for (quint32 announced : {quint32(size), quint32(size - 1), quint32(size + 1),
+                                  quint32(size) / 3, quint32(size) * 2, 0xFFFFFFF0u, 0u, 6u})
+            inputs << bitmapLike(size, announced);
+        for (const QByteArray &data : inputs) {
+            const QString what = QStringLiteral("%1 bytes starting %2")
+                                     .arg(data.size())
+                                     .arg(QString::fromLatin1(data.left(6).toHex()));
+            for (int level : {1, 2, 6, 9}) {
+                // Ours read by zlib.
+                const QByteArray ours = FieldCompression::compress(data, level);
+                QCOMPARE(zlibInflate(ours, data.size()), data);
+                // zlib's read by ours.
+                const QByteArray theirs = zlibDeflate(data, level);
+                QVERIFY2(FieldCompression::decompress(theirs) == data, qPrintable(what));
+                QVERIFY2(FieldCompression::decompress(ours) == data, qPrintable(what));
+                // The header names the same level class as zlib's.
+                QCOMPARE(ours.left(2).toHex(), theirs.left(2).toHex());
+            }
+            // Stored blocks (level 0, as some hosts write) read too.
+            QVERIFY2(FieldCompression::decompress(zlibDeflate(data, 0)) == data, qPrintable(what));
+        }
+
+        // A stream read where it lies, inside a larger buffer: only its own
+        // bytes count, whatever follows them.
+        for (const QByteArray &data : {bitmapLike(size, quint32(size)), QByteArray(5000, 'w')}) {
+            const QByteArray z = zlibDeflate(data, 2);
+            const QByteArray around = "lead" + z + "tail bytes";
+            QCOMPARE(FieldCompression::decompress(around.constData() + 4, z.size()), data);
+            QVERIFY_THROWS_EXCEPTION(
+                EngineError, FieldCompression::decompress(around.constData() + 4, z.size() + 1));
+            QVERIFY_THROWS_EXCEPTION(
+                EngineError, FieldCompression::decompress(around.constData() + 4, z.size() - 1));
+        }
+        QVERIFY(FieldCompression::decompress(nullptr, 0).isEmpty());
+        QVERIFY(FieldCompression::decompress("x", 0).isEmpty());
+
+        // A field whose header announces more than it holds keeps no spare room.
+        const QByteArray lying = bitmapLike(size, quint32(size) * 4);
+        const QByteArray back = FieldCompression::decompress(zlibDeflate(lying, 2));
+        QCOMPARE(back, lying);
+        QVERIFY(back.capacity() - back.size() <= qMax<qsizetype>(64 * 1024, back.size() / 4));
+
+        // Damage is refused with a message naming it, whether the size was
+        // announced or not.
+        for (const QByteArray &data : {bitmapLike(size, quint32(size)), QByteArray(size, 'q')}) {
+            const QByteArray z = FieldCompression::compress(data, 2);
+            auto messageOf = [](const QByteArray &bad) {
+                try {
+                    FieldCompression::decompress(bad);
+                } catch (const EngineError &e) {
+                    return e.message();
+                }
+                return QStringLiteral("no error");
+            };
+            QVERIFY2(messageOf(z.left(z.size() / 2)).contains("truncated"),
+                     qPrintable(messageOf(z.left(z.size() / 2))));
+            QVERIFY(messageOf(z.left(z.size() - 1)).contains("damaged"));
+            QVERIFY(messageOf(z + "x").contains("bytes follow"));
+            QByteArray checksum = z;
+            checksum[checksum.size() - 1] = char(checksum[checksum.size() - 1] ^ 0x01);
+            QVERIFY(messageOf(checksum).contains("damaged"));
+            QByteArray flipped = z;
+            for (int i = 10; i < flipped.size() - 4; i += flipped.size() / 7)
+                flipped[i] = char(~flipped[i]);
+            QVERIFY(messageOf(flipped).contains("damaged"));
+            QVERIFY(messageOf(z.left(2)).contains("damaged"));
+        }
     }
 
     void cursorAndFieldTypes()
