@@ -198,6 +198,56 @@ private slots:
         QCOMPARE(tree.saveToStream(), deep);
     }
 
+    void damagedBytesNeverCrashAndAgreeWithTheGeneralReader()
+    {
+        QRandomGenerator r(99);
+        // A tree the fast reader takes: no surrogates standing alone.
+        ReportTree source;
+        ReportNode *folder = source.addNode(nullptr, "Project name", PageKind::Root, 3);
+        for (int i = 0; i < 60; ++i) {
+            ReportNode *n =
+                source.addNode(folder, QStringLiteral("Node %1 \"q\" \\ \u00e9 \u20ac\n").arg(i),
+                               i % 5 ? PageKind::Document : PageKind::Folder, i % 5 ? i : -1);
+            if (i % 7 == 0)
+                source.setNodeColours(n, 255, NoColour);
+            if (i % 5 == 0)
+                folder = n;
+        }
+        const QByteArray good = source.saveToStream();
+        QVERIFY(TreeJson::read(good).has_value());
+        int fastTaken = 0;
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes = good;
+            const int edits = 1 + int(r.bounded(4));
+            for (int e = 0; e < edits; ++e) {
+                const int at = int(r.bounded(bytes.size()));
+                switch (r.bounded(3)) {
+                case 0:
+                    bytes[at] = char(r.bounded(256));
+                    break;
+                case 1:
+                    bytes.remove(at, int(r.bounded(8)));
+                    break;
+                default:
+                    bytes.insert(at, "{\"[],:0-1e\\u"[r.bounded(13)]);
+                }
+            }
+            const bool fast = TreeJson::read(bytes).has_value();
+            fastTaken += fast;
+            ReportTree tree;
+            try {
+                tree.loadFromStream(bytes);
+            } catch (const TessaryError &) {
+                QVERIFY2(!fast, bytes.constData()); // refused by the general reader only
+                continue;
+            }
+            if (fast)
+                QCOMPARE(TreeStream::countNodes(TreeStream::read(bytes)), tree.nodeCount());
+            QCOMPARE(tree.saveToStream(), TreeStream::write(tree.records()));
+        }
+        QVERIFY(fastTaken > 0);
+    }
+
     void compressedFormFollowsEveryChange()
     {
         QRandomGenerator r(4242);
