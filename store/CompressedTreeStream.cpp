@@ -9,13 +9,19 @@
 
 namespace {
 // Leaves per run at most; a run also ends after a leaf whose address says so
-// (about one in 128), so that inserting or removing a leaf changes the runs
+// (about one in 256), so that inserting or removing a leaf changes the runs
 // around it only, not every run after it.
-constexpr size_t kMaxLeaves = 512;
+constexpr size_t kMaxLeaves = 1024;
 
 bool endsRun(const ReportNode *leaf)
 {
-    return (qHash(quintptr(leaf)) & 127) == 0;
+    return (qHash(quintptr(leaf)) & 255) == 0;
+}
+
+const QByteArray &comma()
+{
+    static const QByteArray c(",");
+    return c;
 }
 
 bool sameLeaf(const ReportNode &n, const ReportNode *node, const QString &text, qint32 data,
@@ -91,27 +97,27 @@ void CompressedTreeStream::deflateBytes(const QByteArray &bytes, bool finish, QB
     } while (finish ? rc != Z_STREAM_END : m_zs->avail_out == 0);
 }
 
-bool CompressedTreeStream::sameRun(const Run &run, const QByteArray &glue,
-                                   const std::vector<const ReportNode *> &leaves)
+bool CompressedTreeStream::sameRun(const Run &run) const
 {
-    if (run.leaves.size() != leaves.size() || run.glue != glue)
+    if (run.leaves.size() != m_pieces.size())
         return false;
-    for (size_t i = 0; i < leaves.size(); ++i) {
+    for (size_t i = 0; i < m_pieces.size(); ++i) {
         const Leaf &l = run.leaves[i];
-        if (!sameLeaf(*leaves[i], l.node, l.text, l.data, l.kind, l.ownColours, l.backColour,
+        if (l.before != m_pieces[i].before ||
+            !sameLeaf(*m_pieces[i].node, l.node, l.text, l.data, l.kind, l.ownColours, l.backColour,
                       l.rowBackColour))
             return false;
     }
     return true;
 }
 
-void CompressedTreeStream::closeRun(QByteArray &glue, std::vector<const ReportNode *> &leaves)
+void CompressedTreeStream::closeRun()
 {
-    if (leaves.empty())
+    if (m_pieces.empty())
         return;
-    const ReportNode *key = leaves.front();
+    const ReportNode *key = m_pieces.front().node;
     auto found = m_runs.find(key);
-    if (found != m_runs.end() && sameRun(found->second, glue, leaves)) {
+    if (found != m_runs.end() && sameRun(found->second)) {
         Run &run = found->second;
         m_out.append(run.deflated);
         m_adler = quint32(adler32_combine(m_adler, run.adler, z_off_t(run.length)));
@@ -124,17 +130,14 @@ void CompressedTreeStream::closeRun(QByteArray &glue, std::vector<const ReportNo
         // from run to run; the run keeps an exact copy of what it needs.
         QByteArray &json = m_json;
         json.resize(0);
-        json.append(glue);
-        run.leaves.reserve(leaves.size());
-        for (size_t i = 0; i < leaves.size(); ++i) {
-            const ReportNode &n = *leaves[i];
-            if (i)
-                json.append(',');
+        run.leaves.reserve(m_pieces.size());
+        for (const Piece &piece : m_pieces) {
+            const ReportNode &n = *piece.node;
+            json.append(piece.before);
             TreeJson::appendLeaf(json, n);
-            run.leaves.push_back(
-                {&n, n.text, n.data, n.kind, n.ownColours, n.backColour, n.rowBackColour});
+            run.leaves.push_back({&n, piece.before, n.text, n.data, n.kind, n.ownColours,
+                                  n.backColour, n.rowBackColour});
         }
-        run.glue = glue;
         m_deflated.resize(0);
         deflateBytes(json, false, m_deflated);
         run.deflated = QByteArray(m_deflated.constData(), m_deflated.size());
@@ -147,8 +150,7 @@ void CompressedTreeStream::closeRun(QByteArray &glue, std::vector<const ReportNo
         m_next[key] = std::move(run);
         ++m_made;
     }
-    glue.clear();
-    leaves.clear();
+    m_pieces.clear();
 }
 
 QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
@@ -165,14 +167,14 @@ QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
     m_out.append(char(header >> 8));
     m_out.append(char(header & 0xFF));
 
+    // glue: the bytes gathered since the last leaf (folder heads and tails).
     QByteArray glue = TreeJson::documentHead();
-    std::vector<const ReportNode *> leaves;
+    m_pieces.clear();
     std::vector<std::pair<const ReportNode *, int>> stack{{&top, 0}};
     while (!stack.empty()) {
         const ReportNode *parent = stack.back().first;
         const int next = stack.back().second;
         if (next >= parent->childCount()) {
-            closeRun(glue, leaves);
             stack.pop_back();
             if (!stack.empty())
                 TreeJson::appendTail(glue, *parent);
@@ -181,19 +183,24 @@ QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
         ++stack.back().second;
         const ReportNode *c = parent->child(next);
         if (c->childCount()) {
-            closeRun(glue, leaves);
             if (next > 0)
                 glue.append(',');
             TreeJson::appendHead(glue, *c);
             stack.push_back({c, 0});
         } else {
-            if (next > 0 && leaves.empty())
-                glue.append(',');
-            leaves.push_back(c);
-            if (leaves.size() >= kMaxLeaves || endsRun(c))
-                closeRun(glue, leaves);
+            if (next > 0 && glue.isEmpty()) {
+                m_pieces.push_back({c, comma()});
+            } else {
+                if (next > 0)
+                    glue.append(',');
+                m_pieces.push_back({c, glue});
+                glue = QByteArray();
+            }
+            if (m_pieces.size() >= kMaxLeaves || endsRun(c))
+                closeRun();
         }
     }
+    closeRun();
     glue.append(TreeJson::documentTail());
     QByteArray last;
     deflateBytes(glue, true, last);

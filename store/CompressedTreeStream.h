@@ -10,14 +10,16 @@ struct z_stream_s;
 
 // The tree stream of a report as the zlib stream its outline row holds, made
 // again after every change of the tree without compressing the whole tree
-// again. The stream is cut into runs of sibling leaves (with the few bytes
-// of the folders around them); each run is compressed on its own, ending
-// with a full flush, so that its compressed bytes stand alone and can be
-// reused as long as the run's nodes are the same. A run is reused only when
-// the text, kind, data word and colours of every one of its nodes are equal
-// to those it was made from, so any change of the tree, however it was made,
-// gives a fresh run. The result is one valid zlib stream (RFC 1950) of
-// exactly the bytes TreeJson::write gives.
+// again. The stream is cut into runs of leaves, each with the bytes of the
+// folders that stand before it; a run ends after a leaf whose address says
+// so (about one in 256), so that inserting or removing a node changes the
+// runs around it only. Each run is compressed on its own, ending with a full
+// flush, so that its compressed bytes stand alone and can be reused as long
+// as its bytes are the same: a run is reused only when the text, kind, data
+// word and colours of every one of its leaves and the folder bytes between
+// them are equal to those it was made from, so any change of the tree,
+// however it was made, gives a fresh run. The result is one valid zlib
+// stream (RFC 1950) of exactly the bytes TreeJson::write gives.
 class CompressedTreeStream
 {
 public:
@@ -37,9 +39,17 @@ public:
     int madeRuns() const { return m_made; }
 
 private:
+    // A leaf of a run with the bytes that stand before it (a comma, or the
+    // ends and beginnings of folders).
+    struct Piece
+    {
+        const ReportNode *node;
+        QByteArray before;
+    };
     struct Leaf
     {
         const ReportNode *node;
+        QByteArray before;
         QString text;
         qint32 data;
         int kind;
@@ -49,7 +59,6 @@ private:
     };
     struct Run
     {
-        QByteArray glue; // what stands between the previous run and the first leaf
         std::vector<Leaf> leaves;
         QByteArray deflated;
         quint32 adler = 1;
@@ -57,19 +66,19 @@ private:
     };
 
     void startStream(int level);
-    void closeRun(QByteArray &glue, std::vector<const ReportNode *> &leaves);
+    void closeRun();
     // Compresses bytes onto m_out; finish ends the stream, else a full flush.
     void deflateBytes(const QByteArray &bytes, bool finish, QByteArray &out);
-    static bool sameRun(const Run &run, const QByteArray &glue,
-                        const std::vector<const ReportNode *> &leaves);
+    bool sameRun(const Run &run) const;
 
     z_stream_s *m_zs = nullptr;
     int m_level = 0;
     std::unordered_map<const ReportNode *, Run> m_runs;
     std::unordered_map<const ReportNode *, Run> m_next;
-    QByteArray m_out;      // the stream being made
-    QByteArray m_json;     // the bytes of a run being compressed
-    QByteArray m_deflated; // its compressed form
+    std::vector<Piece> m_pieces; // the run being gathered
+    QByteArray m_out;            // the stream being made
+    QByteArray m_json;           // the bytes of a run being compressed
+    QByteArray m_deflated;       // its compressed form
     quint32 m_adler = 1;
     int m_reused = 0;
     int m_made = 0;
