@@ -103,7 +103,7 @@ bool CompressedTreeStream::sameRun(const Run &run) const
         return false;
     for (size_t i = 0; i < m_pieces.size(); ++i) {
         const Leaf &l = run.leaves[i];
-        if (l.before != m_pieces[i].before ||
+        if (l.before != *m_pieces[i].before ||
             !sameLeaf(*m_pieces[i].node, l.node, l.text, l.data, l.kind, l.ownColours, l.backColour,
                       l.rowBackColour))
             return false;
@@ -133,9 +133,9 @@ void CompressedTreeStream::closeRun()
         run.leaves.reserve(m_pieces.size());
         for (const Piece &piece : m_pieces) {
             const ReportNode &n = *piece.node;
-            json.append(piece.before);
+            json.append(*piece.before);
             TreeJson::appendLeaf(json, n);
-            run.leaves.push_back({&n, piece.before, n.text, n.data, n.kind, n.ownColours,
+            run.leaves.push_back({&n, *piece.before, n.text, n.data, n.kind, n.ownColours,
                                   n.backColour, n.rowBackColour});
         }
         m_deflated.resize(0);
@@ -170,6 +170,7 @@ QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
     // glue: the bytes gathered since the last leaf (folder heads and tails).
     QByteArray glue = TreeJson::documentHead();
     m_pieces.clear();
+    m_glues.clear();
     std::vector<std::pair<const ReportNode *, int>> stack{{&top, 0}};
     while (!stack.empty()) {
         const ReportNode *parent = stack.back().first;
@@ -189,11 +190,12 @@ QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
             stack.push_back({c, 0});
         } else {
             if (next > 0 && glue.isEmpty()) {
-                m_pieces.push_back({c, comma()});
+                m_pieces.push_back({c, &comma()});
             } else {
                 if (next > 0)
                     glue.append(',');
-                m_pieces.push_back({c, glue});
+                m_glues.push_back(std::make_unique<QByteArray>(std::move(glue)));
+                m_pieces.push_back({c, m_glues.back().get()});
                 glue = QByteArray();
             }
             if (m_pieces.size() >= kMaxLeaves || endsRun(c))
@@ -216,5 +218,6 @@ QByteArray CompressedTreeStream::compress(const ReportNode &top, int level)
     // Runs not used this time are dropped.
     m_runs.swap(m_next);
     m_next.clear();
+    m_glues.clear();
     return QByteArray(m_out.constData(), m_out.size());
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -44,7 +45,7 @@ private:
     struct Piece
     {
         const ReportNode *node;
-        QByteArray before;
+        const QByteArray *before; // the shared comma, or one of m_glues
     };
     struct Leaf
     {
@@ -75,10 +76,11 @@ private:
     int m_level = 0;
     std::unordered_map<const ReportNode *, Run> m_runs;
     std::unordered_map<const ReportNode *, Run> m_next;
-    std::vector<Piece> m_pieces; // the run being gathered
-    QByteArray m_out;            // the stream being made
-    QByteArray m_json;           // the bytes of a run being compressed
-    QByteArray m_deflated;       // its compressed form
+    std::vector<Piece> m_pieces;                      // the run being gathered
+    std::vector<std::unique_ptr<QByteArray>> m_glues; // folder bytes of this pass
+    QByteArray m_out;                                 // the stream being made
+    QByteArray m_json;                                // the bytes of a run being compressed
+    QByteArray m_deflated;                            // its compressed form
     quint32 m_adler = 1;
     int m_reused = 0;
     int m_made = 0;
