@@ -2,6 +2,7 @@
 
 #include "platform/TessaryError.h"
 #include "store/PageKind.h"
+#include "store/TreeJson.h"
 
 #include <QBrush>
 #include <QColor>
@@ -518,10 +519,19 @@ void ReportTree::loadRecords(const QVector<TreeNodeRecord> &records)
 
 QByteArray ReportTree::saveToStream() const
 {
-    return TreeStream::write(records());
+    return TreeJson::write(m_top);
 }
 
 void ReportTree::loadFromStream(const QByteArray &bytes)
 {
+    // The stream as this program writes it is read straight into nodes, in
+    // one pass and one model reset; any other form goes through the general
+    // reader, which also names what is damaged.
+    if (auto top = TreeJson::read(bytes)) {
+        beginResetModel();
+        m_top.children = std::move(*top);
+        endResetModel();
+        return;
+    }
     loadRecords(TreeStream::read(bytes));
 }

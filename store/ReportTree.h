@@ -74,6 +74,8 @@ public:
 
     // Building.
     ReportNode *root() const { return topLevelCount() ? m_top.child(0) : nullptr; }
+    // The holder of the top-level nodes (never shown, not a node of the tree).
+    const ReportNode &topNode() const { return m_top; }
     int topLevelCount() const { return m_top.childCount(); }
     ReportNode *topLevel(int i) const { return m_top.child(i); }
     // Adds a node as the last child of parent (nullptr: top level).
@@ -103,6 +105,23 @@ public:
     static int height(const ReportNode *node);
     // Every node in display order.
     QList<ReportNode *> nodesInOrder() const;
+    // Calls f for every node in display order, without making a list.
+    template <typename F> void forEachNode(F &&f) const
+    {
+        std::vector<std::pair<const ReportNode *, int>> stack{{&m_top, 0}};
+        while (!stack.empty()) {
+            const ReportNode *parent = stack.back().first;
+            const int next = stack.back().second++;
+            if (next >= parent->childCount()) {
+                stack.pop_back();
+                continue;
+            }
+            ReportNode *n = parent->child(next);
+            f(n);
+            if (n->childCount())
+                stack.push_back({n, 0});
+        }
+    }
     static bool isInSubtree(const ReportNode *node, const ReportNode *subtreeRoot);
     // The first node (display order) with this caption, or nullptr.
     ReportNode *findCaption(const QString &text) const;

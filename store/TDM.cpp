@@ -3,6 +3,8 @@
 #include "platform/TessaryError.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
+#include "platform/db/EngineError.h"
+#include "platform/db/FieldCompression.h"
 #include "platform/db/ReportAddress.h"
 #include "platform/ini/IniFile.h"
 #include "platform/paths/Paths.h"
@@ -14,6 +16,7 @@
 #include "store/StoreLog.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,6 +121,8 @@ void TDM::DBCreate(const QString &fileName)
         m_table = m_engine->table(ReportSchema::Table);
         m_table->afterDelete = [this] { MarkReportModified(); };
         m_table->open();
+        m_outlineLevel = m_table->storedCompression(ReportSchema::PageContent);
+        m_outlineStream.clear();
         m_tree->clearTree();
         m_storedTreeKnown = false;
         ReportNode *root = m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
@@ -187,11 +192,14 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
         m_table = m_engine->table(ReportSchema::Table);
         m_table->afterDelete = [this] { MarkReportModified(); };
         m_table->open();
+        m_outlineLevel = m_table->storedCompression(ReportSchema::PageContent);
+        m_outlineStream.clear();
         m_tree->clearTree();
         m_storedTreeKnown = false;
         if (locateOutline()) {
-            m_storedTree = m_table->asBytes(ReportSchema::PageContent);
-            m_tree->loadFromStream(m_storedTree);
+            QByteArray digest;
+            m_tree->loadFromStream(readOutline(&digest));
+            m_storedDigest = digest;
             m_storedTreeKnown = true;
         }
         if (m_tree->topLevelCount() == 0)
@@ -205,8 +213,13 @@ void TDM::DBOpen(const QString &fileName, bool readOnly)
         throw;
     }
 
-    if (!readOnly)
+    if (!readOnly) {
         GetNewPages();
+        // The compressed runs of the tree are made now, once, so that the
+        // first store after a change costs what the change costs.
+        if (m_outlineLevel > 0 && m_outlineStream.isEmpty() && m_tree->topLevelCount())
+            m_outlineStream.compress(m_tree->topNode(), m_outlineLevel);
+    }
     m_host->hideKindMenus();
     emit m_tree->expandAllRequested();
     restoreSelection();
@@ -256,7 +269,8 @@ void TDM::CloseFile()
     ShownItemIndex = QPersistentModelIndex();
     m_stuckSignal = QDateTime();
     m_storedTreeKnown = false;
-    m_storedTree.clear();
+    m_storedDigest.clear();
+    m_outlineStream.clear();
     m_host->ShowNode();
     if (failure)
         std::rethrow_exception(failure);
@@ -333,38 +347,74 @@ void TDM::onNodeDeleted(int kind, qint32 data)
         DeleteRecord(data);
 }
 
+QByteArray TDM::readOutline(QByteArray *digest)
+{
+    bool compressed = false;
+    const QByteArray kept = m_table->storedBytes(ReportSchema::PageContent, &compressed);
+    *digest =
+        kept.isEmpty() ? QByteArray() : QCryptographicHash::hash(kept, QCryptographicHash::Md5);
+    if (!compressed)
+        return kept;
+    try {
+        return FieldCompression::decompress(kept);
+    } catch (const EngineError &e) {
+        throw EngineError(
+            QStringLiteral("Field %1: %2").arg(ReportSchema::PageContent, e.message()));
+    }
+}
+
+QByteArray TDM::storedTreeForm()
+{
+    // The compressed form is made again only where the tree changed since
+    // the last store, so that storing a large tree after a small change
+    // costs little.
+    if (m_outlineLevel > 0)
+        return m_outlineStream.compress(m_tree->topNode(), m_outlineLevel);
+    return m_tree->saveToStream();
+}
+
 void TDM::SaveTree()
 {
     if (!tableReady())
         return;
     if (ReportNode *root = m_tree->root())
         root->data = qMax(0, m_tree->absoluteIndex(m_tree->selectedNode()));
-    const QByteArray stream = m_tree->saveToStream();
+    const QByteArray stored = storedTreeForm();
+    const QByteArray digest = QCryptographicHash::hash(stored, QCryptographicHash::Md5);
     const qint64 remembered = m_table->eof() ? -1 : m_table->currentRowId();
     // The tree is stored with a version check: the stored tree must still be
     // the one this window read or wrote last, or another window (on another
     // machine, for a server report) changed the arrangement meanwhile and
     // storing ours would undo it. The outline row is locked while it is
-    // compared and written.
+    // compared and written; what is compared is a digest of the stored
+    // bytes, computed where they are, so the tree is not read back.
+    QByteArray written;
     DbTransaction transaction(*m_engine);
     if (locateOutline()) {
         m_table->edit();
-        if (m_storedTreeKnown && m_table->asBytes(ReportSchema::PageContent) != m_storedTree) {
+        if (m_storedTreeKnown &&
+            m_table->storedDigest(ReportSchema::PageContent) != m_storedDigest) {
             m_table->cancel();
             throw TreeChangedElsewhere(
                 tr("Another window changed the tree of this report; the tree is shown as it "
                    "stands now, and your last change to it was not stored."));
         }
-        m_table->setBytes(ReportSchema::PageContent, stream);
-        m_table->post();
+        if (m_storedTreeKnown && digest == m_storedDigest) {
+            m_table->cancel(); // the row holds these very bytes already
+        } else {
+            m_table->setStoredBytes(ReportSchema::PageContent, stored);
+            m_table->post();
+        }
+        written = digest;
     } else if (m_table->locate(ReportSchema::PageId, qint64(0))) {
         throw TessaryError(tr("The tree cannot be stored: row 0 of the report is a page, "
                               "not the outline row."));
     } else {
-        ReportSchema::appendOutlineRow(*m_table, stream);
+        ReportSchema::appendOutlineRow(*m_table, m_tree->saveToStream());
+        written = m_table->storedDigest(ReportSchema::PageContent);
     }
     transaction.commit();
-    m_storedTree = stream;
+    m_storedDigest = written;
     m_storedTreeKnown = true;
     if (remembered >= 0)
         m_table->gotoRowId(remembered);
@@ -381,9 +431,9 @@ void TDM::ReloadTree()
     const bool shownRoot = shown && shown->kind == PageKind::Root;
     const qint32 shownId = shown && PageKind::holdsPageId(shown->kind) ? shown->data : 0;
     const bool shownSelected = shown && shown == m_tree->selectedNode();
-    const QByteArray stored = m_table->asBytes(ReportSchema::PageContent);
-    m_tree->loadFromStream(stored);
-    m_storedTree = stored;
+    QByteArray digest;
+    m_tree->loadFromStream(readOutline(&digest));
+    m_storedDigest = digest;
     m_storedTreeKnown = true;
     ReportNode *again = shownRoot ? m_tree->root() : m_tree->findPage(shownId);
     ShownItemIndex = QPersistentModelIndex(m_tree->indexOf(again));
@@ -552,27 +602,26 @@ void TDM::GetNewPages()
     takeSignalFile();
     m_engine->takeRowsAdded();
 
-    QSet<qint32> known;
+    // The held ids, gathered in one walk without a hash set (a large report
+    // holds hundreds of thousands): page ids mostly come in ascending order,
+    // so the sort has little to do.
     ReportNode *group = nullptr;
-    const QList<ReportNode *> nodes = m_tree->nodesInOrder();
-    known.reserve(nodes.size() + 1);
-    for (ReportNode *node : nodes) {
+    std::vector<qint64> held;
+    held.reserve(size_t(m_heldHint));
+    const QString &caption = newItemsCaption();
+    m_tree->forEachNode([&](ReportNode *node) {
         if (PageKind::holdsPageId(node->kind))
-            known.insert(node->data);
-        if (!group && node->text == newItemsCaption() && node->kind == PageKind::Folder)
+            held.push_back(node->data);
+        if (!group && node->kind == PageKind::Folder && node->text == caption)
             group = node;
-    }
-
-    // The rows no node holds are found by the engine from the ids alone: the
-    // held ids go to it as ranges, and only the rows outside them come back
-    // (id and kind, plain integers, so a damaged text field of some row
-    // cannot stop the scan). The cost follows the new rows, not the report.
-    QList<qint64> held(known.cbegin(), known.cend());
-    std::sort(held.begin(), held.end());
+    });
+    m_heldHint = held.size();
+    if (!std::is_sorted(held.begin(), held.end()))
+        std::sort(held.begin(), held.end());
     QList<DbEngine::IdRange> ranges;
-    for (const qint64 id : std::as_const(held)) {
-        if (!ranges.isEmpty() && ranges.last().last + 1 == id)
-            ranges.last().last = id;
+    for (const qint64 id : held) {
+        if (!ranges.isEmpty() && ranges.last().last + 1 >= id)
+            ranges.last().last = qMax(ranges.last().last, id);
         else
             ranges.append({id, id});
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TessaryError.h"
+#include "store/CompressedTreeStream.h"
 #include "store/PageContent.h"
 
 #include <QDateTime>
@@ -148,6 +149,11 @@ private:
     void onNodeDeleted(int kind, qint32 data);
     void restoreSelection();
     bool takeSignalFile();
+    // Reads the stored tree of the outline row (the current row) and the
+    // digest of its bytes as kept, from one read.
+    QByteArray readOutline(QByteArray *digest);
+    // The tree in the form the outline row keeps it.
+    QByteArray storedTreeForm();
 
     StoreHost *m_host;
     std::unique_ptr<DbEngine> m_engine;
@@ -158,7 +164,11 @@ private:
     QString m_chartInfo;
     bool m_storeClosing = false;
     QDateTime m_stuckSignal; // time of a signal file that could not be deleted
-    QByteArray m_storedTree; // the stored tree as this store last read or wrote it
+    // The digest of the stored tree as this store last read or wrote it.
+    QByteArray m_storedDigest;
     bool m_storedTreeKnown = false;
+    size_t m_heldHint = 0;  // ids the last intake found held, to size the next one's list
+    int m_outlineLevel = 0; // zlib level of the outline's field; 0: kept as it is
+    CompressedTreeStream m_outlineStream;
     bool m_reloading = false;
 };

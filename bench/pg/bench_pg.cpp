@@ -9,6 +9,7 @@
 #include "platform/db/FieldCompression.h"
 #include "platform/db/ReportAddress.h"
 #include "platform/treeview/TreeStream.h"
+#include "store/CompressedTreeStream.h"
 #include "store/PageKind.h"
 #include "store/ReportSchema.h"
 #include "store/ReportTree.h"
@@ -16,6 +17,7 @@
 #include "store/TDM.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -129,19 +131,82 @@ void measure(const QString &engineName, const QString &address, int pages)
     t.restart();
     dm.GetNewPages();
     const qint64 emptyIntakeMs = t.elapsed();
+    // A later intake of one more row.
+    ReportSchema::appendPageRow(*table, PageKind::Table, "a\tb\tLater row", "{}");
+    t.restart();
+    dm.GetNewPages();
+    const qint64 laterIntakeMs = t.elapsed();
 
-    const int rounds = pages > 50000 ? 3 : 10;
+    // SaveTree after renaming a node somewhere in the middle, and with nothing changed.
+    const int rounds = 10;
+    t.restart();
+    for (int i = 0; i < rounds; ++i) {
+        dm.tree()->setText(dm.tree()->nodeAt(nodes / 2 + i * 37),
+                           QStringLiteral("Renamed %1").arg(i));
+        dm.SaveTree();
+    }
+    const double saveMs = double(t.elapsed()) / rounds;
     t.restart();
     for (int i = 0; i < rounds; ++i)
         dm.SaveTree();
-    const double saveMs = double(t.elapsed()) / rounds;
+    const double unchangedMs = double(t.elapsed()) / rounds;
+    // The steps, one by one: the tree stream written and read (straight and
+    // through the general JSON code), compressed whole and after a change,
+    // its digest, and on the engine the digest of the stored tree and its write.
+    ReportTree &tree = *dm.tree();
+    t.restart();
+    const QByteArray stream = tree.saveToStream();
+    const qint64 writeMs = t.elapsed();
+    t.restart();
+    TreeStream::write(tree.records());
+    const qint64 generalWriteMs = t.elapsed();
+    t.restart();
+    ReportTree loaded;
+    loaded.loadFromStream(stream);
+    const qint64 readMs = t.elapsed();
+    t.restart();
+    loaded.loadRecords(TreeStream::read(stream));
+    const qint64 generalReadMs = t.elapsed();
+    CompressedTreeStream z;
+    t.restart();
+    const QByteArray stored = z.compress(tree.topNode(), 2);
+    const qint64 coldMs = t.elapsed();
+    tree.setText(tree.nodeAt(nodes / 3), QStringLiteral("Renamed once more"));
+    t.restart();
+    z.compress(tree.topNode(), 2);
+    const qint64 warmMs = t.elapsed();
+    t.restart();
+    QCryptographicHash::hash(stored, QCryptographicHash::Md5);
+    const qint64 md5Ms = t.elapsed();
+    auto own = dm.engine().table(ReportSchema::Table);
+    own->open();
+    own->locate(ReportSchema::PageId, 0);
+    t.restart();
+    own->storedDigest(ReportSchema::PageContent);
+    const qint64 digestMs = t.elapsed();
+    t.restart();
+    {
+        DbTransaction transaction(dm.engine());
+        own->edit();
+        own->setStoredBytes(ReportSchema::PageContent, stored);
+        own->post();
+        transaction.commit();
+    }
+    const qint64 storeMs = t.elapsed();
+    own.reset();
     dm.CloseFile();
+    std::printf("%-6s %7d pages, steps: stream %d bytes written in %lld ms (general JSON writer "
+                "%lld ms), read in %lld ms (general reader %lld ms); compressed to %d bytes in "
+                "%lld ms, again after a rename %lld ms; MD5 %lld ms; digest of the stored tree "
+                "%lld ms; write of it %lld ms\n",
+                qPrintable(engineName), pages, int(stream.size()), writeMs, generalWriteMs, readMs,
+                generalReadMs, int(stored.size()), coldMs, warmMs, md5Ms, digestMs, storeMs);
 
     std::printf("%-6s %7d pages (%d nodes): made in %lld ms; open %lld ms; intake of 1 new row "
-                "%lld ms (finding it %lld ms, tree stored)%s; intake finding nothing %lld ms; "
-                "SaveTree %.1f ms\n",
+                "%lld ms (finding it %lld ms, tree stored)%s, of a later one %lld ms; intake "
+                "finding nothing %lld ms; SaveTree after a rename %.1f ms, unchanged %.1f ms\n",
                 qPrintable(engineName), pages, nodes, makeMs, openMs, intakeMs, findMs,
-                placed ? "" : " [NOT PLACED]", emptyIntakeMs, saveMs);
+                placed ? "" : " [NOT PLACED]", laterIntakeMs, emptyIntakeMs, saveMs, unchangedMs);
     std::fflush(stdout);
 }
 } // namespace
@@ -149,23 +214,37 @@ void measure(const QString &engineName, const QString &address, int pages)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // Arguments (optional): "file" or "server" for one engine only, and page
+    // counts in place of 10000 and 200000.
+    QStringList engines{"file", "server"};
+    QList<int> sizes;
+    for (const QString &a : app.arguments().mid(1)) {
+        if (a == "file" || a == "server")
+            engines = QStringList{a};
+        else if (a.toInt() > 0)
+            sizes << a.toInt();
+    }
+    if (sizes.isEmpty())
+        sizes = {10000, 200000};
     QTemporaryDir dir;
     QString server = qEnvironmentVariable("TESSARY_TEST_PG");
     QString clusterDir;
     const QString script = QStringLiteral(TESSARY_SOURCE_DIR "/scripts/pg-test-cluster");
-    if (server.isEmpty()) {
+    if (server.isEmpty() && engines.contains("server")) {
         clusterDir =
             QStringLiteral("/tmp/tessary-pg-bench-%1").arg(QCoreApplication::applicationPid());
         server = run("bash", {script, "start", clusterDir});
     }
-    for (const int pages : {10000, 200000}) {
-        measure("file", dir.filePath(QStringLiteral("bench%1.sup").arg(pages)), pages);
-        measure("server",
-                ReportAddress::withReport(
-                    server, QStringLiteral("bench_%1_%2")
-                                .arg(pages)
-                                .arg(QUuid::createUuid().toString(QUuid::Id128).left(8))),
-                pages);
+    for (const int pages : std::as_const(sizes)) {
+        if (engines.contains("file"))
+            measure("file", dir.filePath(QStringLiteral("bench%1.sup").arg(pages)), pages);
+        if (engines.contains("server"))
+            measure("server",
+                    ReportAddress::withReport(
+                        server, QStringLiteral("bench_%1_%2")
+                                    .arg(pages)
+                                    .arg(QUuid::createUuid().toString(QUuid::Id128).left(8))),
+                    pages);
     }
     if (!clusterDir.isEmpty())
         run("bash", {script, "stop", clusterDir});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
@@ -53,6 +54,38 @@ public:
     virtual void setDateTime(const QString &field, const QDateTime &value) = 0;
     virtual void setBytes(const QString &field, const QByteArray &value) = 0;
     virtual void setNull(const QString &field) = 0;
+
+    // A field as the table keeps it, for moving large values without
+    // converting them. storedCompression() is the zlib level at which the
+    // table keeps the field compressed (0: as it is); storedBytes() reads the
+    // current row's field as kept (*compressed: the bytes are a zlib stream
+    // still to be inflated); setStoredBytes() writes bytes already in that
+    // form into the row buffer; storedDigest() is the MD5 of the bytes as
+    // kept (empty for NULL or no bytes), computed where the data is, so that a large
+    // value can be compared without being read. The defaults go through the
+    // plain accessors.
+    virtual int storedCompression(const QString &field) const
+    {
+        Q_UNUSED(field);
+        return 0;
+    }
+    virtual QByteArray storedBytes(const QString &field, bool *compressed) const
+    {
+        if (compressed)
+            *compressed = false;
+        return asBytes(field);
+    }
+    virtual void setStoredBytes(const QString &field, const QByteArray &stored)
+    {
+        setBytes(field, stored);
+    }
+    virtual QByteArray storedDigest(const QString &field) const
+    {
+        bool compressed = false;
+        const QByteArray bytes = isNull(field) ? QByteArray() : storedBytes(field, &compressed);
+        return bytes.isEmpty() ? QByteArray()
+                               : QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+    }
 
     // Runs after every deleteRow().
     std::function<void()> afterDelete;

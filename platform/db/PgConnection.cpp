@@ -101,7 +101,7 @@ void PgConnection::ensureOpen() const
         throw EngineError(QStringLiteral("The database is not connected"));
 }
 
-PgResult PgConnection::exec(const QString &sql, const QList<PgParam> &params)
+PgResult PgConnection::exec(const QString &sql, const QList<PgParam> &params, bool binaryResult)
 {
     ensureOpen();
     const QByteArray text = sql.toUtf8();
@@ -114,7 +114,7 @@ PgResult PgConnection::exec(const QString &sql, const QList<PgParam> &params)
         formats.push_back(p.binary ? 1 : 0);
     }
     PGresult *r = PQexecParams(conn, text.constData(), int(params.size()), nullptr, values.data(),
-                               lengths.data(), formats.data(), 0);
+                               lengths.data(), formats.data(), binaryResult ? 1 : 0);
     PgResult result(r);
     const ExecStatusType status = r ? PQresultStatus(r) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {

@@ -57,8 +57,9 @@ struct PgConnection
     bool isOpen() const { return conn != nullptr; }
     void ensureOpen() const;
     // Runs one statement with parameters $1, $2, ...; throws EngineError with
-    // the server's message when it fails.
-    PgResult exec(const QString &sql, const QList<PgParam> &params = {});
+    // the server's message when it fails. binaryResult asks for the columns
+    // in binary form (BYTEA as its bytes; only for results read as bytes).
+    PgResult exec(const QString &sql, const QList<PgParam> &params = {}, bool binaryResult = false);
     // The fields of a table of the report, read back from the column comments
     // (or the server types); empty when the table does not exist.
     FieldDefs tableFields(const QString &table);

@@ -183,9 +183,15 @@ void PgEngine::createTable(const QString &table, const FieldDefs &fields)
     DbTransaction transaction(*this);
     m_conn->exec(QStringLiteral("CREATE TABLE %1 (%2)")
                      .arg(m_conn->qualified(table), columns.join(QStringLiteral(", "))));
-    for (const FieldDef &f : fields)
+    for (const FieldDef &f : fields) {
         m_conn->exec(QStringLiteral("COMMENT ON COLUMN %1.%2 IS '%3'")
                          .arg(m_conn->qualified(table), pgQuote(f.name), declaredForm(f)));
+        // A compressed field holds a zlib stream already: the server is not
+        // to try compressing it again when it moves a large value out of line.
+        if (f.compressionLevel > 0)
+            m_conn->exec(QStringLiteral("ALTER TABLE %1 ALTER COLUMN %2 SET STORAGE EXTERNAL")
+                             .arg(m_conn->qualified(table), pgQuote(f.name)));
+    }
     transaction.commit();
 }
 

@@ -50,6 +50,13 @@ QVariant columnValue(const PgResult &r, int row, int column, const FieldDef &f)
 
 PgParam paramValue(const FieldDef &f, const QVariant &v)
 {
+    if (v.metaType() == QMetaType::fromType<VariantTable::StoredForm>()) {
+        // Bytes already in the form the server keeps: a compressed field's zlib stream.
+        const QByteArray b = v.value<VariantTable::StoredForm>().bytes;
+        if (b.isEmpty())
+            return PgParam::none();
+        return isBytea(f) ? PgParam::bytes(b) : PgParam{b, false, false};
+    }
     if (!v.isValid() || v.isNull())
         return PgParam::none();
     switch (f.type) {
@@ -364,4 +371,48 @@ void PgTable::setValue(const QString &name, const QVariant &v)
     if (m_state == State::Browse)
         throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
     m_buffer.insert(field(name).name.toLower(), v);
+}
+
+int PgTable::storedCompression(const QString &name) const
+{
+    return field(name).compressionLevel;
+}
+
+QByteArray PgTable::storedBytes(const QString &name, bool *compressed) const
+{
+    ensureOpen();
+    const FieldDef &f = field(name);
+    if (compressed)
+        *compressed = false;
+    if (!m_hasRow)
+        throw EngineError(QStringLiteral("No current record"));
+    // In binary form: a BYTEA value comes as its bytes, not hex-escaped.
+    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1")
+                                        .arg(pgQuote(f.name), m_qualified, m_idColumn),
+                                    {PgParam::number(m_rowId)}, true);
+    if (r.rows() == 0)
+        throw EngineError(
+            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+    if (r.isNull(0, 0))
+        return QByteArray();
+    if (compressed)
+        *compressed = f.compressionLevel > 0;
+    return r.value(0, 0);
+}
+
+QByteArray PgTable::storedDigest(const QString &name) const
+{
+    ensureOpen();
+    const FieldDef &f = field(name);
+    if (!m_hasRow)
+        throw EngineError(QStringLiteral("No current record"));
+    const PgResult r =
+        m_conn->exec(QStringLiteral("SELECT CASE WHEN octet_length(%1) > 0 THEN md5(%1) END "
+                                    "FROM %2 WHERE %3 = $1")
+                         .arg(pgQuote(f.name), m_qualified, m_idColumn),
+                     {PgParam::number(m_rowId)});
+    if (r.rows() == 0)
+        throw EngineError(
+            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+    return r.isNull(0, 0) ? QByteArray() : QByteArray::fromHex(r.value(0, 0));
 }

@@ -36,6 +36,11 @@ public:
     void cancel() override;
     void deleteRow() override;
 
+    int storedCompression(const QString &field) const override;
+    QByteArray storedBytes(const QString &field, bool *compressed) const override;
+    // Computed by the server: the value does not travel.
+    QByteArray storedDigest(const QString &field) const override;
+
 private:
     enum class State
     {

@@ -6,6 +6,7 @@
 
 void SqliteConnection::close()
 {
+    keptDigest.valid = false;
     for (sqlite3_stmt *s : std::as_const(statements))
         sqlite3_finalize(s);
     statements.clear();
@@ -36,9 +37,21 @@ sqlite3_stmt *SqliteConnection::prepare(const QString &sql)
     return s;
 }
 
+qint64 SqliteConnection::dataVersion()
+{
+    sqlite3_stmt *s = prepare(QStringLiteral("PRAGMA data_version"));
+    StatementScope scope(s);
+    if (sqlite3_step(s) != SQLITE_ROW)
+        fail(QStringLiteral("Cannot read the data version"));
+    return sqlite3_column_int64(s, 0);
+}
+
 void SqliteConnection::exec(const QString &sql)
 {
     ensureOpen();
+    // Statements other than the ends of a transaction may change any row.
+    if (!sql.startsWith(QLatin1String("BEGIN")) && !sql.startsWith(QLatin1String("COMMIT")))
+        keptDigest.valid = false;
     char *message = nullptr;
     if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
         const QString m = QString::fromUtf8(message ? message : "unknown error");

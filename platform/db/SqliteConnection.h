@@ -16,6 +16,22 @@ struct SqliteConnection
     QString fileName;
     QHash<QString, sqlite3_stmt *> statements;
 
+    // The digest of one field's stored bytes on one row, kept while no other
+    // connection committed anything (PRAGMA data_version) and this one wrote
+    // nothing else, so that comparing a large value with what was stored
+    // last does not read it again.
+    struct KeptDigest
+    {
+        bool valid = false;
+        QString table;
+        QString field;
+        qint64 rowId = 0;
+        qint64 dataVersion = 0;
+        QByteArray digest;
+    };
+    KeptDigest keptDigest;
+    qint64 dataVersion();
+
     ~SqliteConnection() { close(); }
     void close();
     bool isOpen() const { return db != nullptr; }

@@ -139,6 +139,7 @@ void SqliteEngine::rollbackTransaction()
     if (m_transactionDepth == 0)
         return;
     m_transactionDepth = 0;
+    m_conn->keptDigest.valid = false; // what was written is undone
     if (m_conn->isOpen())
         m_conn->exec(QStringLiteral("ROLLBACK"));
 }

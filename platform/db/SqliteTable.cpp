@@ -5,6 +5,7 @@
 #include "platform/db/SqliteConnection.h"
 #include "platform/db/StoredDate.h"
 
+#include <QCryptographicHash>
 #include <limits>
 #include <sqlite3.h>
 
@@ -52,6 +53,17 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
 
 void bindValue(sqlite3_stmt *s, int i, const FieldDef &f, const QVariant &v)
 {
+    if (v.metaType() == QMetaType::fromType<VariantTable::StoredForm>()) {
+        // Bytes already in the form the file keeps: a compressed field's zlib stream.
+        const QByteArray b = v.value<VariantTable::StoredForm>().bytes;
+        if (b.isEmpty())
+            sqlite3_bind_null(s, i);
+        else if (f.type == FieldType::Memo && f.compressionLevel == 0)
+            sqlite3_bind_text(s, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        else
+            sqlite3_bind_blob(s, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+        return;
+    }
     if (!v.isValid() || v.isNull()) {
         sqlite3_bind_null(s, i);
         return;
@@ -280,6 +292,23 @@ void SqliteTable::post()
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                   .arg(quoteIdentifier(m_table), sets.join(QStringLiteral(", ")));
     }
+    // A write leaves the kept digest valid only when it is the write of the
+    // kept field's stored form on the kept row.
+    SqliteConnection::KeptDigest kept;
+    if (m_state == State::Edit && m_buffer.size() == 1) {
+        const QVariant &v = values.first();
+        if (v.metaType() == QMetaType::fromType<VariantTable::StoredForm>()) {
+            const QByteArray b = v.value<VariantTable::StoredForm>().bytes;
+            kept = {true,
+                    m_table,
+                    defs.first()->name,
+                    m_rowId,
+                    0,
+                    b.isEmpty() ? QByteArray()
+                                : QCryptographicHash::hash(b, QCryptographicHash::Md5)};
+        }
+    }
+    m_conn->keptDigest.valid = false;
     sqlite3_stmt *s = m_conn->prepare(sql);
     qint64 row = m_rowId;
     {
@@ -296,6 +325,10 @@ void SqliteTable::post()
             throw EngineError(
                 QStringLiteral("%1: the record was deleted by another user").arg(m_table));
     }
+    if (kept.valid) {
+        kept.dataVersion = m_conn->dataVersion();
+        m_conn->keptDigest = kept;
+    }
     m_state = State::Browse;
     m_buffer.clear();
     gotoRowId(row);
@@ -306,6 +339,7 @@ void SqliteTable::deleteRow()
     ensureOpen();
     if (!m_hasRow)
         throw EngineError(QStringLiteral("No current record"));
+    m_conn->keptDigest.valid = false;
     sqlite3_stmt *s = m_conn->prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
     {
@@ -355,4 +389,61 @@ void SqliteTable::setValue(const QString &name, const QVariant &v)
     if (m_state == State::Browse)
         throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
     m_buffer.insert(field(name).name.toLower(), v);
+}
+
+int SqliteTable::storedCompression(const QString &name) const
+{
+    return field(name).compressionLevel;
+}
+
+QByteArray SqliteTable::storedBytes(const QString &name, bool *compressed) const
+{
+    ensureOpen();
+    const FieldDef &f = field(name);
+    if (compressed)
+        *compressed = false;
+    if (!m_hasRow)
+        throw EngineError(QStringLiteral("No current record"));
+    sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                          .arg(quoteIdentifier(f.name), quoteIdentifier(m_table)));
+    StatementScope scope(s);
+    sqlite3_bind_int64(s, 1, m_rowId);
+    const int rc = sqlite3_step(s);
+    if (rc == SQLITE_DONE)
+        throw EngineError(
+            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+    if (rc != SQLITE_ROW)
+        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+    const int type = sqlite3_column_type(s, 0);
+    if (type == SQLITE_NULL)
+        return QByteArray();
+    // A text value is kept as it is, also in a compressed field.
+    const bool text = type == SQLITE_TEXT;
+    const char *p = text ? reinterpret_cast<const char *>(sqlite3_column_text(s, 0))
+                         : static_cast<const char *>(sqlite3_column_blob(s, 0));
+    if (compressed)
+        *compressed = f.compressionLevel > 0 && !text;
+    const QByteArray bytes(p, sqlite3_column_bytes(s, 0));
+    m_conn->keptDigest = {true,
+                          m_table,
+                          f.name,
+                          m_rowId,
+                          m_conn->dataVersion(),
+                          QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
+    return bytes;
+}
+
+QByteArray SqliteTable::storedDigest(const QString &name) const
+{
+    ensureOpen();
+    const FieldDef &f = field(name);
+    if (!m_hasRow)
+        throw EngineError(QStringLiteral("No current record"));
+    const SqliteConnection::KeptDigest &kept = m_conn->keptDigest;
+    if (kept.valid && kept.rowId == m_rowId && kept.table == m_table && kept.field == f.name &&
+        kept.dataVersion == m_conn->dataVersion())
+        return kept.digest;
+    bool compressed = false;
+    // storedBytes keeps the digest of what it read.
+    return storedBytes(name, &compressed).isEmpty() ? QByteArray() : m_conn->keptDigest.digest;
 }

@@ -35,6 +35,12 @@ public:
     void cancel() override;
     void deleteRow() override;
 
+    int storedCompression(const QString &field) const override;
+    QByteArray storedBytes(const QString &field, bool *compressed) const override;
+    // Kept from the last read or write of the field on this connection while
+    // nothing else changed the file.
+    QByteArray storedDigest(const QString &field) const override;
+
 private:
     enum class State
     {

@@ -54,3 +54,8 @@ void VariantTable::setNull(const QString &f)
 {
     setValue(f, QVariant());
 }
+
+void VariantTable::setStoredBytes(const QString &f, const QByteArray &stored)
+{
+    setValue(f, QVariant::fromValue(StoredForm{stored}));
+}

@@ -9,6 +9,11 @@
 class VariantTable : public DbTable
 {
 public:
+    // A value already in the form the table keeps it (setStoredBytes).
+    struct StoredForm
+    {
+        QByteArray bytes;
+    };
     bool isNull(const QString &field) const final;
     qint64 asInteger(const QString &field) const final;
     QString asText(const QString &field) const final;
@@ -20,6 +25,7 @@ public:
     void setDateTime(const QString &field, const QDateTime &value) final;
     void setBytes(const QString &field, const QByteArray &value) final;
     void setNull(const QString &field) final;
+    void setStoredBytes(const QString &field, const QByteArray &stored) final;
 
 protected:
     // The field of the current row (an invalid QVariant for NULL).
@@ -27,3 +33,5 @@ protected:
     // Sets a field of the row being edited or inserted.
     virtual void setValue(const QString &field, const QVariant &v) = 0;
 };
+
+Q_DECLARE_METATYPE(VariantTable::StoredForm)

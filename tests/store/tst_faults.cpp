@@ -1,10 +1,14 @@
 // What hosts and disks may do to a report, and what the store does about it:
 // rows with odd ids, kinds or damaged fields, files that are no reports,
 // reports opened read-only, signal files that come during an intake or cannot
-// be deleted, and a project file the host writes at the same time.
+// be deleted, and a project file the host writes at the same time. What a
+// host can do on either engine is tried on both.
 #include "FakeStoreHost.h"
 
+#include "StoreEngines.h"
 #include "platform/TessaryError.h"
+#include "platform/db/DbEngine.h"
+#include "platform/db/EngineFactory.h"
 #include "platform/db/SqliteEngine.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
@@ -70,92 +74,109 @@ private slots:
         QDir(TDM::signalFilePath()).removeRecursively();
     }
 
+    void theOutlineRowIsIdZeroNeverTheFirstRow_data() { StoreEngines::addEngineColumn(); }
     void theOutlineRowIsIdZeroNeverTheFirstRow()
     {
-        const QString file = testTempDir() + "/negative.sup";
+        FETCH_REPORT("negative");
         {
             FakeStoreHost host;
-            TDM dm(&host, std::make_unique<SqliteEngine>());
-            dm.DBCreate(file);
+            TDM dm(&host, EngineFactory::anyAddress());
+            dm.DBCreate(address);
             dm.CloseFile();
         }
         // A host row with a negative id stands before the outline row.
-        QCOMPARE(sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo, PageContent) "
-                           "VALUES (-5, 2, 'H\tC\tNegative', 'host bytes')"),
-                 QString());
+        StoreEngines::hostRow(address, -5, 2, "H\tC\tNegative", "host bytes");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        dm.DBOpen(file);
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBOpen(address);
         ReportNode *group = host.tree->findCaption(TDM::newItemsCaption());
         QCOMPARE(captions(group), QStringList({"Negative:2:-5"}));
         dm.SaveTree();
-        QCOMPARE(sql(file, "SELECT PageContent FROM OUTPUT WHERE PageId = -5"),
-                 QString("host bytes"));
+        FakeEditor editor;
+        dm.registerEditor(EditorSlot::Chart, &editor);
+        QVERIFY(dm.GetChart(-5));
+        QCOMPARE(editor.content, QByteArray("host bytes"));
         // Deleting its node deletes the row, and only it.
         dm.DeleteNode(group->child(0));
-        QCOMPARE(sql(file, "SELECT count(*) FROM OUTPUT WHERE PageId = -5"), QString("0"));
-        QCOMPARE(sql(file, "SELECT count(*) FROM OUTPUT WHERE PageId = 0 AND PageType = 10"),
-                 QString("1"));
+        QCOMPARE(StoreEngines::hostSql(address, "SELECT count(*) FROM {T} WHERE \"PageId\" = -5"),
+                 QString("0"));
+        QCOMPARE(
+            StoreEngines::hostSql(
+                address, "SELECT count(*) FROM {T} WHERE \"PageId\" = 0 AND \"PageType\" = 10"),
+            QString("1"));
     }
 
+    void aReportWithoutOutlineRowGetsAFreshTree_data() { StoreEngines::addEngineColumn(); }
     void aReportWithoutOutlineRowGetsAFreshTree()
     {
-        const QString file = testTempDir() + "/bare.sup";
+        FETCH_REPORT("bare");
         {
-            SqliteEngine engine;
-            engine.createDatabase(file);
-            ReportSchema::createOutputTable(engine);
+            std::unique_ptr<DbEngine> engine = StoreEngines::engineFor(address);
+            engine->createDatabase(address);
+            ReportSchema::createOutputTable(*engine);
         }
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (3, 1, 'H\tT\tTable')");
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (9, 0, 'H\tD\tText')");
+        StoreEngines::hostRow(address, 3, 1, "H\tT\tTable");
+        StoreEngines::hostRow(address, 9, 0, "H\tD\tText");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        dm.DBOpen(file);
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBOpen(address);
         QCOMPARE(host.tree->root()->kind, int(PageKind::Root));
         QCOMPARE(captions(host.tree->findCaption(TDM::newItemsCaption())),
                  QStringList({"Table:1:3", "Text:0:9"}));
         // The intake stored the tree at once, into a new outline row.
-        QCOMPARE(sql(file, "SELECT PageType FROM OUTPUT WHERE PageId = 0"), QString("10"));
-        const CliResult tree = runCli({"tree", file});
+        QCOMPARE(
+            StoreEngines::hostSql(address, "SELECT \"PageType\" FROM {T} WHERE \"PageId\" = 0"),
+            QString("10"));
+        const CliResult tree = runCli({"tree", address});
         QVERIFY2(tree.out.contains("Table") && tree.out.contains("Text"), tree.err.constData());
     }
 
+    void oddKindsArePlacedOnceAndDeletedWithTheirNode_data() { StoreEngines::addEngineColumn(); }
     void oddKindsArePlacedOnceAndDeletedWithTheirNode()
     {
-        const QString file = testTempDir() + "/kinds.sup";
+        FETCH_REPORT("kinds");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        dm.DBCreate(file);
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBCreate(address);
         // Folder and root kinds, NULL, unknown and 64-bit values that truncate to 10 and 11.
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES "
-                  "(20, 11, '\t\tA'), (21, 10, '\t\tB'), (22, NULL, '\t\tC'), (23, 99, '\t\tD'), "
-                  "(24, 4294967306, '\t\tE'), (25, 4294967307, '\t\tF')");
+        const QList<QPair<QVariant, QString>> rows = {{11, "A"},           {10, "B"},
+                                                      {QVariant(), "C"},   {99, "D"},
+                                                      {4294967306LL, "E"}, {4294967307LL, "F"}};
+        for (int i = 0; i < rows.size(); ++i)
+            StoreEngines::hostRow(address, 20 + i, rows[i].first, "\t\t" + rows[i].second);
         dm.GetNewPages();
         dm.GetNewPages();
         ReportNode *group = host.tree->findCaption(TDM::newItemsCaption());
         QCOMPARE(captions(group),
                  QStringList({"A:4:20", "B:4:21", "C:4:22", "D:4:23", "E:4:24", "F:4:25"}));
         dm.CloseFile();
-        dm.DBOpen(file);
+        dm.DBOpen(address);
         group = host.tree->findCaption(TDM::newItemsCaption());
         QCOMPARE(group->childCount(), 6);
         dm.DeleteNode(group);
-        QCOMPARE(sql(file, "SELECT count(*) FROM OUTPUT WHERE PageId >= 20"), QString("0"));
+        QCOMPARE(StoreEngines::hostSql(address, "SELECT count(*) FROM {T} WHERE \"PageId\" >= 20"),
+                 QString("0"));
         dm.GetNewPages();
         QVERIFY(!host.tree->findCaption(TDM::newItemsCaption()));
     }
 
+    void damagedRowsArePlacedAndNamedOnce_data() { StoreEngines::addEngineColumn(); }
     void damagedRowsArePlacedAndNamedOnce()
     {
-        const QString file = testTempDir() + "/damaged.sup";
+        FETCH_REPORT("damaged");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        dm.DBCreate(file);
-        // PageInfo is a compressed field: a blob that is no zlib stream, and
-        // one that inflates to bytes that are not UTF-8, between good rows.
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (30, 0, '\t\tGood 1')");
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (31, 0, x'00112233')");
-        sql(file, "INSERT INTO OUTPUT (PageId, PageType, PageInfo) VALUES (32, 1, '\t\tGood 2')");
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBCreate(address);
+        // PageInfo is a compressed field: bytes that are no zlib stream
+        // between good rows.
+        StoreEngines::hostRow(address, 30, 0, "\t\tGood 1");
+        StoreEngines::hostRow(address, 31, 0, "\t\tto be damaged");
+        StoreEngines::hostRow(address, 32, 1, "\t\tGood 2");
+        const QString bad =
+            StoreEngines::isServer(address) ? "'\\x00112233'::bytea" : "x'00112233'";
+        QCOMPARE(StoreEngines::hostSql(address, "UPDATE {T} SET \"PageInfo\" = " + bad +
+                                                    " WHERE \"PageId\" = 31"),
+                 QString());
         dm.GetNewPages();
         const QStringList placed = captions(host.tree->findCaption(TDM::newItemsCaption()));
         QCOMPARE(placed.size(), 3);
@@ -169,7 +190,7 @@ private slots:
         dm.GetNewPages();
         QCOMPARE(host.problems.size(), 1);
         dm.CloseFile();
-        dm.DBOpen(file);
+        dm.DBOpen(address);
         QCOMPARE(host.tree->findCaption(TDM::newItemsCaption())->childCount(), 3);
         // Loading the damaged page fails with a message, not a crash.
         FakeEditor editor;
@@ -338,20 +359,21 @@ private slots:
         QTRY_VERIFY(host.statuses.last().isEmpty());
     }
 
+    void deletingAFolderIsOneTransaction_data() { StoreEngines::addEngineColumn(); }
     void deletingAFolderIsOneTransaction()
     {
-        const QString file = testTempDir() + "/delete.sup";
+        FETCH_REPORT("delete");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        dm.DBCreate(file);
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBCreate(address);
         ReportNode *folder = host.tree->addNode(host.tree->root(), "Folder", PageKind::Folder, -1);
         for (int i = 0; i < 50; ++i)
             host.tree->addNode(folder, "p", PageKind::Table, dm.AddRecord(PageKind::Table, "p"));
         dm.SaveTree();
-        QCOMPARE(sql(file, "SELECT count(*) FROM OUTPUT"), QString("53"));
+        QCOMPARE(StoreEngines::hostSql(address, "SELECT count(*) FROM {T}"), QString("53"));
         dm.DeleteNode(folder);
-        QCOMPARE(sql(file, "SELECT count(*) FROM OUTPUT"), QString("3"));
-        QVERIFY(!runCli({"tree", file}).out.contains("Folder"));
+        QCOMPARE(StoreEngines::hostSql(address, "SELECT count(*) FROM {T}"), QString("3"));
+        QVERIFY(!runCli({"tree", address}).out.contains("Folder"));
     }
 };
 

@@ -1,9 +1,11 @@
 // Page rows: adding and deleting them, moving content between rows and the
-// editors of every kind, comments, and rows that are missing.
+// editors of every kind, comments, and rows that are missing; on both engines.
 #include "FakeStoreHost.h"
 
+#include "StoreEngines.h"
+#include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/EngineFactory.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
 #include "store/ReportSchema.h"
@@ -24,11 +26,13 @@ private slots:
     {
         PageModified = CommentModified = false;
         ShownItemIndex = QPersistentModelIndex();
+        file = StoreEngines::reportAddress(QString::fromLatin1(QTest::currentDataTag()), "pages");
+        if (file.isEmpty())
+            QSKIP("No PostgreSQL server named: set TESSARY_TEST_PG (make test starts one)");
         host = std::make_unique<FakeStoreHost>();
-        dm = std::make_unique<TDM>(host.get(), std::make_unique<SqliteEngine>());
+        dm = std::make_unique<TDM>(host.get(), EngineFactory::anyAddress());
         for (int s = 0; s < int(EditorSlot::None); ++s)
             dm->registerEditor(EditorSlot(s), &editors[s]);
-        file = testTempDir() + "/pages.sup";
         dm->DBCreate(file);
     }
     void cleanup()
@@ -37,6 +41,7 @@ private slots:
         host.reset();
     }
 
+    void everyKindRoundTripsItsContent_data() { StoreEngines::addEngineColumn(); }
     void everyKindRoundTripsItsContent()
     {
         const QList<int> kinds = {PageKind::Document,  PageKind::Table,        PageKind::Chart,
@@ -86,6 +91,7 @@ private slots:
         QVERIFY(!dm->GetDiagram(-1));
     }
 
+    void addRecordFillsTheEditorFromAFile_data() { StoreEngines::addEngineColumn(); }
     void addRecordFillsTheEditorFromAFile()
     {
         FakeEditor &doc = editors[int(EditorSlot::Document)];
@@ -127,6 +133,7 @@ private slots:
         QVERIFY(!dm->loadPage(PageKind::NoEditor4, other));
     }
 
+    void missingRowsLoadAsFailureAndStoreNothing_data() { StoreEngines::addEngineColumn(); }
     void missingRowsLoadAsFailureAndStoreNothing()
     {
         const qint32 doc = dm->AddRecord(PageKind::Document, "doc");
@@ -166,6 +173,7 @@ private slots:
         QCOMPARE(host->comment, QString("unchanged"));
     }
 
+    void commentsKeepTheirLinesAcrossReopening_data() { StoreEngines::addEngineColumn(); }
     void commentsKeepTheirLinesAcrossReopening()
     {
         const qint32 id = dm->AddRecord(PageKind::Document, "commented");
@@ -179,9 +187,9 @@ private slots:
         dm->GetComment(id);
         QCOMPARE(host->comment, text);
         // Stored with CR LF between lines, as plain text.
-        SqliteEngine raw;
-        raw.connect(file);
-        auto table = raw.table("OUTPUT");
+        std::unique_ptr<DbEngine> raw = StoreEngines::engineFor(file);
+        raw->connect(file);
+        auto table = raw->table("OUTPUT");
         table->open();
         QVERIFY(table->locate("PageId", id));
         QCOMPARE(table->asText("PageComment"),
@@ -198,6 +206,7 @@ private slots:
         QCOMPARE(host->comment, QString("about the report"));
     }
 
+    void deletingNodesDeletesTheirRows_data() { StoreEngines::addEngineColumn(); }
     void deletingNodesDeletesTheirRows()
     {
         ReportTree &t = *host->tree;
@@ -211,28 +220,21 @@ private slots:
         t.addNode(sub, "b", PageKind::Diagram, b);
         t.addNode(sub, "c", PageKind::WordCloud, c);
         const int before = rowCount();
-        QFile::remove(ReportSchema::projectFilePath(file));
+        if (!StoreEngines::isServer(file))
+            QFile::remove(ReportSchema::projectFilePath(file));
         t.deleteNode(folder);
         QCOMPARE(rowCount(), before - 3);
         for (qint32 id : {a, b, c})
             QVERIFY(!dm->loadPage(PageKind::Table, id));
-        // Deleting a row marks the report modified for the host.
-        QVERIFY(QFile::exists(ReportSchema::projectFilePath(file)));
+        // Deleting a row marks the report modified for the host (a report
+        // on a server has no project file).
+        if (!StoreEngines::isServer(file))
+            QVERIFY(QFile::exists(ReportSchema::projectFilePath(file)));
     }
 
 private:
     FakeEditor &editor(int kind) { return editors[int(editorSlotForKind(kind))]; }
-    int rowCount()
-    {
-        SqliteEngine raw;
-        raw.connect(file);
-        auto table = raw.table("OUTPUT");
-        table->open();
-        int n = 0;
-        for (table->first(); !table->eof(); table->next())
-            ++n;
-        return n;
-    }
+    int rowCount() { return StoreEngines::rowCount(file); }
 
     std::unique_ptr<FakeStoreHost> host;
     std::unique_ptr<TDM> dm;

@@ -1,9 +1,13 @@
 // The report file: creating, opening and closing a report, the host project
-// file, the remembered selection, and reports that cannot be read.
+// file, the remembered selection, and reports that cannot be read. What does
+// not depend on a file (the selection, closing) is tried on both engines.
 #include "FakeStoreHost.h"
 
+#include "StoreEngines.h"
 #include "platform/TessaryError.h"
+#include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
+#include "platform/db/EngineFactory.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/ini/IniFile.h"
 #include "platform/treeview/TreeStream.h"
@@ -49,9 +53,9 @@ QByteArray inflateHex(const QString &hex)
 // Replaces the stored tree through a connection of its own, as another program would.
 void writeOutline(const QString &file, const QByteArray &stream)
 {
-    SqliteEngine raw;
-    raw.connect(file);
-    auto table = raw.table("OUTPUT");
+    std::unique_ptr<DbEngine> raw = StoreEngines::engineFor(file);
+    raw->connect(file);
+    auto table = raw->table("OUTPUT");
     table->open();
     table->first();
     table->edit();
@@ -130,11 +134,13 @@ private slots:
         QCOMPARE(sqlite3(file, "select count(*) from OUTPUT").value(0), QString("3"));
     }
 
+    void openRestoresTheRememberedSelection_data() { StoreEngines::addEngineColumn(); }
     void openRestoresTheRememberedSelection()
     {
+        FETCH_REPORT("sel");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        const QString file = dir + "/sel.sup";
+        TDM dm(&host, EngineFactory::anyAddress());
+        const QString file = address;
         dm.DBCreate(file);
         ReportTree &t = *host.tree;
         ReportNode *root = t.nodeAt(0);
@@ -167,11 +173,13 @@ private slots:
         QCOMPARE(t.selectedNode()->text, QString("fourth"));
     }
 
+    void closingKeepsEveryRowAndStoresTheTree_data() { StoreEngines::addEngineColumn(); }
     void closingKeepsEveryRowAndStoresTheTree()
     {
+        FETCH_REPORT("close");
         FakeStoreHost host;
-        TDM dm(&host, std::make_unique<SqliteEngine>());
-        const QString file = dir + "/close.sup";
+        TDM dm(&host, EngineFactory::anyAddress());
+        const QString file = address;
         dm.DBCreate(file);
         host.tree->addNode(host.tree->nodeAt(0), "unsaved folder", PageKind::Folder, -1);
         dm.CloseFile();
@@ -179,7 +187,7 @@ private slots:
         QVERIFY(dm.databaseFileName().isEmpty());
         QCOMPARE(host.tree->nodeCount(), 0);
         QVERIFY(!ShownItemIndex.isValid());
-        QCOMPARE(sqlite3(file, "select count(*) from OUTPUT").value(0), QString("3"));
+        QCOMPARE(StoreEngines::rowCount(file), 3);
         // While closed, every page operation is a no-op.
         QCOMPARE(dm.AddRecord(PageKind::Document, "x"), -1);
         dm.SaveTree();
