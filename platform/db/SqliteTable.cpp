@@ -34,14 +34,19 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
         const bool text = type == SQLITE_TEXT;
         const char *p = text ? reinterpret_cast<const char *>(sqlite3_column_text(s, i))
                              : static_cast<const char *>(sqlite3_column_blob(s, i));
-        QByteArray bytes(p, sqlite3_column_bytes(s, i));
-        // A text value is taken as it is, also in a compressed field.
+        const int size = sqlite3_column_bytes(s, i);
+        QByteArray bytes;
+        // A text value is taken as it is, also in a compressed field. A
+        // compressed one is inflated straight from SQLite's buffer: a large
+        // picture's stream is not copied first.
         if (f.compressionLevel > 0 && !text) {
             try {
-                bytes = FieldCompression::decompress(bytes);
+                bytes = FieldCompression::decompress(p, size);
             } catch (const EngineError &e) {
                 throw EngineError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
             }
+        } else {
+            bytes = QByteArray(p, size);
         }
         if (f.type == FieldType::Memo)
             return QString::fromUtf8(bytes);
