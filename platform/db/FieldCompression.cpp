@@ -24,7 +24,7 @@ QString zlibMessage(const z_stream &zs, int rc)
 {
     if (zs.msg)
         return QString::fromLatin1(zs.msg);
-    return QStringLiteral("zlib error %1").arg(rc);
+    return QCoreApplication::translate("Database", "zlib error %1").arg(rc);
 }
 } // namespace
 
@@ -35,7 +35,8 @@ QByteArray compress(const QByteArray &data, int level)
     z_stream zs = {};
     int rc = deflateInit(&zs, qBound(1, level, 9));
     if (rc != Z_OK)
-        throw EngineError(QStringLiteral("Cannot compress a field: %1").arg(zlibMessage(zs, rc)));
+        throw EngineError(QCoreApplication::translate("Database", "Cannot compress a field: %1")
+                              .arg(zlibMessage(zs, rc)));
     // The whole input is handed over at once, the output is taken in chunks; avail_in
     // is 32 bits wide, so very large inputs are fed in slices.
     const Bytef *in = reinterpret_cast<const Bytef *>(data.constData());
@@ -56,14 +57,16 @@ QByteArray compress(const QByteArray &data, int level)
             if (rc == Z_STREAM_ERROR) {
                 deflateEnd(&zs);
                 throw EngineError(
-                    QStringLiteral("Cannot compress a field: %1").arg(zlibMessage(zs, rc)));
+                    QCoreApplication::translate("Database", "Cannot compress a field: %1")
+                        .arg(zlibMessage(zs, rc)));
             }
             out.append(buffer, kChunk - int(zs.avail_out));
         } while (zs.avail_out == 0);
     } while (left > 0);
     deflateEnd(&zs);
     if (rc != Z_STREAM_END)
-        throw EngineError(QStringLiteral("Cannot compress a field: the zlib stream is incomplete"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "Cannot compress a field: the zlib stream is incomplete"));
     return out;
 }
 
@@ -74,7 +77,8 @@ QByteArray decompress(const QByteArray &stream)
     z_stream zs = {};
     int rc = inflateInit(&zs);
     if (rc != Z_OK)
-        throw EngineError(QStringLiteral("Cannot start zlib: %1").arg(zlibMessage(zs, rc)));
+        throw EngineError(QCoreApplication::translate("Database", "Cannot start zlib: %1")
+                              .arg(zlibMessage(zs, rc)));
     zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
     zs.avail_in = uInt(stream.size());
     // zlib streams do not store the size of what they hold. The result is
@@ -118,17 +122,20 @@ QByteArray decompress(const QByteArray &stream)
     const QString message = zs.msg ? QString::fromLatin1(zs.msg) : QString();
     inflateEnd(&zs);
     if (rc == Z_BUF_ERROR)
-        throw EngineError(
-            QStringLiteral("A compressed field is damaged: the zlib stream is truncated"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A compressed field is damaged: the zlib stream is truncated"));
     if (rc == Z_MEM_ERROR)
-        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
+        throw EngineError(
+            QCoreApplication::translate("Database", "A compressed field is too large to be read"));
     if (rc != Z_STREAM_END)
         throw EngineError(
-            QStringLiteral("A compressed field is damaged: %1")
-                .arg(message.isEmpty() ? QStringLiteral("invalid zlib data") : message));
+            QCoreApplication::translate("Database", "A compressed field is damaged: %1")
+                .arg(message.isEmpty()
+                         ? QCoreApplication::translate("Database", "invalid zlib data")
+                         : message));
     if (trailing)
-        throw EngineError(
-            QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A compressed field is damaged: bytes follow the zlib stream"));
     out.truncate(int(produced));
     // A buffer much larger than its content (a size guessed by doubling) gives
     // the rest back.

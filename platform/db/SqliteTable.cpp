@@ -39,7 +39,8 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
             try {
                 bytes = FieldCompression::decompress(bytes);
             } catch (const EngineError &e) {
-                throw EngineError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
+                throw EngineError(QCoreApplication::translate("Database", "Field %1: %2")
+                                      .arg(f.name, e.message()));
             }
         }
         if (f.type == FieldType::Memo)
@@ -100,8 +101,8 @@ void SqliteTable::open()
         if (f.type == FieldType::AutoInc)
             id = f.name;
     if (fields.isEmpty())
-        throw EngineError(
-            QStringLiteral("%1: table %2 does not exist").arg(m_conn->fileName, m_table));
+        throw EngineError(QCoreApplication::translate("Database", "%1: table %2 does not exist")
+                              .arg(m_conn->fileName, m_table));
     m_fields = fields;
     m_index.clear();
     QStringList prefetch;
@@ -136,7 +137,8 @@ bool SqliteTable::isOpen() const
 void SqliteTable::ensureOpen() const
 {
     if (!m_open)
-        throw EngineError(QStringLiteral("Table %1 is not open").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not open").arg(m_table));
     m_conn->ensureOpen();
 }
 
@@ -144,7 +146,8 @@ const FieldDef &SqliteTable::field(const QString &name) const
 {
     const auto it = m_index.constFind(name.toLower());
     if (it == m_index.cend())
-        throw EngineError(QStringLiteral("Table %1 has no field %2").arg(m_table, name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
     return m_fields[*it];
 }
 
@@ -158,7 +161,7 @@ bool SqliteTable::moveTo(const QString &condition, qint64 id)
     sqlite3_bind_int64(s, 1, id);
     const int rc = sqlite3_step(s);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+        m_conn->fail(QCoreApplication::translate("Database", "Cannot read table %1").arg(m_table));
     m_row.clear();
     m_state = State::Browse;
     m_buffer.clear();
@@ -206,7 +209,9 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
     if (f.type == FieldType::AutoInc)
         return gotoRowId(value.toLongLong());
     if (f.compressionLevel > 0)
-        throw EngineError(QStringLiteral("Cannot locate on the compressed field %1").arg(f.name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot locate on the compressed field %1")
+                .arg(f.name));
     sqlite3_stmt *s =
         m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
                             .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
@@ -220,7 +225,8 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
             found = true;
             foundId = sqlite3_column_int64(s, 0);
         } else if (rc != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot search table %1").arg(m_table));
+            m_conn->fail(
+                QCoreApplication::translate("Database", "Cannot search table %1").arg(m_table));
     }
     return found && gotoRowId(foundId);
 }
@@ -236,7 +242,7 @@ void SqliteTable::edit()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     m_state = State::Edit;
     m_buffer.clear();
 }
@@ -289,12 +295,14 @@ void SqliteTable::post()
         if (m_state == State::Edit)
             sqlite3_bind_int64(s, defs.size() + 1, m_rowId);
         if (sqlite3_step(s) != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot write to table %1").arg(m_table));
+            m_conn->fail(
+                QCoreApplication::translate("Database", "Cannot write to table %1").arg(m_table));
         if (m_state == State::Insert)
             row = sqlite3_last_insert_rowid(m_conn->db);
         else if (sqlite3_changes(m_conn->db) == 0)
-            throw EngineError(
-                QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            throw EngineError(QCoreApplication::translate(
+                                  "Database", "%1: the record was deleted by another user")
+                                  .arg(m_table));
     }
     m_state = State::Browse;
     m_buffer.clear();
@@ -305,14 +313,15 @@ void SqliteTable::deleteRow()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     sqlite3_stmt *s = m_conn->prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
     {
         StatementScope scope(s);
         sqlite3_bind_int64(s, 1, m_rowId);
         if (sqlite3_step(s) != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot delete from table %1").arg(m_table));
+            m_conn->fail(QCoreApplication::translate("Database", "Cannot delete from table %1")
+                             .arg(m_table));
     }
     if (!moveTo(QStringLiteral(">"), m_rowId))
         m_hasRow = false;
@@ -330,7 +339,7 @@ QVariant SqliteTable::value(const QString &name) const
     if (m_state == State::Insert)
         return QVariant();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())
         return *cached;
@@ -341,9 +350,10 @@ QVariant SqliteTable::value(const QString &name) const
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     if (rc != SQLITE_ROW)
-        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+        m_conn->fail(QCoreApplication::translate("Database", "Cannot read table %1").arg(m_table));
     const QVariant v = columnValue(s, 0, f);
     m_row.insert(key, v);
     return v;
@@ -353,6 +363,8 @@ void SqliteTable::setValue(const QString &name, const QVariant &v)
 {
     ensureOpen();
     if (m_state == State::Browse)
-        throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not in edit or insert mode")
+                .arg(m_table));
     m_buffer.insert(field(name).name.toLower(), v);
 }
