@@ -10,6 +10,7 @@
 #include "platform/TessaryError.h"
 #include "platform/db/SqliteEngine.h"
 #include "platform/diagramview/DiagramStream.h"
+#include "platform/dialogs/QtDialogs.h"
 #include "platform/grid/GridData.h"
 #include "platform/grid/GridStream.h"
 #include "platform/i18n/LanguageRuntime.h"
@@ -34,12 +35,14 @@
 #include "timeline/TimeLineText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -315,6 +318,41 @@ private slots:
         QCOMPARE(lang.englishBefore("DejaVu Sans"), QString());
         QVERIFY(lang.translates("Font"));
         QVERIFY(!lang.translates("DejaVu Sans"));
+    }
+
+    // A picture of a real message box with a long Polish message, to look at
+    // (TESSARY_I18N_SHOTS names the folder); never shown otherwise.
+    void aLongPolishMessageInItsBox()
+    {
+        const QString folder = qEnvironmentVariable("TESSARY_I18N_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("pictures are taken on request only (TESSARY_I18N_SHOTS)");
+        languageRuntime().setLanguage(1045);
+        const TimeLineDocument doc = TimeLineText::Read(
+            "Max Range\t2020-01-01\tsoon\r\nRange\t\r\nEvent\tA\tB\t2020-03-04\tx\t0\tgreenish\r\n"
+            "Whatever\r\n",
+            QLocale(QLocale::English));
+        QStringList lines;
+        for (const TimeLineProblem &p : doc.Problems)
+            lines << p.Message;
+        const QString text =
+            QCoreApplication::translate(
+                "TTimeLineDlg", "Some lines of %1 could not be read; the rest is loaded.\n\n%2")
+                .arg("harmonogram-badania.txt", lines.join('\n'));
+        QVERIFY(text.startsWith("Nie"));
+        bool taken = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || !box->isVisible())
+                return;
+            QDir().mkpath(folder);
+            taken = box->grab().save(folder + "/message-long-pl.png");
+            box->close();
+        });
+        poll.start(20);
+        QtDialogs().message(nullptr, text, Dialogs::Icon::Warning);
+        QVERIFY(taken);
     }
 };
 
