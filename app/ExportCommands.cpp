@@ -70,9 +70,12 @@ private:
     bool *m_cancel;
 };
 
-const QString kPictureFilter =
-    QStringLiteral("Portable Network Graphics (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|"
-                   "Bitmaps (*.bmp)|*.bmp");
+QString pictureFilter()
+{
+    return QCoreApplication::translate("ExportCommands",
+                                       "Portable Network Graphics (*.png)|*.png|JPEG Image File "
+                                       "(*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp");
+}
 } // namespace
 
 ExportCommands::ExportCommands(TTessaryM *window)
@@ -242,7 +245,7 @@ void ExportCommands::SavePicture(const QImage &picture)
 {
     int filterIndex = 1;
     const QString chosen = dialogs().saveFileFiltered(m_window, tr("Save picture"), m_pictureFolder,
-                                                      kPictureFilter, filterIndex);
+                                                      pictureFilter(), filterIndex);
     if (chosen.isEmpty())
         return;
     m_pictureFolder = QFileInfo(chosen).absolutePath();

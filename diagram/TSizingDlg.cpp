@@ -35,7 +35,8 @@ double labelNumber(const QString &label)
     if (!ok)
         v = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(v))
-        throw TessaryError(QStringLiteral("\"%1\" is not a valid number.").arg(label));
+        throw TessaryError(
+            QCoreApplication::translate("TSizingDlg", "\"%1\" is not a valid number.").arg(label));
     return v;
 }
 } // namespace

@@ -269,10 +269,11 @@ HtmlExport::Result HtmlExport::CreateHTML(const QString &F)
                     } catch (const std::exception &e) {
                         // A chart that cannot be drawn as a picture is left out.
                         qCWarning(lcExport, "chart %d not exported: %s", int(id), e.what());
-                        result.failed << QStringLiteral("%1 (page %2): %3")
-                                             .arg(node->text)
-                                             .arg(id)
-                                             .arg(QString::fromLocal8Bit(e.what()));
+                        result.failed
+                            << QCoreApplication::translate("HtmlExport", "%1 (page %2): %3")
+                                   .arg(node->text)
+                                   .arg(id)
+                                   .arg(QString::fromLocal8Bit(e.what()));
                         continue;
                     }
                     result.pictures << pictureFolder + name;
@@ -295,8 +296,10 @@ HtmlExport::Result HtmlExport::CreateHTML(const QString &F)
             if (!loaded)
                 throw TessaryError(QObject::tr("the report has no row for it"));
         } catch (const TessaryError &e) {
-            result.failed
-                << QStringLiteral("%1 (page %2): %3").arg(node->text).arg(id).arg(e.message());
+            result.failed << QCoreApplication::translate("HtmlExport", "%1 (page %2): %3")
+                                 .arg(node->text)
+                                 .arg(id)
+                                 .arg(e.message());
             continue;
         }
         D.appendPart(QStringLiteral("<CENTER>") + headingTitle(node->text) +

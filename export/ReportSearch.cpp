@@ -30,11 +30,13 @@ QString ReportSearch::Hit::describe() const
     case Where::Title:
         return QStringLiteral("title");
     case Where::Text:
-        return QStringLiteral("text, paragraph %1").arg(paragraph);
+        return QCoreApplication::translate("GlobalFind", "text, paragraph %1").arg(paragraph);
     case Where::Cell:
-        return QStringLiteral("cell %1%2").arg(columnName(column)).arg(row + 1);
+        return QCoreApplication::translate("GlobalFind", "cell %1%2")
+            .arg(columnName(column))
+            .arg(row + 1);
     case Where::Comment:
-        return QStringLiteral("comment, line %1").arg(line);
+        return QCoreApplication::translate("GlobalFind", "comment, line %1").arg(line);
     }
     return QString();
 }
@@ -90,7 +92,8 @@ void ReportSearch::searchPage(const ReportNode *node, const GlobalFindOptions &o
     QString comment;
     if (!m_reader(node, &content, &comment)) {
         if (node->kind != PageKind::Root)
-            m_problems << QStringLiteral("page %1 (%2): its row cannot be read")
+            m_problems << QCoreApplication::translate("GlobalFind",
+                                                      "page %1 (%2): its row cannot be read")
                               .arg(base.pageId)
                               .arg(node->text);
         return;
@@ -113,8 +116,9 @@ void ReportSearch::searchPage(const ReportNode *node, const GlobalFindOptions &o
                 hits.append(h);
             }
         } catch (const std::exception &e) {
-            m_problems
-                << QStringLiteral("page %1 (%2): %3").arg(base.pageId).arg(node->text, reason(e));
+            m_problems << QCoreApplication::translate("GlobalFind", "page %1 (%2): %3")
+                              .arg(base.pageId)
+                              .arg(node->text, reason(e));
         }
     }
     if (table) {
@@ -133,8 +137,9 @@ void ReportSearch::searchPage(const ReportNode *node, const GlobalFindOptions &o
                 hits.append(h);
             }
         } catch (const std::exception &e) {
-            m_problems
-                << QStringLiteral("page %1 (%2): %3").arg(base.pageId).arg(node->text, reason(e));
+            m_problems << QCoreApplication::translate("GlobalFind", "page %1 (%2): %3")
+                              .arg(base.pageId)
+                              .arg(node->text, reason(e));
         }
     }
     if (options.comments) {

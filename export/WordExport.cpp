@@ -42,8 +42,9 @@ QString withExtension(const QString &fileName, const QString &extension)
 
 QString saveFilter()
 {
-    return QStringLiteral("MS Word (*.doc)|*.doc|Rich Text Format (*.rtf)|*.rtf|"
-                          "Word document (*.docx)|*.docx");
+    return QCoreApplication::translate("WordExport",
+                                       "MS Word (*.doc)|*.doc|Rich Text Format (*.rtf)|*.rtf|"
+                                       "Word document (*.docx)|*.docx");
 }
 
 QString targetFileName(const QString &fileName, int filterIndex)
@@ -137,7 +138,9 @@ void writeDocx(const QString &htmlPath, const QString &targetPath, int timeoutMs
     const QString what = QFileInfo(targetPath).fileName();
     QFile in(htmlPath);
     if (!in.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("The HTML file \"%1\" cannot be read.").arg(htmlPath));
+        throw TessaryError(
+            QCoreApplication::translate("WordExport", "The HTML file \"%1\" cannot be read.")
+                .arg(htmlPath));
     const QByteArray raw = in.readAll();
     in.close();
 
@@ -155,14 +158,16 @@ void writeDocx(const QString &htmlPath, const QString &targetPath, int timeoutMs
 
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/tessary-docx-XXXXXX"));
     if (!work.isValid())
-        throw TessaryError(QStringLiteral("No temporary folder could be made for \"%1\": %2")
+        throw TessaryError(QCoreApplication::translate(
+                               "WordExport", "No temporary folder could be made for \"%1\": %2")
                                .arg(what, work.errorString()));
     const QString cleaned = work.filePath(QStringLiteral("report.html"));
     QFile file(cleaned);
     const QByteArray bytes = html.toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        throw TessaryError(
-            QStringLiteral("The document could not be prepared for \"%1\".").arg(what));
+        throw TessaryError(QCoreApplication::translate(
+                               "WordExport", "The document could not be prepared for \"%1\".")
+                               .arg(what));
     file.close();
 
     const QString target = QFileInfo(targetPath).absoluteFilePath();
@@ -174,12 +179,15 @@ void writeDocx(const QString &htmlPath, const QString &targetPath, int timeoutMs
                  work.path(), timeoutMs, what);
     if (QFileInfo(partial).size() <= 0) {
         QFile::remove(partial);
-        throw TessaryError(QStringLiteral("pandoc wrote no file \"%1\".").arg(what));
+        throw TessaryError(
+            QCoreApplication::translate("WordExport", "pandoc wrote no file \"%1\".").arg(what));
     }
     QFile::remove(target);
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);
-        throw TessaryError(QStringLiteral("The file \"%1\" could not be written.").arg(targetPath));
+        throw TessaryError(
+            QCoreApplication::translate("WordExport", "The file \"%1\" could not be written.")
+                .arg(targetPath));
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
 // Base of every error raised by Tessary's libraries and parsers. The message is
-// meant for the user: it is what the standard error box shows.
+// meant for the user: it is what the standard error box shows, so it is made
+// with QCoreApplication::translate in the interface language of the moment.
 class TessaryError : public std::runtime_error
 {
 public:

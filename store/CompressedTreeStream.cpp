@@ -4,6 +4,7 @@
 #include "store/ReportTree.h"
 #include "store/TreeJson.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <zlib.h>
 
@@ -70,7 +71,8 @@ void CompressedTreeStream::startStream(int level)
     if (deflateInit2(m_zs, level, Z_DEFLATED, -15, 5, Z_DEFAULT_STRATEGY) != Z_OK) {
         delete m_zs;
         m_zs = nullptr;
-        throw TessaryError(QStringLiteral("Cannot start zlib to store the tree"));
+        throw TessaryError(
+            QCoreApplication::translate("TDM", "Cannot start zlib to store the tree"));
     }
     m_level = level;
     m_runs.clear(); // runs made at another level are not mixed in
@@ -93,7 +95,7 @@ void CompressedTreeStream::deflateBytes(const QByteArray &bytes, bool finish, QB
         rc = deflate(m_zs, flush);
         out.resize(at + room - qsizetype(m_zs->avail_out));
         if (rc == Z_STREAM_ERROR)
-            throw TessaryError(QStringLiteral("Cannot compress the tree"));
+            throw TessaryError(QCoreApplication::translate("TDM", "Cannot compress the tree"));
     } while (finish ? rc != Z_STREAM_END : m_zs->avail_out == 0);
 }
 

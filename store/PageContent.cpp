@@ -7,14 +7,16 @@
 
 void PageContent::loadFile(const QString &fileName)
 {
-    throw TessaryError(QStringLiteral("Pages of this kind cannot be made from the file %1.")
-                           .arg(QFileInfo(fileName).fileName()));
+    throw TessaryError(
+        QCoreApplication::translate("TDM", "Pages of this kind cannot be made from the file %1.")
+            .arg(QFileInfo(fileName).fileName()));
 }
 
 void PageContent::saveToFile(const QString &fileName)
 {
-    throw TessaryError(QStringLiteral("Pages of this kind cannot be written as \"%1\".")
-                           .arg(QFileInfo(fileName).suffix()));
+    throw TessaryError(
+        QCoreApplication::translate("TDM", "Pages of this kind cannot be written as \"%1\".")
+            .arg(QFileInfo(fileName).suffix()));
 }
 
 QImage PageContent::renderImage(const QSize &size)

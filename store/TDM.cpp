@@ -358,8 +358,7 @@ QByteArray TDM::readOutline(QByteArray *digest)
     try {
         return FieldCompression::decompress(kept);
     } catch (const EngineError &e) {
-        throw EngineError(
-            QStringLiteral("Field %1: %2").arg(ReportSchema::PageContent, e.message()));
+        throw EngineError(tr("Field %1: %2").arg(ReportSchema::PageContent, e.message()));
     }
 }
 

@@ -170,7 +170,7 @@ void TTimeLineOptionsDlg::SaveTimeLineToFile(const TTimeBar &timeLine,
     SaveTimeLineToString(timeLine, descriptions, text, locale);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit())
-        throw TessaryError(QStringLiteral("Cannot write the timeline file %1: %2")
+        throw TessaryError(tr("Cannot write the timeline file %1: %2")
                                .arg(QFileInfo(fileName).fileName(), file.errorString()));
 }
 
@@ -181,7 +181,7 @@ TimeLineDocument TTimeLineOptionsDlg::LoadTimeLineFromFile(TTimeBar &timeLine,
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("Cannot read the timeline file %1: %2")
+        throw TessaryError(tr("Cannot read the timeline file %1: %2")
                                .arg(QFileInfo(fileName).fileName(), file.errorString()));
     return LoadTimeLinefromString(timeLine, descriptions, TimeLineText::Decode(file.readAll()),
                                   locale);
@@ -224,6 +224,8 @@ TTimeLineOptionsDlg::TTimeLineOptionsDlg(TTimeBar *timeLine, QWidget *parent)
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setMinimumWidth(180);
         panel->setCursor(Qt::PointingHandCursor);
+        // It shows a font's name and size: nothing to translate.
+        panel->setProperty("i18nKeep", true);
         button = new QPushButton(tr("Font..."), this);
         line->addWidget(panel, 1);
         line->addWidget(button);

@@ -3,6 +3,7 @@
 #include "timeline/TimeLineColors.h"
 #include "timeline/TimeLineDates.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -37,6 +38,86 @@ QString quoted(const QString &s)
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 
+// The fields of a record that hold a colour or a date. Each has whole
+// sentences of its own for what can be wrong with it, so that every message
+// translates as one sentence rather than as pieces put together.
+enum class ColourField
+{
+    First,
+    Second,
+    Only
+};
+enum class DateField
+{
+    Event,
+    TotalStart,
+    TotalEnd,
+    VisibleStart,
+    VisibleEnd
+};
+
+struct ColourTexts
+{
+    const char *missing; // %1 line, %2 record
+    const char *wrong;   // %1 line, %2 record, %3 the field
+};
+
+const ColourTexts &colourTexts(ColourField f)
+{
+    static const ColourTexts texts[] = {
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the first colour of the %2 record is missing."),
+         QT_TRANSLATE_NOOP("TimeLine",
+                           "Line %1: the first colour of the %2 record, %3, is not a colour.")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the second colour of the %2 record is missing."),
+         QT_TRANSLATE_NOOP("TimeLine",
+                           "Line %1: the second colour of the %2 record, %3, is not a colour.")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the colour of the %2 record is missing."),
+         QT_TRANSLATE_NOOP("TimeLine",
+                           "Line %1: the colour of the %2 record, %3, is not a colour.")},
+    };
+    return texts[int(f)];
+}
+
+struct DateTexts
+{
+    const char *missing; // %1 line
+    const char *wrong;   // %1 line, %2 the field
+    const char *foreign; // %1 line, %2 the field, %3 this computer's date format
+};
+
+const DateTexts &dateTexts(DateField f)
+{
+    static const DateTexts texts[] = {
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the event date is missing."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the event date %2 is not a date."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the event date %2 does not fit this computer's "
+                                       "date format (%3).")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the start of the total range is missing."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the start of the total range, %2, is not a date."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the start of the total range, %2, does not fit "
+                                       "this computer's date format (%3).")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the total range is missing."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the total range, %2, is not a date."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the total range, %2, does not fit "
+                                       "this computer's date format (%3).")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the start of the visible range is missing."),
+         QT_TRANSLATE_NOOP("TimeLine",
+                           "Line %1: the start of the visible range, %2, is not a date."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the start of the visible range, %2, does not fit "
+                                       "this computer's date format (%3).")},
+        {QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the visible range is missing."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the visible range, %2, is not a date."),
+         QT_TRANSLATE_NOOP("TimeLine", "Line %1: the end of the visible range, %2, does not fit "
+                                       "this computer's date format (%3).")},
+    };
+    return texts[int(f)];
+}
+
+QString tl(const char *text)
+{
+    return QCoreApplication::translate("TimeLine", text);
+}
+
 // A date-time read on a line; remembered for the check of mixed date settings.
 struct ReadDate
 {
@@ -55,9 +136,9 @@ public:
 
 private:
     void problem(int line, const QString &message) { m_doc.Problems.append({line, message}); }
-    bool color(int line, const QString &record, const QString &field, const char *what,
+    bool color(int line, const QString &record, const QString &field, ColourField which,
                std::optional<quint32> *out);
-    bool date(int line, const QString &field, const char *what, std::optional<QDateTime> *out);
+    bool date(int line, const QString &field, DateField which, std::optional<QDateTime> *out);
 
     TimeLineDates m_dates;
     TimeLineDocument &m_doc;
@@ -65,26 +146,27 @@ private:
     QString m_foreign; // date format of other settings met in the text
 };
 
-bool Reader::color(int line, const QString &record, const QString &field, const char *what,
+bool Reader::color(int line, const QString &record, const QString &field, ColourField which,
                    std::optional<quint32> *out)
 {
     quint32 v = 0;
     if (!TimeLineColors::NameToColor(field, &v)) {
-        problem(line, QStringLiteral("Line %1: the %2 of the %3 record, %4, is not a colour.")
-                          .arg(line)
-                          .arg(QLatin1String(what), record,
-                               field.isEmpty() ? QStringLiteral("(empty)") : quoted(field)));
+        const ColourTexts &t = colourTexts(which);
+        if (field.trimmed().isEmpty())
+            problem(line, tl(t.missing).arg(line).arg(record));
+        else
+            problem(line, tl(t.wrong).arg(line).arg(record, quoted(field)));
         return false;
     }
     *out = v;
     return true;
 }
 
-bool Reader::date(int line, const QString &field, const char *what, std::optional<QDateTime> *out)
+bool Reader::date(int line, const QString &field, DateField which, std::optional<QDateTime> *out)
 {
+    const DateTexts &t = dateTexts(which);
     if (field.trimmed().isEmpty()) {
-        problem(line,
-                QStringLiteral("Line %1: the %2 is missing.").arg(line).arg(QLatin1String(what)));
+        problem(line, tl(t.missing).arg(line));
         return false;
     }
     const QDateTime iso = TimeLineDates::ParseIso(field);
@@ -102,17 +184,20 @@ bool Reader::date(int line, const QString &field, const char *what, std::optiona
     if (!foreign.isEmpty()) {
         if (m_foreign.isEmpty())
             m_foreign = foreign;
-        problem(line, QStringLiteral("Line %1: the %2 %3 does not fit this computer's date format "
-                                     "(%4); the timeline was written under other date settings "
-                                     "(%5). The line is not loaded; dates written as ISO 8601 "
-                                     "(yyyy-MM-dd) read the same everywhere.")
-                          .arg(line)
-                          .arg(QLatin1String(what), quoted(field), m_dates.DateFormat(), foreign));
+        problem(
+            line,
+            tl(t.foreign).arg(line).arg(quoted(field), m_dates.DateFormat()) + QLatin1Char(' ') +
+                tl(QT_TRANSLATE_NOOP("TimeLine", "The timeline was written under other date "
+                                                 "settings (%1). The line is not loaded; dates "
+                                                 "written as ISO 8601 (yyyy-MM-dd) read the same "
+                                                 "everywhere."))
+                    .arg(foreign));
     } else {
-        problem(line, QStringLiteral("Line %1: the %2 %3 is not a date (expected %4 or ISO 8601 "
-                                     "yyyy-MM-dd). The line is not loaded.")
-                          .arg(line)
-                          .arg(QLatin1String(what), quoted(field), m_dates.DateFormat()));
+        problem(line, tl(t.wrong).arg(line).arg(quoted(field)) + QLatin1Char(' ') +
+                          tl(QT_TRANSLATE_NOOP("TimeLine", "Dates are written as %1 or as ISO "
+                                                           "8601 (yyyy-MM-dd). The line is not "
+                                                           "loaded."))
+                              .arg(m_dates.DateFormat()));
     }
     return false;
 }
@@ -130,7 +215,7 @@ void Reader::line(int number, const QString &text)
         e.Annotation = lineBreaksIn(f(2));
         e.Hint = lineBreaksIn(f(3));
         std::optional<QDateTime> pos;
-        if (!date(number, f(4), "event date", &pos))
+        if (!date(number, f(4), DateField::Event, &pos))
             return;
         e.Position = *pos;
         e.Description = lineBreaksIn(f(5).replace(kBackspace, kTab));
@@ -143,39 +228,42 @@ void Reader::line(int number, const QString &text)
             if (TimeLineColors::NameToColor(colour, &v))
                 e.AnnotationColor = v;
             else
-                problem(number, QStringLiteral("Line %1: the annotation colour %2 is not a "
-                                               "colour; the event takes the default colour.")
+                problem(number, tl(QT_TRANSLATE_NOOP("TimeLine",
+                                                     "Line %1: the annotation colour %2 is not a "
+                                                     "colour; the event takes the default "
+                                                     "colour."))
                                     .arg(number)
                                     .arg(quoted(colour)));
         }
         m_doc.Events.append(e);
     } else if (record == QLatin1String("BackGround")) {
         ++m_doc.Records;
-        if (color(number, record, f(2), "first colour", &m_doc.BackColor))
-            color(number, record, f(3), "second colour", &m_doc.BackColorTo);
+        if (color(number, record, f(2), ColourField::First, &m_doc.BackColor))
+            color(number, record, f(3), ColourField::Second, &m_doc.BackColorTo);
     } else if (record == QLatin1String("LineBar")) {
         ++m_doc.Records;
-        if (color(number, record, f(2), "first colour", &m_doc.BarColor))
-            color(number, record, f(3), "second colour", &m_doc.BarColorTo);
+        if (color(number, record, f(2), ColourField::First, &m_doc.BarColor))
+            color(number, record, f(3), ColourField::Second, &m_doc.BarColorTo);
     } else if (record == QLatin1String("Indicator")) {
         ++m_doc.Records;
-        if (color(number, record, f(2), "colour", &m_doc.IndicatorColor))
+        if (color(number, record, f(2), ColourField::Only, &m_doc.IndicatorColor))
             m_doc.IndicatorRounded = f(3) == QLatin1String("True");
     } else if (record == QLatin1String("Max Range")) {
         ++m_doc.Records;
-        if (date(number, f(2), "start of the total range", &m_doc.MinimumRange))
-            date(number, f(3), "end of the total range", &m_doc.MaximumRange);
+        if (date(number, f(2), DateField::TotalStart, &m_doc.MinimumRange))
+            date(number, f(3), DateField::TotalEnd, &m_doc.MaximumRange);
     } else if (record == QLatin1String("Range")) {
         ++m_doc.Records;
-        if (date(number, f(2), "start of the visible range", &m_doc.RangeFrom))
-            date(number, f(3), "end of the visible range", &m_doc.RangeTo);
+        if (date(number, f(2), DateField::VisibleStart, &m_doc.RangeFrom))
+            date(number, f(3), DateField::VisibleEnd, &m_doc.RangeTo);
     } else if (record == QLatin1String("Timeline Font") ||
                record == QLatin1String("Timeline font") || record == QLatin1String("Event font") ||
                record == QLatin1String("Image")) {
         // Written for the host's information; the control keeps its own fonts.
         ++m_doc.Records;
     } else {
-        problem(number, QStringLiteral("Line %1: %2 is not a timeline record; the line is ignored.")
+        problem(number, tl(QT_TRANSLATE_NOOP("TimeLine", "Line %1: %2 is not a timeline record; "
+                                                         "the line is ignored."))
                             .arg(number)
                             .arg(quoted(record)));
     }
@@ -191,9 +279,11 @@ void Reader::finish()
         const QDateTime other = m_dates.ParseForeign(d.text, m_foreign);
         if (other.isValid() && other != d.value)
             problem(d.line,
-                    QStringLiteral("Line %1: the date %2 is read as %3 under this computer's date "
-                                   "format (%4), but the timeline seems to be written under other "
-                                   "date settings (%5), where it is %6. Check this date.")
+                    tl(QT_TRANSLATE_NOOP("TimeLine",
+                                         "Line %1: the date %2 is read as %3 under this "
+                                         "computer's date format (%4), but the timeline seems to "
+                                         "be written under other date settings (%5), where it is "
+                                         "%6. Check this date."))
                         .arg(d.line)
                         .arg(quoted(d.text), TimeLineDates::Describe(d.value), m_dates.DateFormat(),
                              m_foreign, TimeLineDates::Describe(other)));

@@ -350,6 +350,331 @@
     </message>
 </context>
 <context>
+    <name>Converters</name>
+    <message>
+        <source>No temporary folder could be made for a conversion: %1</source>
+        <translation>No se pudo crear una carpeta temporal para la conversión: %1</translation>
+    </message>
+    <message>
+        <source>The conversion of &quot;%1&quot; produced no file.</source>
+        <translation>La conversión de «%1» no produjo ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert &quot;%1&quot;: it wrote no document.</source>
+        <translation>LibreOffice no pudo convertir «%1»: no escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>Files of type &quot;.%1&quot; cannot be converted to a document.</source>
+        <translation>Los archivos de tipo «.%1» no se pueden convertir en documento.</translation>
+    </message>
+    <message>
+        <source>The document could not be written for conversion.</source>
+        <translation>No se pudo escribir el documento para la conversión.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc no escribió el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>No se pudo escribir el archivo PDF «%1».</translation>
+    </message>
+    <message>
+        <source>Documents cannot be written as &quot;.%1&quot; files.</source>
+        <translation>Los documentos no se pueden guardar como archivos «.%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>No se pudo escribir el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create HTML file</source>
+        <translation>No se puede crear el archivo HTML</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open RTF file</source>
+        <translation>No se puede abrir el archivo RTF</translation>
+    </message>
+    <message>
+        <source>RTF file has zero length</source>
+        <translation>El archivo RTF está vacío</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>%1 is needed to convert &quot;%2&quot; but is not installed. Install the Debian package &quot;%3&quot;.</source>
+        <translation>Se necesita %1 para convertir «%2», pero no está instalado. Instale el paquete de Debian «%3».</translation>
+    </message>
+    <message>
+        <source>%1 could not be started to convert &quot;%2&quot;: %3</source>
+        <translation>No se pudo iniciar %1 para convertir «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1 did not finish converting &quot;%2&quot; within %3 seconds and was stopped.</source>
+        <translation>%1 no terminó de convertir «%2» en %3 segundos y se detuvo.</translation>
+    </message>
+    <message>
+        <source>it stopped abnormally</source>
+        <translation>se detuvo de forma anómala</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>%1 could not convert &quot;%2&quot;: %3</source>
+        <translation>%1 no pudo convertir «%2»: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>zlib error %1</source>
+        <translation>error de zlib %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: the zlib stream is incomplete</source>
+        <translation>No se puede comprimir un campo: el flujo zlib está incompleto</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib: %1</source>
+        <translation>No se puede iniciar zlib: %1</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: the zlib stream is truncated</source>
+        <translation>Un campo comprimido está dañado: el flujo zlib está truncado</translation>
+    </message>
+    <message>
+        <source>A compressed field is too large to be read</source>
+        <translation>Un campo comprimido es demasiado grande para leerlo</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: %1</source>
+        <translation>Un campo comprimido está dañado: %1</translation>
+    </message>
+    <message>
+        <source>invalid zlib data</source>
+        <translation>datos zlib no válidos</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: bytes follow the zlib stream</source>
+        <translation>Un campo comprimido está dañado: hay bytes después del flujo zlib</translation>
+    </message>
+    <message>
+        <source>Cannot decode a binary field</source>
+        <translation>No se puede decodificar un campo binario</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>La base de datos no está conectada</translation>
+    </message>
+    <message>
+        <source>the connection to the server was lost: %1</source>
+        <translation>se perdió la conexión con el servidor: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>No se puede conectar a %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server does not speak UTF-8</source>
+        <translation>%1: el servidor no admite UTF-8</translation>
+    </message>
+    <message>
+        <source>The server has no report %1 (%2)</source>
+        <translation>El servidor no tiene ningún informe %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Campo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: table %2 does not exist</source>
+        <translation>%1: la tabla %2 no existe</translation>
+    </message>
+    <message>
+        <source>%1: table %2 has no identity column</source>
+        <translation>%1: la tabla %2 no tiene columna de identidad</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open</source>
+        <translation>La tabla %1 no está abierta</translation>
+    </message>
+    <message>
+        <source>Table %1 has no field %2</source>
+        <translation>La tabla %1 no tiene el campo %2</translation>
+    </message>
+    <message>
+        <source>Cannot locate on the compressed field %1</source>
+        <translation>No se puede buscar en el campo comprimido %1</translation>
+    </message>
+    <message>
+        <source>No current record</source>
+        <translation>No hay ningún registro actual</translation>
+    </message>
+    <message>
+        <source>%1: the record was deleted by another user</source>
+        <translation>%1: otro usuario eliminó el registro</translation>
+    </message>
+    <message>
+        <source>Table %1 is not in edit or insert mode</source>
+        <translation>La tabla %1 no está en modo de edición o inserción</translation>
+    </message>
+    <message>
+        <source>%1 is not a server address</source>
+        <translation>%1 no es una dirección de servidor</translation>
+    </message>
+    <message>
+        <source>A report address must not hold a password; libpq takes it from ~/.pgpass or PGPASSWORD</source>
+        <translation>La dirección de un informe no debe contener una contraseña; libpq la toma de ~/.pgpass o de PGPASSWORD</translation>
+    </message>
+    <message>
+        <source>The address %1 names no report (add ?report=NAME)</source>
+        <translation>La dirección %1 no indica ningún informe (añada ?report=NOMBRE)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a report name: use letters, digits and underscores, at most 63, starting with a letter</source>
+        <translation>«%1» no es un nombre de informe: use letras, cifras y guiones bajos, 63 como máximo, empezando por una letra</translation>
+    </message>
+    <message>
+        <source>Cannot prepare &quot;%1&quot;</source>
+        <translation>No se puede preparar «%1»</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>no conectado</translation>
+    </message>
+    <message>
+        <source>Cannot read the fields of %1</source>
+        <translation>No se pueden leer los campos de %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>File is not a report database: %1 (%2)</source>
+        <translation>El archivo no es una base de datos de informe: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>The report file does not exist: %1</source>
+        <translation>El archivo de informe no existe: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of tables</source>
+        <translation>No se puede leer la lista de tablas</translation>
+    </message>
+    <message>
+        <source>Cannot read table %1</source>
+        <translation>No se puede leer la tabla %1</translation>
+    </message>
+    <message>
+        <source>Cannot search table %1</source>
+        <translation>No se puede buscar en la tabla %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to table %1</source>
+        <translation>No se puede escribir en la tabla %1</translation>
+    </message>
+    <message>
+        <source>Cannot delete from table %1</source>
+        <translation>No se puede eliminar de la tabla %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: not enough memory</source>
+        <translation>No se puede comprimir un campo: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field of %1 bytes: it is too large</source>
+        <translation>No se puede comprimir un campo de %1 bytes: es demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>The diagram cannot be read: %1.</source>
+        <translation>No se puede leer el diagrama: %1.</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 that is not a number</source>
+        <translation>el bloque %1 tiene un valor %2 que no es un número</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 out of range</source>
+        <translation>el bloque %1 tiene un valor %2 fuera de rango</translation>
+    </message>
+    <message>
+        <source>block %1 has a negative %2 (%3)</source>
+        <translation>el bloque %1 tiene un valor %2 negativo (%3)</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 &quot;%3&quot; that names no block</source>
+        <translation>el enlace %1 tiene un extremo %2 «%3» que no indica ningún bloque</translation>
+    </message>
+    <message>
+        <source>link %1 has no %2 block</source>
+        <translation>el enlace %1 no tiene bloque %2</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 (%3) that is not a block of the diagram</source>
+        <translation>el enlace %1 tiene un extremo %2 (%3) que no es un bloque del diagrama</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>no es JSON válido (%1 en el byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>su formato es «%1», no «%2»</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version (%1) of the program</source>
+        <translation>fue escrito por una versión más reciente (%1) del programa</translation>
+    </message>
+    <message>
+        <source>&quot;blocks&quot; is not a list</source>
+        <translation>«blocks» no es una lista</translation>
+    </message>
+    <message>
+        <source>block %1 is not an object</source>
+        <translation>el bloque %1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>&quot;links&quot; is not a list</source>
+        <translation>«links» no es una lista</translation>
+    </message>
+    <message>
+        <source>link %1 is not an object</source>
+        <translation>el enlace %1 no es un objeto</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative width (%2)</source>
+        <translation>el enlace %1 tiene un grosor negativo (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Cancel</source>
@@ -379,6 +704,10 @@
         <source>Save picture</source>
         <translation>Guardar imagen</translation>
     </message>
+    <message>
+        <source>Portable Network Graphics (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Imágenes PNG (*.png)|*.png|Imágenes JPEG (*.jpg)|*.jpg|Mapas de bits (*.bmp)|*.bmp</translation>
+    </message>
 </context>
 <context>
     <name>FileImport</name>
@@ -407,6 +736,104 @@
     <message>
         <source>The %1 file(s) after it were not imported.</source>
         <translation>Los %1 archivo(s) siguientes no se importaron.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalFind</name>
+    <message>
+        <source>text, paragraph %1</source>
+        <translation>texto, párrafo %1</translation>
+    </message>
+    <message>
+        <source>cell %1%2</source>
+        <translation>celda %1%2</translation>
+    </message>
+    <message>
+        <source>comment, line %1</source>
+        <translation>comentario, línea %1</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): its row cannot be read</source>
+        <translation>página %1 (%2): no se puede leer su fila</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): %3</source>
+        <translation>página %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Line %1: a quoted field is not closed. The rows before it were imported; the rest of the file was not.</source>
+        <translation>Línea %1: un campo entre comillas no está cerrado. Se importaron las filas anteriores; el resto del archivo no.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc is not installed (install the package &quot;pandoc&quot;).</source>
+        <translation>No se puede escribir el documento de procesador de textos: pandoc no está instalado (instale el paquete «pandoc»).</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc did not finish within %1 seconds.</source>
+        <translation>No se puede escribir el documento de procesador de textos: pandoc no terminó en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc failed (%1).</source>
+        <translation>No se puede escribir el documento de procesador de textos: pandoc falló (%1).</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>código de salida %1</translation>
+    </message>
+    <message>
+        <source>Cannot create a scratch folder for the document.</source>
+        <translation>No se puede crear una carpeta de trabajo para el documento.</translation>
+    </message>
+    <message>
+        <source>Cannot write the scratch file %1.</source>
+        <translation>No se puede escribir el archivo de trabajo %1.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no document.</source>
+        <translation>pandoc no escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1.</source>
+        <translation>No se puede crear el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Las tablas no se pueden guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>The bytes are not a stored table.</source>
+        <translation>Los bytes no son una tabla guardada.</translation>
+    </message>
+    <message>
+        <source>The stored table has no valid version number.</source>
+        <translation>La tabla guardada no tiene un número de versión válido.</translation>
+    </message>
+    <message>
+        <source>The stored table was written by a newer version (%1) of the program.</source>
+        <translation>La tabla guardada fue escrita por una versión más reciente (%1) del programa.</translation>
+    </message>
+    <message>
+        <source>The stored table is too large (%1 rows, %2 columns).</source>
+        <translation>La tabla guardada es demasiado grande (%1 filas, %2 columnas).</translation>
+    </message>
+    <message>
+        <source>The stored table cannot be read: %1 at byte %2.</source>
+        <translation>No se puede leer la tabla guardada: %1 en el byte %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the spreadsheet %1.</source>
+        <translation>No se puede crear la hoja de cálculo %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the spreadsheet %1: %2.</source>
+        <translation>No se puede escribir la hoja de cálculo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +903,160 @@
     <message>
         <source>Edit cell</source>
         <translation>Editar celda</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlExport</name>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation>%1 (página %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Imaging</name>
+    <message>
+        <source>The picture (%1 × %2 pixels) is too large to be stored.</source>
+        <translation>La imagen (%1 × %2 píxeles) es demasiado grande para guardarla.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short: its header is incomplete.</source>
+        <translation>El mapa de bits está truncado: su encabezado está incompleto.</translation>
+    </message>
+    <message>
+        <source>The bitmap&apos;s header is damaged (%1 × %2 pixels, %3 planes).</source>
+        <translation>El encabezado del mapa de bits está dañado (%1 × %2 píxeles, %3 planos).</translation>
+    </message>
+    <message>
+        <source>The bitmap (%1 × %2 pixels) is too large to be shown.</source>
+        <translation>El mapa de bits (%1 × %2 píxeles) es demasiado grande para mostrarlo.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a bitmap of %1 × %2 pixels.</source>
+        <translation>Memoria insuficiente para un mapa de bits de %1 × %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>The GIF encoder failed: %1</source>
+        <translation>El codificador GIF falló: %1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write as GIF.</source>
+        <translation>No hay ninguna imagen que guardar como GIF.</translation>
+    </message>
+    <message>
+        <source>A GIF picture can be at most 65535 pixels wide and high (this one is %1 × %2).</source>
+        <translation>Una imagen GIF puede medir como máximo 65535 píxeles de ancho y de alto (esta mide %1 × %2).</translation>
+    </message>
+    <message>
+        <source>The GIF encoder is out of memory.</source>
+        <translation>El codificador GIF se quedó sin memoria.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; does not exist.</source>
+        <translation>El archivo de imagen «%1» no existe.</translation>
+    </message>
+    <message>
+        <source>Windows metafiles such as &quot;%1&quot; are read through LibreOffice, which is not installed. Install the package libreoffice-draw (Debian: apt install libreoffice-draw) and import the file again.</source>
+        <translation>Los metarchivos de Windows como «%1» se leen con LibreOffice, que no está instalado. Instale el paquete libreoffice-draw (Debian: apt install libreoffice-draw) e importe de nuevo el archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot make a scratch folder for converting &quot;%1&quot;: %2</source>
+        <translation>No se puede crear una carpeta de trabajo para convertir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice (%1) could not be started: %2</source>
+        <translation>No se pudo iniciar LibreOffice (%1): %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not convert &quot;%1&quot; within %2 seconds.</source>
+        <translation>LibreOffice no convirtió «%1» en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert the metafile &quot;%1&quot;%2</source>
+        <translation>LibreOffice no pudo convertir el metarchivo «%1»%2</translation>
+    </message>
+    <message>
+        <source>JPEG Image File</source>
+        <translation>Imágenes JPEG</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Imágenes PNG</translation>
+    </message>
+    <message>
+        <source>GIF Image</source>
+        <translation>Imágenes GIF</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Mapas de bits</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Iconos</translation>
+    </message>
+    <message>
+        <source>Scalable Vector Graphics</source>
+        <translation>Gráficos vectoriales SVG</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Imágenes TIFF</translation>
+    </message>
+    <message>
+        <source>WebP Image</source>
+        <translation>Imágenes WebP</translation>
+    </message>
+    <message>
+        <source>Targa Image</source>
+        <translation>Imágenes Targa</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Metarchivos</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1) of &quot;%2&quot;.</source>
+        <translation>Extensión de archivo de imagen desconocida (.%1) de «%2».</translation>
+    </message>
+    <message>
+        <source>No %1 decoder is installed to read &quot;%2&quot;.</source>
+        <translation>No hay ningún decodificador %1 instalado para leer «%2».</translation>
+    </message>
+    <message>
+        <source>Cannot open the picture file &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir el archivo de imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; as a %2 picture: %3</source>
+        <translation>No se puede leer «%1» como imagen %2: %3</translation>
+    </message>
+    <message>
+        <source>The stored picture is not in a known picture format (BMP, PNG, JPEG or GIF).</source>
+        <translation>La imagen guardada no está en un formato de imagen conocido (BMP, PNG, JPEG o GIF).</translation>
+    </message>
+    <message>
+        <source>The stored %1 picture cannot be read: %2</source>
+        <translation>No se puede leer la imagen %1 guardada: %2</translation>
+    </message>
+    <message>
+        <source>All pictures (%1)|%1</source>
+        <translation>Todas las imágenes (%1)|%1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to &quot;%1&quot;.</source>
+        <translation>No hay ninguna imagen que escribir en «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir el archivo de imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Pictures cannot be written as &quot;.%1&quot; files; use .png, .bmp, .jpg or .gif.</source>
+        <translation>Las imágenes no se pueden guardar como archivos «.%1»; use .png, .bmp, .jpg o .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot make a PNG of the picture: %1</source>
+        <translation>No se puede crear un PNG de la imagen: %1</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1766,65 @@
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>
         <translation>El elemento no se puede mover aquí: el árbol tendría más de %1 niveles.</translation>
     </message>
+    <message>
+        <source>The stored report tree is damaged: %1</source>
+        <translation>El árbol guardado del informe está dañado: %1</translation>
+    </message>
+    <message>
+        <source>colour &quot;%1&quot; is not a 32-bit value</source>
+        <translation>el color «%1» no es un valor de 32 bits</translation>
+    </message>
+    <message>
+        <source>a node is not an object</source>
+        <translation>un nodo no es un objeto</translation>
+    </message>
+    <message>
+        <source>a node has no kind or no data word</source>
+        <translation>un nodo no tiene tipo o palabra de datos</translation>
+    </message>
+    <message>
+        <source>a data word is out of range</source>
+        <translation>una palabra de datos está fuera de rango</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list</source>
+        <translation>«children» no es una lista</translation>
+    </message>
+    <message>
+        <source>nodes are nested too deeply</source>
+        <translation>los nodos están anidados a demasiada profundidad</translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 en el byte %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>its format is not &quot;%1&quot;</source>
+        <translation>su formato no es «%1»</translation>
+    </message>
+    <message>
+        <source>version %1 is not supported (this program reads version %2)</source>
+        <translation>la versión %1 no es compatible (este programa lee la versión %2)</translation>
+    </message>
+    <message>
+        <source>it has no list of nodes</source>
+        <translation>no tiene lista de nodos</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Cannot write %1: the folder %2 cannot be created</source>
+        <translation>No se puede escribir %1: no se puede crear la carpeta %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TChart</name>
@@ -1292,6 +1932,26 @@
     <message>
         <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
         <translation>%1 no se puede importar: las páginas de tipo %2 no se pueden crear a partir de archivos aquí.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be made from the file %1.</source>
+        <translation>Las páginas de este tipo no se pueden crear a partir del archivo %1.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be written as &quot;%1&quot;.</source>
+        <translation>Las páginas de este tipo no se pueden guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib to store the tree</source>
+        <translation>No se puede iniciar zlib para guardar el árbol</translation>
+    </message>
+    <message>
+        <source>Cannot compress the tree</source>
+        <translation>No se puede comprimir el árbol</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Campo %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +2383,10 @@
         <source>Zoom out</source>
         <translation>Reducir</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</source>
+        <translation>Imagen PNG (*.png)|*.png|Mapa de bits de Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</translation>
+    </message>
 </context>
 <context>
     <name>TIntro</name>
@@ -1822,6 +2486,10 @@
     <message>
         <source>Link:</source>
         <translation>Enlace:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid number.</source>
+        <translation>«%1» no es un número válido.</translation>
     </message>
 </context>
 <context>
@@ -2203,6 +2871,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Cannot write the timeline file %1: %2</source>
+        <translation>No se puede escribir el archivo de cronología %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the timeline file %1: %2</source>
+        <translation>No se puede leer el archivo de cronología %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TWPEditor</name>
@@ -2515,6 +3191,128 @@
         <source>Cannot print: the printer could not be started.</source>
         <translation>No se puede imprimir: no se pudo iniciar la impresora.</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Scalable Vector Graphics (*.svg)|*.svg</source>
+        <translation>Imagen PNG (*.png)|*.png|Mapa de bits de Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Gráfico vectorial SVG (*.svg)|*.svg</translation>
+    </message>
+</context>
+<context>
+    <name>TimeBar</name>
+    <message>
+        <source>A timeline picture cannot be written as &quot;%1&quot;.</source>
+        <translation>Una imagen de cronología no se puede guardar como «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file %1: %2</source>
+        <translation>No se puede escribir el archivo de imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLine</name>
+    <message>
+        <source>Line %1: the first colour of the %2 record is missing.</source>
+        <translation>Línea %1: falta el primer color del registro %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the first colour of the %2 record, %3, is not a colour.</source>
+        <translation>Línea %1: el primer color del registro %2, %3, no es un color.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record is missing.</source>
+        <translation>Línea %1: falta el segundo color del registro %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record, %3, is not a colour.</source>
+        <translation>Línea %1: el segundo color del registro %2, %3, no es un color.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record is missing.</source>
+        <translation>Línea %1: falta el color del registro %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record, %3, is not a colour.</source>
+        <translation>Línea %1: el color del registro %2, %3, no es un color.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date is missing.</source>
+        <translation>Línea %1: falta la fecha del evento.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 is not a date.</source>
+        <translation>Línea %1: la fecha del evento %2 no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 does not fit this computer&apos;s date format (%3).</source>
+        <translation>Línea %1: la fecha del evento %2 no se ajusta al formato de fecha de este equipo (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range is missing.</source>
+        <translation>Línea %1: falta el inicio del intervalo total.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, is not a date.</source>
+        <translation>Línea %1: el inicio del intervalo total, %2, no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Línea %1: el inicio del intervalo total, %2, no se ajusta al formato de fecha de este equipo (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range is missing.</source>
+        <translation>Línea %1: falta el final del intervalo total.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, is not a date.</source>
+        <translation>Línea %1: el final del intervalo total, %2, no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Línea %1: el final del intervalo total, %2, no se ajusta al formato de fecha de este equipo (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range is missing.</source>
+        <translation>Línea %1: falta el inicio del intervalo visible.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, is not a date.</source>
+        <translation>Línea %1: el inicio del intervalo visible, %2, no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Línea %1: el inicio del intervalo visible, %2, no se ajusta al formato de fecha de este equipo (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range is missing.</source>
+        <translation>Línea %1: falta el final del intervalo visible.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, is not a date.</source>
+        <translation>Línea %1: el final del intervalo visible, %2, no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Línea %1: el final del intervalo visible, %2, no se ajusta al formato de fecha de este equipo (%3).</translation>
+    </message>
+    <message>
+        <source>The timeline was written under other date settings (%1). The line is not loaded; dates written as ISO 8601 (yyyy-MM-dd) read the same everywhere.</source>
+        <translation>La cronología se escribió con otra configuración de fecha (%1). La línea no se carga; las fechas escritas en ISO 8601 (aaaa-MM-dd) se leen igual en todas partes.</translation>
+    </message>
+    <message>
+        <source>Dates are written as %1 or as ISO 8601 (yyyy-MM-dd). The line is not loaded.</source>
+        <translation>Las fechas se escriben como %1 o en ISO 8601 (aaaa-MM-dd). La línea no se carga.</translation>
+    </message>
+    <message>
+        <source>Line %1: the annotation colour %2 is not a colour; the event takes the default colour.</source>
+        <translation>Línea %1: el color de anotación %2 no es un color; el evento toma el color predeterminado.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a timeline record; the line is ignored.</source>
+        <translation>Línea %1: %2 no es un registro de cronología; la línea se omite.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date %2 is read as %3 under this computer&apos;s date format (%4), but the timeline seems to be written under other date settings (%5), where it is %6. Check this date.</source>
+        <translation>Línea %1: la fecha %2 se lee como %3 con el formato de fecha de este equipo (%4), pero la cronología parece escrita con otra configuración de fecha (%5), en la que es %6. Compruebe esta fecha.</translation>
+    </message>
 </context>
 <context>
     <name>TreeCommands</name>
@@ -2614,6 +3412,104 @@
     </message>
 </context>
 <context>
+    <name>WordCloud</name>
+    <message>
+        <source>The word-cloud document cannot be read: %1.</source>
+        <translation>No se puede leer el documento de nube de palabras: %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1, line %2, column %3)</source>
+        <translation>no es XML bien formado (%1, línea %2, columna %3)</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>no contiene ningún elemento</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a whole number</source>
+        <translation>%1 es %2, no un número entero</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 es %2, fuera del intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;true&quot; or &quot;false&quot;</source>
+        <translation>%1 es %2, no «true» ni «false»</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a decimal number</source>
+        <translation>%1 es %2, no un número decimal</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside 0 to 1</source>
+        <translation>%1 es %2, fuera del intervalo de 0 a 1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, outside -%3 to %3</source>
+        <translation>%1 contiene %2, fuera del intervalo de -%3 a %3</translation>
+    </message>
+    <message>
+        <source>the font (%1)</source>
+        <translation>la fuente (%1)</translation>
+    </message>
+    <message>
+        <source>word %1</source>
+        <translation>palabra %1</translation>
+    </message>
+    <message>
+        <source>its root element is &lt;%1&gt;, not &lt;WordCloud&gt;</source>
+        <translation>su elemento raíz es &lt;%1&gt;, no &lt;WordCloud&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;WordCloud&gt; has no &lt;Words&gt; element</source>
+        <translation>&lt;WordCloud&gt; no tiene ningún elemento &lt;Words&gt;</translation>
+    </message>
+    <message>
+        <source>%1: line %2: expected a word, a tab and a positive whole number, got &quot;%3&quot;</source>
+        <translation>%1: línea %2: se esperaba una palabra, un tabulador y un número entero positivo, no «%3»</translation>
+    </message>
+    <message>
+        <source>the word file %1 holds no words</source>
+        <translation>el archivo de palabras %1 no contiene ninguna palabra</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>MS Word (*.doc)|*.doc|Rich Text Format (*.rtf)|*.rtf|Word document (*.docx)|*.docx</source>
+        <translation>MS Word (*.doc)|*.doc|Texto enriquecido RTF (*.rtf)|*.rtf|Documento de Word (*.docx)|*.docx</translation>
+    </message>
+    <message>
+        <source>The HTML file &quot;%1&quot; cannot be read.</source>
+        <translation>No se puede leer el archivo HTML «%1».</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for &quot;%1&quot;: %2</source>
+        <translation>No se pudo crear una carpeta temporal para «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The document could not be prepared for &quot;%1&quot;.</source>
+        <translation>No se pudo preparar el documento para «%1».</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc no escribió el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>No se pudo escribir el archivo «%1».</translation>
+    </message>
+</context>
+<context>
     <name>WordExportCommand</name>
     <message>
         <source>Export as document</source>
@@ -2622,6 +3518,65 @@
     <message>
         <source>Do you want to view the document?</source>
         <translation>¿Desea ver el documento?</translation>
+    </message>
+</context>
+<context>
+    <name>WordProcessor</name>
+    <message>
+        <source>a ZIP archive (such as a DOCX or ODT file)</source>
+        <translation>un archivo ZIP (como un archivo DOCX u ODT)</translation>
+    </message>
+    <message>
+        <source>an OLE compound file (such as a DOC file)</source>
+        <translation>un archivo compuesto OLE (como un archivo DOC)</translation>
+    </message>
+    <message>
+        <source>a PDF file</source>
+        <translation>un archivo PDF</translation>
+    </message>
+    <message>
+        <source>a picture</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>datos binarios</translation>
+    </message>
+    <message>
+        <source>The document cannot be read: its content is %1, not HTML, RTF or text.</source>
+        <translation>No se puede leer el documento: su contenido es %1, no HTML, RTF ni texto.</translation>
+    </message>
+    <message>
+        <source>A picture embedded in the document could not be decoded and is shown as missing.</source>
+        <translation>No se pudo decodificar una imagen incrustada en el documento y se muestra como ausente.</translation>
+    </message>
+    <message>
+        <source>Data after the end of the RTF document was ignored.</source>
+        <translation>Se omitieron los datos situados tras el final del documento RTF.</translation>
+    </message>
+    <message>
+        <source>The RTF data ends before all its groups are closed; it may be truncated. What could be read was loaded.</source>
+        <translation>Los datos RTF terminan antes de cerrar todos sus grupos; puede que estén truncados. Se cargó lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source>Groups nested deeper than %1 levels were read as one level.</source>
+        <translation>Los grupos anidados a más de %1 niveles se leyeron como un solo nivel.</translation>
+    </message>
+    <message>
+        <source>The RTF data has a closing brace without an opening one.</source>
+        <translation>Los datos RTF tienen una llave de cierre sin la de apertura.</translation>
+    </message>
+    <message>
+        <source>Pictures stored as metafiles were left out.</source>
+        <translation>Se omitieron las imágenes guardadas como metarchivos.</translation>
+    </message>
+    <message>
+        <source>A picture that could not be decoded was left out.</source>
+        <translation>Se omitió una imagen que no se pudo decodificar.</translation>
+    </message>
+    <message>
+        <source>The data is not RTF: it does not begin with {\rtf.</source>
+        <translation>Los datos no son RTF: no empiezan por {\rtf.</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,331 @@
     </message>
 </context>
 <context>
+    <name>Converters</name>
+    <message>
+        <source>No temporary folder could be made for a conversion: %1</source>
+        <translation>Impossible de créer un dossier temporaire pour la conversion : %1</translation>
+    </message>
+    <message>
+        <source>The conversion of &quot;%1&quot; produced no file.</source>
+        <translation>La conversion de « %1 » n&apos;a produit aucun fichier.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert &quot;%1&quot;: it wrote no document.</source>
+        <translation>LibreOffice n&apos;a pas pu convertir « %1 » : aucun document n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Files of type &quot;.%1&quot; cannot be converted to a document.</source>
+        <translation>Les fichiers de type « .%1 » ne peuvent pas être convertis en document.</translation>
+    </message>
+    <message>
+        <source>The document could not be written for conversion.</source>
+        <translation>Le document n&apos;a pas pu être écrit pour la conversion.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc n&apos;a écrit aucun fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>Le fichier PDF « %1 » n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be written as &quot;.%1&quot; files.</source>
+        <translation>Les documents ne peuvent pas être enregistrés en fichiers « .%1 ».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create HTML file</source>
+        <translation>Impossible de créer le fichier HTML</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open RTF file</source>
+        <translation>Impossible d&apos;ouvrir le fichier RTF</translation>
+    </message>
+    <message>
+        <source>RTF file has zero length</source>
+        <translation>Le fichier RTF est vide</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is needed to convert &quot;%2&quot; but is not installed. Install the Debian package &quot;%3&quot;.</source>
+        <translation>%1 est nécessaire pour convertir « %2 », mais n&apos;est pas installé. Installez le paquet Debian « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 could not be started to convert &quot;%2&quot;: %3</source>
+        <translation>%1 n&apos;a pas pu être lancé pour convertir « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>%1 did not finish converting &quot;%2&quot; within %3 seconds and was stopped.</source>
+        <translation>%1 n&apos;a pas terminé la conversion de « %2 » en %3 secondes et a été arrêté.</translation>
+    </message>
+    <message>
+        <source>it stopped abnormally</source>
+        <translation>il s&apos;est arrêté anormalement</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>%1 could not convert &quot;%2&quot;: %3</source>
+        <translation>%1 n&apos;a pas pu convertir « %2 » : %3</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>zlib error %1</source>
+        <translation>erreur zlib %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: the zlib stream is incomplete</source>
+        <translation>Impossible de compresser un champ : le flux zlib est incomplet</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib: %1</source>
+        <translation>Impossible de démarrer zlib : %1</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: the zlib stream is truncated</source>
+        <translation>Un champ compressé est endommagé : le flux zlib est tronqué</translation>
+    </message>
+    <message>
+        <source>A compressed field is too large to be read</source>
+        <translation>Un champ compressé est trop volumineux pour être lu</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: %1</source>
+        <translation>Un champ compressé est endommagé : %1</translation>
+    </message>
+    <message>
+        <source>invalid zlib data</source>
+        <translation>données zlib non valides</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: bytes follow the zlib stream</source>
+        <translation>Un champ compressé est endommagé : des octets suivent le flux zlib</translation>
+    </message>
+    <message>
+        <source>Cannot decode a binary field</source>
+        <translation>Impossible de décoder un champ binaire</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>La base de données n&apos;est pas connectée</translation>
+    </message>
+    <message>
+        <source>the connection to the server was lost: %1</source>
+        <translation>la connexion au serveur a été perdue : %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>Impossible de se connecter à %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: the server does not speak UTF-8</source>
+        <translation>%1 : le serveur ne prend pas en charge l&apos;UTF-8</translation>
+    </message>
+    <message>
+        <source>The server has no report %1 (%2)</source>
+        <translation>Le serveur n&apos;a pas de rapport %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Champ %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: table %2 does not exist</source>
+        <translation>%1 : la table %2 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>%1: table %2 has no identity column</source>
+        <translation>%1 : la table %2 n&apos;a pas de colonne d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open</source>
+        <translation>La table %1 n&apos;est pas ouverte</translation>
+    </message>
+    <message>
+        <source>Table %1 has no field %2</source>
+        <translation>La table %1 n&apos;a pas de champ %2</translation>
+    </message>
+    <message>
+        <source>Cannot locate on the compressed field %1</source>
+        <translation>Impossible de rechercher sur le champ compressé %1</translation>
+    </message>
+    <message>
+        <source>No current record</source>
+        <translation>Aucun enregistrement courant</translation>
+    </message>
+    <message>
+        <source>%1: the record was deleted by another user</source>
+        <translation>%1 : l&apos;enregistrement a été supprimé par un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>Table %1 is not in edit or insert mode</source>
+        <translation>La table %1 n&apos;est pas en mode modification ou insertion</translation>
+    </message>
+    <message>
+        <source>%1 is not a server address</source>
+        <translation>%1 n&apos;est pas une adresse de serveur</translation>
+    </message>
+    <message>
+        <source>A report address must not hold a password; libpq takes it from ~/.pgpass or PGPASSWORD</source>
+        <translation>Une adresse de rapport ne doit pas contenir de mot de passe ; libpq le prend dans ~/.pgpass ou PGPASSWORD</translation>
+    </message>
+    <message>
+        <source>The address %1 names no report (add ?report=NAME)</source>
+        <translation>L&apos;adresse %1 ne désigne aucun rapport (ajoutez ?report=NOM)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a report name: use letters, digits and underscores, at most 63, starting with a letter</source>
+        <translation>« %1 » n&apos;est pas un nom de rapport : utilisez des lettres, des chiffres et des soulignés, 63 au plus, en commençant par une lettre</translation>
+    </message>
+    <message>
+        <source>Cannot prepare &quot;%1&quot;</source>
+        <translation>Impossible de préparer « %1 »</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>Cannot read the fields of %1</source>
+        <translation>Impossible de lire les champs de %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>File is not a report database: %1 (%2)</source>
+        <translation>Le fichier n&apos;est pas une base de rapport : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The report file does not exist: %1</source>
+        <translation>Le fichier de rapport n&apos;existe pas : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of tables</source>
+        <translation>Impossible de lire la liste des tables</translation>
+    </message>
+    <message>
+        <source>Cannot read table %1</source>
+        <translation>Impossible de lire la table %1</translation>
+    </message>
+    <message>
+        <source>Cannot search table %1</source>
+        <translation>Impossible de rechercher dans la table %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to table %1</source>
+        <translation>Impossible d&apos;écrire dans la table %1</translation>
+    </message>
+    <message>
+        <source>Cannot delete from table %1</source>
+        <translation>Impossible de supprimer dans la table %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: not enough memory</source>
+        <translation>Impossible de compresser un champ : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field of %1 bytes: it is too large</source>
+        <translation>Impossible de compresser un champ de %1 octets : il est trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>The diagram cannot be read: %1.</source>
+        <translation>Le diagramme ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 that is not a number</source>
+        <translation>le bloc %1 a une valeur %2 qui n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 out of range</source>
+        <translation>le bloc %1 a une valeur %2 hors limites</translation>
+    </message>
+    <message>
+        <source>block %1 has a negative %2 (%3)</source>
+        <translation>le bloc %1 a une valeur %2 négative (%3)</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 &quot;%3&quot; that names no block</source>
+        <translation>le lien %1 a une extrémité %2 « %3 » qui ne désigne aucun bloc</translation>
+    </message>
+    <message>
+        <source>link %1 has no %2 block</source>
+        <translation>le lien %1 n&apos;a pas de bloc %2</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 (%3) that is not a block of the diagram</source>
+        <translation>le lien %1 a une extrémité %2 (%3) qui n&apos;est pas un bloc du diagramme</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>ce n&apos;est pas du JSON valide (%1 à l&apos;octet %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>son format est « %1 » et non « %2 »</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version (%1) of the program</source>
+        <translation>il a été écrit par une version plus récente (%1) du programme</translation>
+    </message>
+    <message>
+        <source>&quot;blocks&quot; is not a list</source>
+        <translation>« blocks » n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>block %1 is not an object</source>
+        <translation>le bloc %1 n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>&quot;links&quot; is not a list</source>
+        <translation>« links » n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>link %1 is not an object</source>
+        <translation>le lien %1 n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative width (%2)</source>
+        <translation>le lien %1 a une épaisseur négative (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Cancel</source>
@@ -379,6 +704,10 @@
         <source>Save picture</source>
         <translation>Enregistrer l&apos;image</translation>
     </message>
+    <message>
+        <source>Portable Network Graphics (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Images PNG (*.png)|*.png|Images JPEG (*.jpg)|*.jpg|Images bitmap (*.bmp)|*.bmp</translation>
+    </message>
 </context>
 <context>
     <name>FileImport</name>
@@ -407,6 +736,104 @@
     <message>
         <source>The %1 file(s) after it were not imported.</source>
         <translation>Les %1 fichier(s) suivants n&apos;ont pas été importés.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalFind</name>
+    <message>
+        <source>text, paragraph %1</source>
+        <translation>texte, paragraphe %1</translation>
+    </message>
+    <message>
+        <source>cell %1%2</source>
+        <translation>cellule %1%2</translation>
+    </message>
+    <message>
+        <source>comment, line %1</source>
+        <translation>commentaire, ligne %1</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): its row cannot be read</source>
+        <translation>page %1 (%2) : sa ligne ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): %3</source>
+        <translation>page %1 (%2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Line %1: a quoted field is not closed. The rows before it were imported; the rest of the file was not.</source>
+        <translation>Ligne %1 : un champ entre guillemets n&apos;est pas fermé. Les lignes qui le précèdent ont été importées, mais pas le reste du fichier.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc is not installed (install the package &quot;pandoc&quot;).</source>
+        <translation>Le document de traitement de texte ne peut pas être écrit : pandoc n&apos;est pas installé (installez le paquet « pandoc »).</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc did not finish within %1 seconds.</source>
+        <translation>Le document de traitement de texte ne peut pas être écrit : pandoc n&apos;a pas terminé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc failed (%1).</source>
+        <translation>Le document de traitement de texte ne peut pas être écrit : pandoc a échoué (%1).</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>code de sortie %1</translation>
+    </message>
+    <message>
+        <source>Cannot create a scratch folder for the document.</source>
+        <translation>Impossible de créer un dossier de travail pour le document.</translation>
+    </message>
+    <message>
+        <source>Cannot write the scratch file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier de travail %1.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no document.</source>
+        <translation>pandoc n&apos;a écrit aucun document.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1.</source>
+        <translation>Impossible de créer le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Les tableaux ne peuvent pas être enregistrés en « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
+    </message>
+    <message>
+        <source>The bytes are not a stored table.</source>
+        <translation>Ces octets ne sont pas un tableau enregistré.</translation>
+    </message>
+    <message>
+        <source>The stored table has no valid version number.</source>
+        <translation>Le tableau enregistré n&apos;a pas de numéro de version valide.</translation>
+    </message>
+    <message>
+        <source>The stored table was written by a newer version (%1) of the program.</source>
+        <translation>Le tableau enregistré a été écrit par une version plus récente (%1) du programme.</translation>
+    </message>
+    <message>
+        <source>The stored table is too large (%1 rows, %2 columns).</source>
+        <translation>Le tableau enregistré est trop grand (%1 lignes, %2 colonnes).</translation>
+    </message>
+    <message>
+        <source>The stored table cannot be read: %1 at byte %2.</source>
+        <translation>Le tableau enregistré ne peut pas être lu : %1 à l&apos;octet %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the spreadsheet %1.</source>
+        <translation>Impossible de créer le classeur %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the spreadsheet %1: %2.</source>
+        <translation>Impossible d&apos;écrire le classeur %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +903,160 @@
     <message>
         <source>Edit cell</source>
         <translation>Modifier la cellule</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlExport</name>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation>%1 (page %2) : %3</translation>
+    </message>
+</context>
+<context>
+    <name>Imaging</name>
+    <message>
+        <source>The picture (%1 × %2 pixels) is too large to be stored.</source>
+        <translation>L&apos;image (%1 × %2 pixels) est trop grande pour être enregistrée.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short: its header is incomplete.</source>
+        <translation>L&apos;image bitmap est tronquée : son en-tête est incomplet.</translation>
+    </message>
+    <message>
+        <source>The bitmap&apos;s header is damaged (%1 × %2 pixels, %3 planes).</source>
+        <translation>L&apos;en-tête de l&apos;image bitmap est endommagé (%1 × %2 pixels, %3 plans).</translation>
+    </message>
+    <message>
+        <source>The bitmap (%1 × %2 pixels) is too large to be shown.</source>
+        <translation>L&apos;image bitmap (%1 × %2 pixels) est trop grande pour être affichée.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a bitmap of %1 × %2 pixels.</source>
+        <translation>Mémoire insuffisante pour une image bitmap de %1 × %2 pixels.</translation>
+    </message>
+    <message>
+        <source>The GIF encoder failed: %1</source>
+        <translation>L&apos;encodeur GIF a échoué : %1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write as GIF.</source>
+        <translation>Il n&apos;y a aucune image à écrire en GIF.</translation>
+    </message>
+    <message>
+        <source>A GIF picture can be at most 65535 pixels wide and high (this one is %1 × %2).</source>
+        <translation>Une image GIF peut mesurer au plus 65535 pixels de large et de haut (celle-ci mesure %1 × %2).</translation>
+    </message>
+    <message>
+        <source>The GIF encoder is out of memory.</source>
+        <translation>L&apos;encodeur GIF manque de mémoire.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; does not exist.</source>
+        <translation>Le fichier image « %1 » n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Windows metafiles such as &quot;%1&quot; are read through LibreOffice, which is not installed. Install the package libreoffice-draw (Debian: apt install libreoffice-draw) and import the file again.</source>
+        <translation>Les métafichiers Windows comme « %1 » sont lus au moyen de LibreOffice, qui n&apos;est pas installé. Installez le paquet libreoffice-draw (Debian : apt install libreoffice-draw) puis importez à nouveau le fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot make a scratch folder for converting &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer un dossier de travail pour convertir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice (%1) could not be started: %2</source>
+        <translation>LibreOffice (%1) n&apos;a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not convert &quot;%1&quot; within %2 seconds.</source>
+        <translation>LibreOffice n&apos;a pas converti « %1 » en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert the metafile &quot;%1&quot;%2</source>
+        <translation>LibreOffice n&apos;a pas pu convertir le métafichier « %1 »%2</translation>
+    </message>
+    <message>
+        <source>JPEG Image File</source>
+        <translation>Images JPEG</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Images PNG</translation>
+    </message>
+    <message>
+        <source>GIF Image</source>
+        <translation>Images GIF</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Images bitmap</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Icônes</translation>
+    </message>
+    <message>
+        <source>Scalable Vector Graphics</source>
+        <translation>Images vectorielles SVG</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Images TIFF</translation>
+    </message>
+    <message>
+        <source>WebP Image</source>
+        <translation>Images WebP</translation>
+    </message>
+    <message>
+        <source>Targa Image</source>
+        <translation>Images Targa</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Métafichiers</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1) of &quot;%2&quot;.</source>
+        <translation>Extension de fichier image inconnue (.%1) pour « %2 ».</translation>
+    </message>
+    <message>
+        <source>No %1 decoder is installed to read &quot;%2&quot;.</source>
+        <translation>Aucun décodeur %1 n&apos;est installé pour lire « %2 ».</translation>
+    </message>
+    <message>
+        <source>Cannot open the picture file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; as a %2 picture: %3</source>
+        <translation>Impossible de lire « %1 » comme image %2 : %3</translation>
+    </message>
+    <message>
+        <source>The stored picture is not in a known picture format (BMP, PNG, JPEG or GIF).</source>
+        <translation>L&apos;image enregistrée n&apos;est pas dans un format d&apos;image connu (BMP, PNG, JPEG ou GIF).</translation>
+    </message>
+    <message>
+        <source>The stored %1 picture cannot be read: %2</source>
+        <translation>L&apos;image %1 enregistrée ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>All pictures (%1)|%1</source>
+        <translation>Toutes les images (%1)|%1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to &quot;%1&quot;.</source>
+        <translation>Il n&apos;y a aucune image à écrire dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire le fichier image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Pictures cannot be written as &quot;.%1&quot; files; use .png, .bmp, .jpg or .gif.</source>
+        <translation>Les images ne peuvent pas être enregistrées en fichiers « .%1 » ; utilisez .png, .bmp, .jpg ou .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot make a PNG of the picture: %1</source>
+        <translation>Impossible de créer un PNG de l&apos;image : %1</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1766,65 @@
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>
         <translation>L&apos;élément ne peut pas être déplacé ici : l&apos;arborescence dépasserait %1 niveaux.</translation>
     </message>
+    <message>
+        <source>The stored report tree is damaged: %1</source>
+        <translation>L&apos;arborescence enregistrée du rapport est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>colour &quot;%1&quot; is not a 32-bit value</source>
+        <translation>la couleur « %1 » n&apos;est pas une valeur de 32 bits</translation>
+    </message>
+    <message>
+        <source>a node is not an object</source>
+        <translation>un nœud n&apos;est pas un objet</translation>
+    </message>
+    <message>
+        <source>a node has no kind or no data word</source>
+        <translation>un nœud n&apos;a pas de type ou pas de mot de données</translation>
+    </message>
+    <message>
+        <source>a data word is out of range</source>
+        <translation>un mot de données est hors limites</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list</source>
+        <translation>« children » n&apos;est pas une liste</translation>
+    </message>
+    <message>
+        <source>nodes are nested too deeply</source>
+        <translation>les nœuds sont imbriqués trop profondément</translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 à l&apos;octet %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>ce n&apos;est pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>its format is not &quot;%1&quot;</source>
+        <translation>son format n&apos;est pas « %1 »</translation>
+    </message>
+    <message>
+        <source>version %1 is not supported (this program reads version %2)</source>
+        <translation>la version %1 n&apos;est pas prise en charge (ce programme lit la version %2)</translation>
+    </message>
+    <message>
+        <source>it has no list of nodes</source>
+        <translation>il n&apos;a pas de liste de nœuds</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Cannot write %1: the folder %2 cannot be created</source>
+        <translation>Impossible d&apos;écrire %1 : le dossier %2 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>TChart</name>
@@ -1292,6 +1932,26 @@
     <message>
         <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
         <translation>%1 ne peut pas être importé : les pages de type %2 ne peuvent pas être créées à partir de fichiers ici.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be made from the file %1.</source>
+        <translation>Les pages de ce type ne peuvent pas être créées à partir du fichier %1.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be written as &quot;%1&quot;.</source>
+        <translation>Les pages de ce type ne peuvent pas être enregistrées en « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib to store the tree</source>
+        <translation>Impossible de démarrer zlib pour enregistrer l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Cannot compress the tree</source>
+        <translation>Impossible de compresser l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Champ %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +2383,10 @@
         <source>Zoom out</source>
         <translation>Zoom arrière</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</source>
+        <translation>Image PNG (*.png)|*.png|Image bitmap Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</translation>
+    </message>
 </context>
 <context>
     <name>TIntro</name>
@@ -1822,6 +2486,10 @@
     <message>
         <source>Link:</source>
         <translation>Lien :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid number.</source>
+        <translation>« %1 » n&apos;est pas un nombre valide.</translation>
     </message>
 </context>
 <context>
@@ -2203,6 +2871,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Cannot write the timeline file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier de chronologie %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the timeline file %1: %2</source>
+        <translation>Impossible de lire le fichier de chronologie %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>TWPEditor</name>
@@ -2515,6 +3191,128 @@
         <source>Cannot print: the printer could not be started.</source>
         <translation>Impression impossible : l&apos;imprimante n&apos;a pas pu être démarrée.</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Scalable Vector Graphics (*.svg)|*.svg</source>
+        <translation>Image PNG (*.png)|*.png|Image bitmap Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Image vectorielle SVG (*.svg)|*.svg</translation>
+    </message>
+</context>
+<context>
+    <name>TimeBar</name>
+    <message>
+        <source>A timeline picture cannot be written as &quot;%1&quot;.</source>
+        <translation>Une image de chronologie ne peut pas être enregistrée en « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier image %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLine</name>
+    <message>
+        <source>Line %1: the first colour of the %2 record is missing.</source>
+        <translation>Ligne %1 : la première couleur de l&apos;enregistrement %2 est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the first colour of the %2 record, %3, is not a colour.</source>
+        <translation>Ligne %1 : la première couleur de l&apos;enregistrement %2, %3, n&apos;est pas une couleur.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record is missing.</source>
+        <translation>Ligne %1 : la seconde couleur de l&apos;enregistrement %2 est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record, %3, is not a colour.</source>
+        <translation>Ligne %1 : la seconde couleur de l&apos;enregistrement %2, %3, n&apos;est pas une couleur.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record is missing.</source>
+        <translation>Ligne %1 : la couleur de l&apos;enregistrement %2 est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record, %3, is not a colour.</source>
+        <translation>Ligne %1 : la couleur de l&apos;enregistrement %2, %3, n&apos;est pas une couleur.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date is missing.</source>
+        <translation>Ligne %1 : la date de l&apos;événement est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 is not a date.</source>
+        <translation>Ligne %1 : la date de l&apos;événement %2 n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 does not fit this computer&apos;s date format (%3).</source>
+        <translation>Ligne %1 : la date de l&apos;événement %2 ne correspond pas au format de date de cet ordinateur (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range is missing.</source>
+        <translation>Ligne %1 : le début de la plage totale est absent.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, is not a date.</source>
+        <translation>Ligne %1 : le début de la plage totale, %2, n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Ligne %1 : le début de la plage totale, %2, ne correspond pas au format de date de cet ordinateur (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range is missing.</source>
+        <translation>Ligne %1 : la fin de la plage totale est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, is not a date.</source>
+        <translation>Ligne %1 : la fin de la plage totale, %2, n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Ligne %1 : la fin de la plage totale, %2, ne correspond pas au format de date de cet ordinateur (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range is missing.</source>
+        <translation>Ligne %1 : le début de la plage visible est absent.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, is not a date.</source>
+        <translation>Ligne %1 : le début de la plage visible, %2, n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Ligne %1 : le début de la plage visible, %2, ne correspond pas au format de date de cet ordinateur (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range is missing.</source>
+        <translation>Ligne %1 : la fin de la plage visible est absente.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, is not a date.</source>
+        <translation>Ligne %1 : la fin de la plage visible, %2, n&apos;est pas une date.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Ligne %1 : la fin de la plage visible, %2, ne correspond pas au format de date de cet ordinateur (%3).</translation>
+    </message>
+    <message>
+        <source>The timeline was written under other date settings (%1). The line is not loaded; dates written as ISO 8601 (yyyy-MM-dd) read the same everywhere.</source>
+        <translation>La chronologie a été écrite avec d&apos;autres paramètres de date (%1). La ligne n&apos;est pas chargée ; les dates écrites au format ISO 8601 (aaaa-MM-jj) se lisent de la même façon partout.</translation>
+    </message>
+    <message>
+        <source>Dates are written as %1 or as ISO 8601 (yyyy-MM-dd). The line is not loaded.</source>
+        <translation>Les dates s&apos;écrivent au format %1 ou au format ISO 8601 (aaaa-MM-jj). La ligne n&apos;est pas chargée.</translation>
+    </message>
+    <message>
+        <source>Line %1: the annotation colour %2 is not a colour; the event takes the default colour.</source>
+        <translation>Ligne %1 : la couleur d&apos;annotation %2 n&apos;est pas une couleur ; l&apos;événement prend la couleur par défaut.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a timeline record; the line is ignored.</source>
+        <translation>Ligne %1 : %2 n&apos;est pas un enregistrement de chronologie ; la ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date %2 is read as %3 under this computer&apos;s date format (%4), but the timeline seems to be written under other date settings (%5), where it is %6. Check this date.</source>
+        <translation>Ligne %1 : la date %2 est lue comme %3 selon le format de date de cet ordinateur (%4), mais la chronologie semble écrite avec d&apos;autres paramètres de date (%5), où elle correspond au %6. Vérifiez cette date.</translation>
+    </message>
 </context>
 <context>
     <name>TreeCommands</name>
@@ -2614,6 +3412,104 @@
     </message>
 </context>
 <context>
+    <name>WordCloud</name>
+    <message>
+        <source>The word-cloud document cannot be read: %1.</source>
+        <translation>Le document de nuage de mots ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1, line %2, column %3)</source>
+        <translation>ce n&apos;est pas du XML bien formé (%1, ligne %2, colonne %3)</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>il ne contient aucun élément</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a whole number</source>
+        <translation>%1 vaut %2, ce n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 vaut %2, hors de l&apos;intervalle %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;true&quot; or &quot;false&quot;</source>
+        <translation>%1 vaut %2, et non « true » ou « false »</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a decimal number</source>
+        <translation>%1 vaut %2, ce n&apos;est pas un nombre décimal</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside 0 to 1</source>
+        <translation>%1 vaut %2, hors de l&apos;intervalle 0 à 1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, outside -%3 to %3</source>
+        <translation>%1 contient %2, hors de l&apos;intervalle -%3 à %3</translation>
+    </message>
+    <message>
+        <source>the font (%1)</source>
+        <translation>la police (%1)</translation>
+    </message>
+    <message>
+        <source>word %1</source>
+        <translation>mot %1</translation>
+    </message>
+    <message>
+        <source>its root element is &lt;%1&gt;, not &lt;WordCloud&gt;</source>
+        <translation>son élément racine est &lt;%1&gt; et non &lt;WordCloud&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;WordCloud&gt; has no &lt;Words&gt; element</source>
+        <translation>&lt;WordCloud&gt; n&apos;a pas d&apos;élément &lt;Words&gt;</translation>
+    </message>
+    <message>
+        <source>%1: line %2: expected a word, a tab and a positive whole number, got &quot;%3&quot;</source>
+        <translation>%1 : ligne %2 : un mot, une tabulation et un nombre entier positif étaient attendus, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>the word file %1 holds no words</source>
+        <translation>le fichier de mots %1 ne contient aucun mot</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>MS Word (*.doc)|*.doc|Rich Text Format (*.rtf)|*.rtf|Word document (*.docx)|*.docx</source>
+        <translation>MS Word (*.doc)|*.doc|Texte enrichi RTF (*.rtf)|*.rtf|Document Word (*.docx)|*.docx</translation>
+    </message>
+    <message>
+        <source>The HTML file &quot;%1&quot; cannot be read.</source>
+        <translation>Le fichier HTML « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for &quot;%1&quot;: %2</source>
+        <translation>Impossible de créer un dossier temporaire pour « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The document could not be prepared for &quot;%1&quot;.</source>
+        <translation>Le document n&apos;a pas pu être préparé pour « %1 ».</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc n&apos;a écrit aucun fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>WordExportCommand</name>
     <message>
         <source>Export as document</source>
@@ -2622,6 +3518,65 @@
     <message>
         <source>Do you want to view the document?</source>
         <translation>Voulez-vous afficher le document ?</translation>
+    </message>
+</context>
+<context>
+    <name>WordProcessor</name>
+    <message>
+        <source>a ZIP archive (such as a DOCX or ODT file)</source>
+        <translation>une archive ZIP (comme un fichier DOCX ou ODT)</translation>
+    </message>
+    <message>
+        <source>an OLE compound file (such as a DOC file)</source>
+        <translation>un fichier composé OLE (comme un fichier DOC)</translation>
+    </message>
+    <message>
+        <source>a PDF file</source>
+        <translation>un fichier PDF</translation>
+    </message>
+    <message>
+        <source>a picture</source>
+        <translation>une image</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>des données binaires</translation>
+    </message>
+    <message>
+        <source>The document cannot be read: its content is %1, not HTML, RTF or text.</source>
+        <translation>Le document ne peut pas être lu : son contenu est %1, et non du HTML, du RTF ou du texte.</translation>
+    </message>
+    <message>
+        <source>A picture embedded in the document could not be decoded and is shown as missing.</source>
+        <translation>Une image incorporée au document n&apos;a pas pu être décodée et est affichée comme manquante.</translation>
+    </message>
+    <message>
+        <source>Data after the end of the RTF document was ignored.</source>
+        <translation>Les données situées après la fin du document RTF ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>The RTF data ends before all its groups are closed; it may be truncated. What could be read was loaded.</source>
+        <translation>Les données RTF se terminent avant la fermeture de tous leurs groupes ; elles sont peut-être tronquées. Ce qui a pu être lu a été chargé.</translation>
+    </message>
+    <message>
+        <source>Groups nested deeper than %1 levels were read as one level.</source>
+        <translation>Les groupes imbriqués sur plus de %1 niveaux ont été lus comme un seul niveau.</translation>
+    </message>
+    <message>
+        <source>The RTF data has a closing brace without an opening one.</source>
+        <translation>Les données RTF contiennent une accolade fermante sans accolade ouvrante.</translation>
+    </message>
+    <message>
+        <source>Pictures stored as metafiles were left out.</source>
+        <translation>Les images enregistrées comme métafichiers ont été omises.</translation>
+    </message>
+    <message>
+        <source>A picture that could not be decoded was left out.</source>
+        <translation>Une image qui n&apos;a pas pu être décodée a été omise.</translation>
+    </message>
+    <message>
+        <source>The data is not RTF: it does not begin with {\rtf.</source>
+        <translation>Les données ne sont pas du RTF : elles ne commencent pas par {\rtf.</translation>
     </message>
 </context>
 </TS>

@@ -350,6 +350,331 @@
     </message>
 </context>
 <context>
+    <name>Converters</name>
+    <message>
+        <source>No temporary folder could be made for a conversion: %1</source>
+        <translation>Nie można utworzyć folderu tymczasowego do konwersji: %1</translation>
+    </message>
+    <message>
+        <source>The conversion of &quot;%1&quot; produced no file.</source>
+        <translation>Konwersja „%1” nie utworzyła żadnego pliku.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; does not exist.</source>
+        <translation>Plik „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert &quot;%1&quot;: it wrote no document.</source>
+        <translation>LibreOffice nie mógł przekonwertować „%1”: nie zapisał żadnego dokumentu.</translation>
+    </message>
+    <message>
+        <source>Files of type &quot;.%1&quot; cannot be converted to a document.</source>
+        <translation>Plików typu „.%1” nie można przekonwertować na dokument.</translation>
+    </message>
+    <message>
+        <source>The document could not be written for conversion.</source>
+        <translation>Nie można zapisać dokumentu do konwersji.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc nie zapisał pliku „%1”.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written.</source>
+        <translation>Nie można zapisać pliku PDF „%1”.</translation>
+    </message>
+    <message>
+        <source>Documents cannot be written as &quot;.%1&quot; files.</source>
+        <translation>Dokumentów nie można zapisać jako plików „.%1”.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2</source>
+        <translation>Nie można zapisać pliku „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Za mało pamięci</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create HTML file</source>
+        <translation>Nie można utworzyć pliku HTML</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open RTF file</source>
+        <translation>Nie można otworzyć pliku RTF</translation>
+    </message>
+    <message>
+        <source>RTF file has zero length</source>
+        <translation>Plik RTF ma zerową długość</translation>
+    </message>
+    <message>
+        <source>Unknown Error</source>
+        <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>%1 is needed to convert &quot;%2&quot; but is not installed. Install the Debian package &quot;%3&quot;.</source>
+        <translation>Do konwersji „%2” potrzebny jest program %1, który nie jest zainstalowany. Zainstaluj pakiet Debiana „%3”.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started to convert &quot;%2&quot;: %3</source>
+        <translation>Nie można uruchomić programu %1, aby przekonwertować „%2”: %3</translation>
+    </message>
+    <message>
+        <source>%1 did not finish converting &quot;%2&quot; within %3 seconds and was stopped.</source>
+        <translation>Program %1 nie zakończył konwersji „%2” w ciągu %3 s i został zatrzymany.</translation>
+    </message>
+    <message>
+        <source>it stopped abnormally</source>
+        <translation>zakończył się nieprawidłowo</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>kod wyjścia %1</translation>
+    </message>
+    <message>
+        <source>%1 could not convert &quot;%2&quot;: %3</source>
+        <translation>Program %1 nie mógł przekonwertować „%2”: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>zlib error %1</source>
+        <translation>błąd zlib %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: the zlib stream is incomplete</source>
+        <translation>Nie można skompresować pola: strumień zlib jest niekompletny</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib: %1</source>
+        <translation>Nie można uruchomić zlib: %1</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: the zlib stream is truncated</source>
+        <translation>Skompresowane pole jest uszkodzone: strumień zlib jest obcięty</translation>
+    </message>
+    <message>
+        <source>A compressed field is too large to be read</source>
+        <translation>Skompresowane pole jest zbyt duże, aby je odczytać</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: %1</source>
+        <translation>Skompresowane pole jest uszkodzone: %1</translation>
+    </message>
+    <message>
+        <source>invalid zlib data</source>
+        <translation>nieprawidłowe dane zlib</translation>
+    </message>
+    <message>
+        <source>A compressed field is damaged: bytes follow the zlib stream</source>
+        <translation>Skompresowane pole jest uszkodzone: za strumieniem zlib znajdują się dodatkowe bajty</translation>
+    </message>
+    <message>
+        <source>Cannot decode a binary field</source>
+        <translation>Nie można zdekodować pola binarnego</translation>
+    </message>
+    <message>
+        <source>The database is not connected</source>
+        <translation>Baza danych nie jest połączona</translation>
+    </message>
+    <message>
+        <source>the connection to the server was lost: %1</source>
+        <translation>utracono połączenie z serwerem: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>Nie można połączyć się z %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the server does not speak UTF-8</source>
+        <translation>%1: serwer nie obsługuje UTF-8</translation>
+    </message>
+    <message>
+        <source>The server has no report %1 (%2)</source>
+        <translation>Na serwerze nie ma raportu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Pole %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: table %2 does not exist</source>
+        <translation>%1: tabela %2 nie istnieje</translation>
+    </message>
+    <message>
+        <source>%1: table %2 has no identity column</source>
+        <translation>%1: tabela %2 nie ma kolumny identyfikującej</translation>
+    </message>
+    <message>
+        <source>Table %1 is not open</source>
+        <translation>Tabela %1 nie jest otwarta</translation>
+    </message>
+    <message>
+        <source>Table %1 has no field %2</source>
+        <translation>Tabela %1 nie ma pola %2</translation>
+    </message>
+    <message>
+        <source>Cannot locate on the compressed field %1</source>
+        <translation>Nie można wyszukiwać według skompresowanego pola %1</translation>
+    </message>
+    <message>
+        <source>No current record</source>
+        <translation>Brak bieżącego rekordu</translation>
+    </message>
+    <message>
+        <source>%1: the record was deleted by another user</source>
+        <translation>%1: rekord został usunięty przez innego użytkownika</translation>
+    </message>
+    <message>
+        <source>Table %1 is not in edit or insert mode</source>
+        <translation>Tabela %1 nie jest w trybie edycji ani wstawiania</translation>
+    </message>
+    <message>
+        <source>%1 is not a server address</source>
+        <translation>%1 nie jest adresem serwera</translation>
+    </message>
+    <message>
+        <source>A report address must not hold a password; libpq takes it from ~/.pgpass or PGPASSWORD</source>
+        <translation>Adres raportu nie może zawierać hasła; libpq pobiera je z ~/.pgpass lub PGPASSWORD</translation>
+    </message>
+    <message>
+        <source>The address %1 names no report (add ?report=NAME)</source>
+        <translation>Adres %1 nie wskazuje raportu (dodaj ?report=NAZWA)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a report name: use letters, digits and underscores, at most 63, starting with a letter</source>
+        <translation>„%1” nie jest nazwą raportu: użyj liter, cyfr i podkreśleń, najwyżej 63 znaków, zaczynając od litery</translation>
+    </message>
+    <message>
+        <source>Cannot prepare &quot;%1&quot;</source>
+        <translation>Nie można przygotować „%1”</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>brak połączenia</translation>
+    </message>
+    <message>
+        <source>Cannot read the fields of %1</source>
+        <translation>Nie można odczytać pól tabeli %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>File is not a report database: %1 (%2)</source>
+        <translation>Plik nie jest bazą danych raportu: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>The report file does not exist: %1</source>
+        <translation>Plik raportu nie istnieje: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the list of tables</source>
+        <translation>Nie można odczytać listy tabel</translation>
+    </message>
+    <message>
+        <source>Cannot read table %1</source>
+        <translation>Nie można odczytać tabeli %1</translation>
+    </message>
+    <message>
+        <source>Cannot search table %1</source>
+        <translation>Nie można przeszukać tabeli %1</translation>
+    </message>
+    <message>
+        <source>Cannot write to table %1</source>
+        <translation>Nie można zapisać do tabeli %1</translation>
+    </message>
+    <message>
+        <source>Cannot delete from table %1</source>
+        <translation>Nie można usunąć z tabeli %1</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field: not enough memory</source>
+        <translation>Nie można skompresować pola: za mało pamięci</translation>
+    </message>
+    <message>
+        <source>Cannot compress a field of %1 bytes: it is too large</source>
+        <translation>Nie można skompresować pola o rozmiarze %1 B: jest za duże</translation>
+    </message>
+</context>
+<context>
+    <name>Diagram</name>
+    <message>
+        <source>The diagram cannot be read: %1.</source>
+        <translation>Nie można odczytać diagramu: %1.</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 that is not a number</source>
+        <translation>blok %1 ma wartość %2, która nie jest liczbą</translation>
+    </message>
+    <message>
+        <source>block %1 has a %2 out of range</source>
+        <translation>blok %1 ma wartość %2 spoza zakresu</translation>
+    </message>
+    <message>
+        <source>block %1 has a negative %2 (%3)</source>
+        <translation>blok %1 ma ujemną wartość %2 (%3)</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 &quot;%3&quot; that names no block</source>
+        <translation>połączenie %1 ma koniec %2 „%3”, który nie wskazuje żadnego bloku</translation>
+    </message>
+    <message>
+        <source>link %1 has no %2 block</source>
+        <translation>połączenie %1 nie ma bloku %2</translation>
+    </message>
+    <message>
+        <source>link %1 has a %2 (%3) that is not a block of the diagram</source>
+        <translation>połączenie %1 ma koniec %2 (%3), który nie jest blokiem diagramu</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON (%1 at byte %2)</source>
+        <translation>nie jest to poprawny JSON (%1 w bajcie %2)</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>nie jest to obiekt JSON</translation>
+    </message>
+    <message>
+        <source>its format is &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>jego format to „%1”, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version (%1) of the program</source>
+        <translation>został zapisany przez nowszą wersję (%1) programu</translation>
+    </message>
+    <message>
+        <source>&quot;blocks&quot; is not a list</source>
+        <translation>„blocks” nie jest listą</translation>
+    </message>
+    <message>
+        <source>block %1 is not an object</source>
+        <translation>blok %1 nie jest obiektem</translation>
+    </message>
+    <message>
+        <source>&quot;links&quot; is not a list</source>
+        <translation>„links” nie jest listą</translation>
+    </message>
+    <message>
+        <source>link %1 is not an object</source>
+        <translation>połączenie %1 nie jest obiektem</translation>
+    </message>
+    <message>
+        <source>link %1 has a negative width (%2)</source>
+        <translation>połączenie %1 ma ujemną grubość (%2)</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommands</name>
     <message>
         <source>Cancel</source>
@@ -379,6 +704,10 @@
         <source>Save picture</source>
         <translation>Zapisz obraz</translation>
     </message>
+    <message>
+        <source>Portable Network Graphics (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|Bitmaps (*.bmp)|*.bmp</source>
+        <translation>Obrazy PNG (*.png)|*.png|Obrazy JPEG (*.jpg)|*.jpg|Mapy bitowe (*.bmp)|*.bmp</translation>
+    </message>
 </context>
 <context>
     <name>FileImport</name>
@@ -407,6 +736,104 @@
     <message>
         <source>The %1 file(s) after it were not imported.</source>
         <translation>Następne pliki (%1) nie zostały zaimportowane.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalFind</name>
+    <message>
+        <source>text, paragraph %1</source>
+        <translation>tekst, akapit %1</translation>
+    </message>
+    <message>
+        <source>cell %1%2</source>
+        <translation>komórka %1%2</translation>
+    </message>
+    <message>
+        <source>comment, line %1</source>
+        <translation>komentarz, wiersz %1</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): its row cannot be read</source>
+        <translation>strona %1 (%2): nie można odczytać jej wiersza</translation>
+    </message>
+    <message>
+        <source>page %1 (%2): %3</source>
+        <translation>strona %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Grid</name>
+    <message>
+        <source>Line %1: a quoted field is not closed. The rows before it were imported; the rest of the file was not.</source>
+        <translation>Wiersz %1: pole w cudzysłowie nie zostało zamknięte. Wiersze przed nim zaimportowano, pozostałej części pliku nie.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc is not installed (install the package &quot;pandoc&quot;).</source>
+        <translation>Nie można zapisać dokumentu edytora tekstu: pandoc nie jest zainstalowany (zainstaluj pakiet „pandoc”).</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc did not finish within %1 seconds.</source>
+        <translation>Nie można zapisać dokumentu edytora tekstu: pandoc nie zakończył pracy w ciągu %1 s.</translation>
+    </message>
+    <message>
+        <source>The word-processor document cannot be written: pandoc failed (%1).</source>
+        <translation>Nie można zapisać dokumentu edytora tekstu: pandoc zakończył się błędem (%1).</translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation>kod wyjścia %1</translation>
+    </message>
+    <message>
+        <source>Cannot create a scratch folder for the document.</source>
+        <translation>Nie można utworzyć folderu roboczego dla dokumentu.</translation>
+    </message>
+    <message>
+        <source>Cannot write the scratch file %1.</source>
+        <translation>Nie można zapisać pliku roboczego %1.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no document.</source>
+        <translation>pandoc nie zapisał żadnego dokumentu.</translation>
+    </message>
+    <message>
+        <source>Cannot create the file %1.</source>
+        <translation>Nie można utworzyć pliku %1.</translation>
+    </message>
+    <message>
+        <source>Tables cannot be written as &quot;%1&quot;.</source>
+        <translation>Tabel nie można zapisać jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1.</source>
+        <translation>Nie można otworzyć pliku %1.</translation>
+    </message>
+    <message>
+        <source>The bytes are not a stored table.</source>
+        <translation>Te bajty nie są zapisaną tabelą.</translation>
+    </message>
+    <message>
+        <source>The stored table has no valid version number.</source>
+        <translation>Zapisana tabela nie ma prawidłowego numeru wersji.</translation>
+    </message>
+    <message>
+        <source>The stored table was written by a newer version (%1) of the program.</source>
+        <translation>Zapisana tabela pochodzi z nowszej wersji (%1) programu.</translation>
+    </message>
+    <message>
+        <source>The stored table is too large (%1 rows, %2 columns).</source>
+        <translation>Zapisana tabela jest zbyt duża (wiersze: %1, kolumny: %2).</translation>
+    </message>
+    <message>
+        <source>The stored table cannot be read: %1 at byte %2.</source>
+        <translation>Nie można odczytać zapisanej tabeli: %1 w bajcie %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the spreadsheet %1.</source>
+        <translation>Nie można utworzyć arkusza kalkulacyjnego %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the spreadsheet %1: %2.</source>
+        <translation>Nie można zapisać arkusza kalkulacyjnego %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -476,6 +903,160 @@
     <message>
         <source>Edit cell</source>
         <translation>Edytuj komórkę</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlExport</name>
+    <message>
+        <source>%1 (page %2): %3</source>
+        <translation>%1 (strona %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Imaging</name>
+    <message>
+        <source>The picture (%1 × %2 pixels) is too large to be stored.</source>
+        <translation>Obraz (%1 × %2 pikseli) jest zbyt duży, aby go zapisać.</translation>
+    </message>
+    <message>
+        <source>The bitmap is cut short: its header is incomplete.</source>
+        <translation>Mapa bitowa jest obcięta: jej nagłówek jest niekompletny.</translation>
+    </message>
+    <message>
+        <source>The bitmap&apos;s header is damaged (%1 × %2 pixels, %3 planes).</source>
+        <translation>Nagłówek mapy bitowej jest uszkodzony (%1 × %2 pikseli, płaszczyzny: %3).</translation>
+    </message>
+    <message>
+        <source>The bitmap (%1 × %2 pixels) is too large to be shown.</source>
+        <translation>Mapa bitowa (%1 × %2 pikseli) jest zbyt duża, aby ją wyświetlić.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a bitmap of %1 × %2 pixels.</source>
+        <translation>Za mało pamięci na mapę bitową o wymiarach %1 × %2 pikseli.</translation>
+    </message>
+    <message>
+        <source>The GIF encoder failed: %1</source>
+        <translation>Koder GIF zakończył się błędem: %1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write as GIF.</source>
+        <translation>Brak obrazu do zapisania jako GIF.</translation>
+    </message>
+    <message>
+        <source>A GIF picture can be at most 65535 pixels wide and high (this one is %1 × %2).</source>
+        <translation>Obraz GIF może mieć najwyżej 65535 pikseli szerokości i wysokości (ten ma %1 × %2).</translation>
+    </message>
+    <message>
+        <source>The GIF encoder is out of memory.</source>
+        <translation>Koderowi GIF zabrakło pamięci.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; does not exist.</source>
+        <translation>Plik obrazu „%1” nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Windows metafiles such as &quot;%1&quot; are read through LibreOffice, which is not installed. Install the package libreoffice-draw (Debian: apt install libreoffice-draw) and import the file again.</source>
+        <translation>Metapliki Windows, takie jak „%1”, są odczytywane za pomocą LibreOffice, który nie jest zainstalowany. Zainstaluj pakiet libreoffice-draw (Debian: apt install libreoffice-draw) i ponownie zaimportuj plik.</translation>
+    </message>
+    <message>
+        <source>Cannot make a scratch folder for converting &quot;%1&quot;: %2</source>
+        <translation>Nie można utworzyć folderu roboczego do konwersji „%1”: %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice (%1) could not be started: %2</source>
+        <translation>Nie można uruchomić LibreOffice (%1): %2</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not convert &quot;%1&quot; within %2 seconds.</source>
+        <translation>LibreOffice nie przekonwertował „%1” w ciągu %2 s.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not convert the metafile &quot;%1&quot;%2</source>
+        <translation>LibreOffice nie mógł przekonwertować metapliku „%1”%2</translation>
+    </message>
+    <message>
+        <source>JPEG Image File</source>
+        <translation>Obrazy JPEG</translation>
+    </message>
+    <message>
+        <source>Portable Network Graphics</source>
+        <translation>Obrazy PNG</translation>
+    </message>
+    <message>
+        <source>GIF Image</source>
+        <translation>Obrazy GIF</translation>
+    </message>
+    <message>
+        <source>Bitmaps</source>
+        <translation>Mapy bitowe</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Ikony</translation>
+    </message>
+    <message>
+        <source>Scalable Vector Graphics</source>
+        <translation>Grafika wektorowa SVG</translation>
+    </message>
+    <message>
+        <source>TIFF Image</source>
+        <translation>Obrazy TIFF</translation>
+    </message>
+    <message>
+        <source>WebP Image</source>
+        <translation>Obrazy WebP</translation>
+    </message>
+    <message>
+        <source>Targa Image</source>
+        <translation>Obrazy Targa</translation>
+    </message>
+    <message>
+        <source>Metafiles</source>
+        <translation>Metapliki</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1) of &quot;%2&quot;.</source>
+        <translation>Nieznane rozszerzenie pliku obrazu (.%1) w „%2”.</translation>
+    </message>
+    <message>
+        <source>No %1 decoder is installed to read &quot;%2&quot;.</source>
+        <translation>Nie zainstalowano dekodera %1 do odczytu „%2”.</translation>
+    </message>
+    <message>
+        <source>Cannot open the picture file &quot;%1&quot;: %2</source>
+        <translation>Nie można otworzyć pliku obrazu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; as a %2 picture: %3</source>
+        <translation>Nie można odczytać „%1” jako obrazu %2: %3</translation>
+    </message>
+    <message>
+        <source>The stored picture is not in a known picture format (BMP, PNG, JPEG or GIF).</source>
+        <translation>Zapisany obraz nie jest w znanym formacie (BMP, PNG, JPEG lub GIF).</translation>
+    </message>
+    <message>
+        <source>The stored %1 picture cannot be read: %2</source>
+        <translation>Nie można odczytać zapisanego obrazu %1: %2</translation>
+    </message>
+    <message>
+        <source>All pictures (%1)|%1</source>
+        <translation>Wszystkie obrazy (%1)|%1</translation>
+    </message>
+    <message>
+        <source>There is no picture to write to &quot;%1&quot;.</source>
+        <translation>Brak obrazu do zapisania w „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file &quot;%1&quot;: %2</source>
+        <translation>Nie można zapisać pliku obrazu „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Pictures cannot be written as &quot;.%1&quot; files; use .png, .bmp, .jpg or .gif.</source>
+        <translation>Obrazów nie można zapisywać jako plików „.%1”; użyj .png, .bmp, .jpg lub .gif.</translation>
+    </message>
+    <message>
+        <source>Cannot make a PNG of the picture: %1</source>
+        <translation>Nie można utworzyć pliku PNG z obrazu: %1</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1766,65 @@
         <source>The item cannot be moved there: the tree would be more than %1 levels deep.</source>
         <translation>Nie można tu przenieść elementu: drzewo miałoby więcej niż %1 poziomów.</translation>
     </message>
+    <message>
+        <source>The stored report tree is damaged: %1</source>
+        <translation>Zapisane drzewo raportu jest uszkodzone: %1</translation>
+    </message>
+    <message>
+        <source>colour &quot;%1&quot; is not a 32-bit value</source>
+        <translation>kolor „%1” nie jest wartością 32-bitową</translation>
+    </message>
+    <message>
+        <source>a node is not an object</source>
+        <translation>węzeł nie jest obiektem</translation>
+    </message>
+    <message>
+        <source>a node has no kind or no data word</source>
+        <translation>węzeł nie ma typu lub słowa danych</translation>
+    </message>
+    <message>
+        <source>a data word is out of range</source>
+        <translation>słowo danych jest poza zakresem</translation>
+    </message>
+    <message>
+        <source>&quot;children&quot; is not a list</source>
+        <translation>„children” nie jest listą</translation>
+    </message>
+    <message>
+        <source>nodes are nested too deeply</source>
+        <translation>węzły są zagnieżdżone zbyt głęboko</translation>
+    </message>
+    <message>
+        <source>%1 at byte %2</source>
+        <translation>%1 w bajcie %2</translation>
+    </message>
+    <message>
+        <source>it is not a JSON object</source>
+        <translation>nie jest to obiekt JSON</translation>
+    </message>
+    <message>
+        <source>its format is not &quot;%1&quot;</source>
+        <translation>jego format to nie „%1”</translation>
+    </message>
+    <message>
+        <source>version %1 is not supported (this program reads version %2)</source>
+        <translation>wersja %1 nie jest obsługiwana (ten program odczytuje wersję %2)</translation>
+    </message>
+    <message>
+        <source>it has no list of nodes</source>
+        <translation>nie ma listy węzłów</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Cannot write %1: the folder %2 cannot be created</source>
+        <translation>Nie można zapisać %1: nie można utworzyć folderu %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TChart</name>
@@ -1292,6 +1932,26 @@
     <message>
         <source>%1 cannot be imported: %2 pages cannot be made from files here.</source>
         <translation>Nie można zaimportować %1: stron typu %2 nie można tutaj utworzyć z plików.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be made from the file %1.</source>
+        <translation>Stron tego rodzaju nie można utworzyć z pliku %1.</translation>
+    </message>
+    <message>
+        <source>Pages of this kind cannot be written as &quot;%1&quot;.</source>
+        <translation>Stron tego rodzaju nie można zapisać jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot start zlib to store the tree</source>
+        <translation>Nie można uruchomić zlib, aby zapisać drzewo</translation>
+    </message>
+    <message>
+        <source>Cannot compress the tree</source>
+        <translation>Nie można skompresować drzewa</translation>
+    </message>
+    <message>
+        <source>Field %1: %2</source>
+        <translation>Pole %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1723,6 +2383,10 @@
         <source>Zoom out</source>
         <translation>Pomniejsz</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</source>
+        <translation>Obraz PNG (*.png)|*.png|Mapa bitowa Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg</translation>
+    </message>
 </context>
 <context>
     <name>TIntro</name>
@@ -1822,6 +2486,10 @@
     <message>
         <source>Link:</source>
         <translation>Połączenie:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid number.</source>
+        <translation>„%1” nie jest prawidłową liczbą.</translation>
     </message>
 </context>
 <context>
@@ -2203,6 +2871,14 @@
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>Cannot write the timeline file %1: %2</source>
+        <translation>Nie można zapisać pliku osi czasu %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the timeline file %1: %2</source>
+        <translation>Nie można odczytać pliku osi czasu %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TWPEditor</name>
@@ -2515,6 +3191,128 @@
         <source>Cannot print: the printer could not be started.</source>
         <translation>Nie można drukować: nie udało się uruchomić drukarki.</translation>
     </message>
+    <message>
+        <source>Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Scalable Vector Graphics (*.svg)|*.svg</source>
+        <translation>Obraz PNG (*.png)|*.png|Mapa bitowa Windows (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|Grafika wektorowa SVG (*.svg)|*.svg</translation>
+    </message>
+</context>
+<context>
+    <name>TimeBar</name>
+    <message>
+        <source>A timeline picture cannot be written as &quot;%1&quot;.</source>
+        <translation>Obrazu osi czasu nie można zapisać jako „%1”.</translation>
+    </message>
+    <message>
+        <source>Cannot write the picture file %1: %2</source>
+        <translation>Nie można zapisać pliku obrazu %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLine</name>
+    <message>
+        <source>Line %1: the first colour of the %2 record is missing.</source>
+        <translation>Wiersz %1: brak pierwszego koloru rekordu %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the first colour of the %2 record, %3, is not a colour.</source>
+        <translation>Wiersz %1: pierwszy kolor rekordu %2, %3, nie jest kolorem.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record is missing.</source>
+        <translation>Wiersz %1: brak drugiego koloru rekordu %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the second colour of the %2 record, %3, is not a colour.</source>
+        <translation>Wiersz %1: drugi kolor rekordu %2, %3, nie jest kolorem.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record is missing.</source>
+        <translation>Wiersz %1: brak koloru rekordu %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the colour of the %2 record, %3, is not a colour.</source>
+        <translation>Wiersz %1: kolor rekordu %2, %3, nie jest kolorem.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date is missing.</source>
+        <translation>Wiersz %1: brak daty zdarzenia.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 is not a date.</source>
+        <translation>Wiersz %1: data zdarzenia %2 nie jest datą.</translation>
+    </message>
+    <message>
+        <source>Line %1: the event date %2 does not fit this computer&apos;s date format (%3).</source>
+        <translation>Wiersz %1: data zdarzenia %2 nie pasuje do formatu daty tego komputera (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range is missing.</source>
+        <translation>Wiersz %1: brak początku pełnego zakresu.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, is not a date.</source>
+        <translation>Wiersz %1: początek pełnego zakresu, %2, nie jest datą.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Wiersz %1: początek pełnego zakresu, %2, nie pasuje do formatu daty tego komputera (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range is missing.</source>
+        <translation>Wiersz %1: brak końca pełnego zakresu.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, is not a date.</source>
+        <translation>Wiersz %1: koniec pełnego zakresu, %2, nie jest datą.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the total range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Wiersz %1: koniec pełnego zakresu, %2, nie pasuje do formatu daty tego komputera (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range is missing.</source>
+        <translation>Wiersz %1: brak początku widocznego zakresu.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, is not a date.</source>
+        <translation>Wiersz %1: początek widocznego zakresu, %2, nie jest datą.</translation>
+    </message>
+    <message>
+        <source>Line %1: the start of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Wiersz %1: początek widocznego zakresu, %2, nie pasuje do formatu daty tego komputera (%3).</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range is missing.</source>
+        <translation>Wiersz %1: brak końca widocznego zakresu.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, is not a date.</source>
+        <translation>Wiersz %1: koniec widocznego zakresu, %2, nie jest datą.</translation>
+    </message>
+    <message>
+        <source>Line %1: the end of the visible range, %2, does not fit this computer&apos;s date format (%3).</source>
+        <translation>Wiersz %1: koniec widocznego zakresu, %2, nie pasuje do formatu daty tego komputera (%3).</translation>
+    </message>
+    <message>
+        <source>The timeline was written under other date settings (%1). The line is not loaded; dates written as ISO 8601 (yyyy-MM-dd) read the same everywhere.</source>
+        <translation>Oś czasu została zapisana przy innych ustawieniach daty (%1). Wiersz nie został wczytany; daty zapisane w formacie ISO 8601 (rrrr-MM-dd) wszędzie odczytuje się tak samo.</translation>
+    </message>
+    <message>
+        <source>Dates are written as %1 or as ISO 8601 (yyyy-MM-dd). The line is not loaded.</source>
+        <translation>Daty zapisuje się w formacie %1 lub ISO 8601 (rrrr-MM-dd). Wiersz nie został wczytany.</translation>
+    </message>
+    <message>
+        <source>Line %1: the annotation colour %2 is not a colour; the event takes the default colour.</source>
+        <translation>Wiersz %1: kolor adnotacji %2 nie jest kolorem; zdarzenie otrzymuje kolor domyślny.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is not a timeline record; the line is ignored.</source>
+        <translation>Wiersz %1: %2 nie jest rekordem osi czasu; wiersz został pominięty.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date %2 is read as %3 under this computer&apos;s date format (%4), but the timeline seems to be written under other date settings (%5), where it is %6. Check this date.</source>
+        <translation>Wiersz %1: data %2 jest odczytywana jako %3 według formatu daty tego komputera (%4), ale oś czasu wygląda na zapisaną przy innych ustawieniach daty (%5), w których oznacza %6. Sprawdź tę datę.</translation>
+    </message>
 </context>
 <context>
     <name>TreeCommands</name>
@@ -2614,6 +3412,104 @@
     </message>
 </context>
 <context>
+    <name>WordCloud</name>
+    <message>
+        <source>The word-cloud document cannot be read: %1.</source>
+        <translation>Nie można odczytać dokumentu chmury słów: %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 w %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (wiersz %2)</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1, line %2, column %3)</source>
+        <translation>nie jest to poprawny XML (%1, wiersz %2, kolumna %3)</translation>
+    </message>
+    <message>
+        <source>it holds no element</source>
+        <translation>nie zawiera żadnego elementu</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a whole number</source>
+        <translation>%1 ma wartość %2, która nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 ma wartość %2 spoza zakresu od %3 do %4</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not &quot;true&quot; or &quot;false&quot;</source>
+        <translation>%1 ma wartość %2 zamiast „true” lub „false”</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a decimal number</source>
+        <translation>%1 ma wartość %2, która nie jest liczbą dziesiętną</translation>
+    </message>
+    <message>
+        <source>%1 is %2, outside 0 to 1</source>
+        <translation>%1 ma wartość %2 spoza zakresu od 0 do 1</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, outside -%3 to %3</source>
+        <translation>%1 zawiera %2 spoza zakresu od -%3 do %3</translation>
+    </message>
+    <message>
+        <source>the font (%1)</source>
+        <translation>czcionka (%1)</translation>
+    </message>
+    <message>
+        <source>word %1</source>
+        <translation>słowo %1</translation>
+    </message>
+    <message>
+        <source>its root element is &lt;%1&gt;, not &lt;WordCloud&gt;</source>
+        <translation>jego elementem głównym jest &lt;%1&gt;, a nie &lt;WordCloud&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;WordCloud&gt; has no &lt;Words&gt; element</source>
+        <translation>&lt;WordCloud&gt; nie ma elementu &lt;Words&gt;</translation>
+    </message>
+    <message>
+        <source>%1: line %2: expected a word, a tab and a positive whole number, got &quot;%3&quot;</source>
+        <translation>%1: wiersz %2: oczekiwano słowa, tabulatora i dodatniej liczby całkowitej, a jest „%3”</translation>
+    </message>
+    <message>
+        <source>the word file %1 holds no words</source>
+        <translation>plik słów %1 nie zawiera żadnych słów</translation>
+    </message>
+</context>
+<context>
+    <name>WordExport</name>
+    <message>
+        <source>MS Word (*.doc)|*.doc|Rich Text Format (*.rtf)|*.rtf|Word document (*.docx)|*.docx</source>
+        <translation>MS Word (*.doc)|*.doc|Tekst sformatowany RTF (*.rtf)|*.rtf|Dokument Word (*.docx)|*.docx</translation>
+    </message>
+    <message>
+        <source>The HTML file &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać pliku HTML „%1”.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for &quot;%1&quot;: %2</source>
+        <translation>Nie można utworzyć folderu tymczasowego dla „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The document could not be prepared for &quot;%1&quot;.</source>
+        <translation>Nie można przygotować dokumentu dla „%1”.</translation>
+    </message>
+    <message>
+        <source>pandoc wrote no file &quot;%1&quot;.</source>
+        <translation>pandoc nie zapisał pliku „%1”.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>Nie można zapisać pliku „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>WordExportCommand</name>
     <message>
         <source>Export as document</source>
@@ -2622,6 +3518,65 @@
     <message>
         <source>Do you want to view the document?</source>
         <translation>Czy chcesz wyświetlić dokument?</translation>
+    </message>
+</context>
+<context>
+    <name>WordProcessor</name>
+    <message>
+        <source>a ZIP archive (such as a DOCX or ODT file)</source>
+        <translation>archiwum ZIP (np. plik DOCX lub ODT)</translation>
+    </message>
+    <message>
+        <source>an OLE compound file (such as a DOC file)</source>
+        <translation>plik złożony OLE (np. plik DOC)</translation>
+    </message>
+    <message>
+        <source>a PDF file</source>
+        <translation>plik PDF</translation>
+    </message>
+    <message>
+        <source>a picture</source>
+        <translation>obraz</translation>
+    </message>
+    <message>
+        <source>binary data</source>
+        <translation>dane binarne</translation>
+    </message>
+    <message>
+        <source>The document cannot be read: its content is %1, not HTML, RTF or text.</source>
+        <translation>Nie można odczytać dokumentu: jego zawartość to %1, a nie HTML, RTF ani tekst.</translation>
+    </message>
+    <message>
+        <source>A picture embedded in the document could not be decoded and is shown as missing.</source>
+        <translation>Nie można zdekodować obrazu osadzonego w dokumencie; jest on pokazany jako brakujący.</translation>
+    </message>
+    <message>
+        <source>Data after the end of the RTF document was ignored.</source>
+        <translation>Dane za końcem dokumentu RTF zostały pominięte.</translation>
+    </message>
+    <message>
+        <source>The RTF data ends before all its groups are closed; it may be truncated. What could be read was loaded.</source>
+        <translation>Dane RTF kończą się przed zamknięciem wszystkich grup; mogą być obcięte. Wczytano to, co dało się odczytać.</translation>
+    </message>
+    <message>
+        <source>Groups nested deeper than %1 levels were read as one level.</source>
+        <translation>Grupy zagnieżdżone głębiej niż na %1 poziomach odczytano jako jeden poziom.</translation>
+    </message>
+    <message>
+        <source>The RTF data has a closing brace without an opening one.</source>
+        <translation>Dane RTF zawierają nawias klamrowy zamykający bez otwierającego.</translation>
+    </message>
+    <message>
+        <source>Pictures stored as metafiles were left out.</source>
+        <translation>Pominięto obrazy zapisane jako metapliki.</translation>
+    </message>
+    <message>
+        <source>A picture that could not be decoded was left out.</source>
+        <translation>Pominięto obraz, którego nie dało się zdekodować.</translation>
+    </message>
+    <message>
+        <source>The data is not RTF: it does not begin with {\rtf.</source>
+        <translation>Dane nie są w formacie RTF: nie zaczynają się od {\rtf.</translation>
     </message>
 </context>
 </TS>

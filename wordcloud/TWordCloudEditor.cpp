@@ -47,9 +47,10 @@ void writeBytes(const QString &fileName, const QByteArray &bytes)
 
 } // namespace
 
-const QString TWordCloudEditor::SaveFilter =
-    QStringLiteral("Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|"
-                   "JPEG (*.jpg)|*.jpg|Scalable Vector Graphics (*.svg)|*.svg");
+// Translated where it is shown.
+const QString TWordCloudEditor::SaveFilter = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "TWordCloudEditor", "Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|"
+                        "JPEG (*.jpg)|*.jpg|Scalable Vector Graphics (*.svg)|*.svg"));
 
 TWordCloudEditor::TWordCloudEditor(QWidget *parent) : QWidget(parent)
 {
@@ -237,7 +238,7 @@ void TWordCloudEditor::SavePicture(const QImage &bitmap)
     const QString start =
         m_saveFileName.isEmpty() ? m_saveFolder : QDir(m_saveFolder).filePath(m_saveFileName);
     QString name = dialogs().saveFileFiltered(this, tr("Save word cloud as picture"), start,
-                                              SaveFilter, filterIndex);
+                                              tr(SaveFilter.toUtf8().constData()), filterIndex);
     if (name.isEmpty())
         return;
     m_saveFolder = QFileInfo(name).absolutePath();

@@ -65,7 +65,9 @@ struct Node
 
 [[noreturn]] void fail(const QString &what)
 {
-    throw TzqDocumentError(QStringLiteral("The word-cloud document cannot be read: %1.").arg(what));
+    throw TzqDocumentError(
+        QCoreApplication::translate("WordCloud", "The word-cloud document cannot be read: %1.")
+            .arg(what));
 }
 
 QString quoted(const QString &text)
@@ -78,8 +80,10 @@ QString quoted(const QString &text)
 QString where(const Node &n, const QString &owner)
 {
     const QString element = QStringLiteral("<%1>").arg(n.name);
-    const QString of = owner.isEmpty() ? element : QStringLiteral("%1 of %2").arg(element, owner);
-    return QStringLiteral("%1 (line %2)").arg(of).arg(n.line);
+    const QString of =
+        owner.isEmpty() ? element
+                        : QCoreApplication::translate("WordCloud", "%1 of %2").arg(element, owner);
+    return QCoreApplication::translate("WordCloud", "%1 (line %2)").arg(of).arg(n.line);
 }
 
 Node parseTree(QIODevice &device)
@@ -121,12 +125,13 @@ Node parseTree(QIODevice &device)
         }
     }
     if (xml.hasError())
-        fail(QStringLiteral("it is not well-formed XML (%1, line %2, column %3)")
+        fail(QCoreApplication::translate("WordCloud",
+                                         "it is not well-formed XML (%1, line %2, column %3)")
                  .arg(xml.errorString())
                  .arg(xml.lineNumber())
                  .arg(xml.columnNumber()));
     if (root.name.isEmpty())
-        fail(QStringLiteral("it holds no element"));
+        fail(QCoreApplication::translate("WordCloud", "it holds no element"));
     return root;
 }
 
@@ -135,10 +140,11 @@ qint64 readInteger(const Node &n, const QString &owner, qint64 lo, qint64 hi)
     static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]{1,18}$"));
     const QString t = n.text.trimmed();
     if (!digits.match(t).hasMatch())
-        fail(QStringLiteral("%1 is %2, not a whole number").arg(where(n, owner), quoted(n.text)));
+        fail(QCoreApplication::translate("WordCloud", "%1 is %2, not a whole number")
+                 .arg(where(n, owner), quoted(n.text)));
     const qint64 v = t.toLongLong();
     if (v < lo || v > hi)
-        fail(QStringLiteral("%1 is %2, outside %3 to %4")
+        fail(QCoreApplication::translate("WordCloud", "%1 is %2, outside %3 to %4")
                  .arg(where(n, owner), quoted(n.text))
                  .arg(lo)
                  .arg(hi));
@@ -163,7 +169,8 @@ bool readBool(const Node &n)
         return true;
     if (t == QLatin1String("false") || t == QLatin1String("0"))
         return false;
-    fail(QStringLiteral("%1 is %2, not \"true\" or \"false\"").arg(where(n, {}), quoted(n.text)));
+    fail(QCoreApplication::translate("WordCloud", "%1 is %2, not \"true\" or \"false\"")
+             .arg(where(n, {}), quoted(n.text)));
 }
 
 double readCoverage(const Node &n)
@@ -171,9 +178,11 @@ double readCoverage(const Node &n)
     bool ok = false;
     const double v = n.text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(v))
-        fail(QStringLiteral("%1 is %2, not a decimal number").arg(where(n, {}), quoted(n.text)));
+        fail(QCoreApplication::translate("WordCloud", "%1 is %2, not a decimal number")
+                 .arg(where(n, {}), quoted(n.text)));
     if (v < 0 || v > 1)
-        fail(QStringLiteral("%1 is %2, outside 0 to 1").arg(where(n, {}), quoted(n.text)));
+        fail(QCoreApplication::translate("WordCloud", "%1 is %2, outside 0 to 1")
+                 .arg(where(n, {}), quoted(n.text)));
     return v;
 }
 
@@ -193,7 +202,7 @@ std::optional<TzqCloudDocument::BoxItems> readBox(const Node &n, const QString &
             continue;
         const qint64 v = items[i].toLongLong();
         if (qAbs(v) > TzqCloudDocument::MaxCoordinate)
-            fail(QStringLiteral("%1 holds %2, outside -%3 to %3")
+            fail(QCoreApplication::translate("WordCloud", "%1 holds %2, outside -%3 to %3")
                      .arg(where(n, owner), items[i])
                      .arg(TzqCloudDocument::MaxCoordinate));
         box[size_t(i)] = int(v);
@@ -217,8 +226,10 @@ TzqCloudDocument::FontSpec readFont(const Node &n)
         field.name = n.name;
         field.line = n.line;
         field.text = fields[i + 1];
-        v[i] = readInteger(field, QStringLiteral("the font (%1)").arg(QLatin1String(names[i])),
-                           lo[i], hi[i]);
+        v[i] = readInteger(
+            field,
+            QCoreApplication::translate("WordCloud", "the font (%1)").arg(QLatin1String(names[i])),
+            lo[i], hi[i]);
     }
     f.Charset = int(v[0]);
     f.Color = TColor(quint32(v[1]));
@@ -229,7 +240,7 @@ TzqCloudDocument::FontSpec readFont(const Node &n)
 
 TzqCloudDocument::WordSpec readWord(const Node &n, int number)
 {
-    const QString owner = QStringLiteral("word %1").arg(number);
+    const QString owner = QCoreApplication::translate("WordCloud", "word %1").arg(number);
     TzqCloudDocument::WordSpec w;
     if (const Node *t = n.child(QStringLiteral("Text")))
         w.Text = t->text;
@@ -322,7 +333,8 @@ TzqCloudDocument TzqCloudDocument::Read(QIODevice &device)
 {
     const Node root = parseTree(device);
     if (root.name != QLatin1String("WordCloud"))
-        fail(QStringLiteral("its root element is <%1>, not <WordCloud>").arg(root.name));
+        fail(QCoreApplication::translate("WordCloud", "its root element is <%1>, not <WordCloud>")
+                 .arg(root.name));
 
     TzqCloudDocument doc;
     doc.Version = root.version;
@@ -356,7 +368,7 @@ TzqCloudDocument TzqCloudDocument::Read(QIODevice &device)
 
     const Node *words = root.child(QStringLiteral("Words"));
     if (!words)
-        fail(QStringLiteral("<WordCloud> has no <Words> element"));
+        fail(QCoreApplication::translate("WordCloud", "<WordCloud> has no <Words> element"));
     int number = 0;
     for (const Node &n : words->children) {
         if (n.name != QLatin1String("Word"))

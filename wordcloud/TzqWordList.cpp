@@ -18,14 +18,18 @@ QVector<TzqWordLine> TzqWordList::parse(const QByteArray &utf8, const QString &s
         bool ok = false;
         const int weight = fields.size() == 2 ? fields.at(1).trimmed().toInt(&ok) : 0;
         if (fields.size() != 2 || fields.at(0).trimmed().isEmpty() || !ok || weight < 1)
-            throw TessaryError(QStringLiteral("%1: line %2: expected a word, a tab and a positive "
-                                              "whole number, got \"%3\"")
-                                   .arg(source)
-                                   .arg(i + 1)
-                                   .arg(line.left(200)));
+            throw TessaryError(
+                QCoreApplication::translate("WordCloud",
+                                            "%1: line %2: expected a word, a tab and a positive "
+                                            "whole number, got \"%3\"")
+                    .arg(source)
+                    .arg(i + 1)
+                    .arg(line.left(200)));
         words.append({fields.at(0).trimmed(), weight});
     }
     if (words.isEmpty())
-        throw TessaryError(QStringLiteral("the word file %1 holds no words").arg(source));
+        throw TessaryError(
+            QCoreApplication::translate("WordCloud", "the word file %1 holds no words")
+                .arg(source));
     return words;
 }

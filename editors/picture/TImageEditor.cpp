@@ -22,9 +22,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-const QString TImageEditor::SaveFilter =
-    QStringLiteral("Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|"
-                   "JPEG (*.jpg)|*.jpg");
+// Translated where it is shown.
+const QString TImageEditor::SaveFilter = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "TImageEditor", "Portable Network Graphic (*.png)|*.png|Windows Bitmap (*.bmp)|*.bmp|"
+                    "JPEG (*.jpg)|*.jpg"));
 
 namespace {
 
@@ -260,8 +261,9 @@ void TImageEditor::SavePicture(const QImage &picture)
         QString fileName;
         int filterIndex = 1;
     } choice;
-    choice.fileName = dialogs().saveFileFiltered(this, tr("Save picture"), m_saveFolder, SaveFilter,
-                                                 choice.filterIndex);
+    choice.fileName =
+        dialogs().saveFileFiltered(this, tr("Save picture"), m_saveFolder,
+                                   tr(SaveFilter.toUtf8().constData()), choice.filterIndex);
     if (choice.fileName.isEmpty())
         return;
     m_saveFolder = QFileInfo(choice.fileName).absolutePath();

@@ -39,8 +39,10 @@ QTemporaryDir makeWorkDir()
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tessary-convert-XXXXXX"));
     if (!dir.isValid())
-        throw TessaryError(QStringLiteral("No temporary folder could be made for a conversion: %1")
-                               .arg(dir.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Converters",
+                                        "No temporary folder could be made for a conversion: %1")
+                .arg(dir.errorString()));
     return dir;
 }
 
@@ -48,7 +50,9 @@ QByteArray readFile(const QString &path, const QString &what)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("The conversion of \"%1\" produced no file.").arg(what));
+        throw TessaryError(
+            QCoreApplication::translate("Converters", "The conversion of \"%1\" produced no file.")
+                .arg(what));
     return file.readAll();
 }
 
@@ -97,7 +101,9 @@ QByteArray importToHtml(const QString &fileName, int timeoutMs)
     const QFileInfo info(fileName);
     const QString what = info.fileName();
     if (!info.isFile())
-        throw TessaryError(QStringLiteral("The file \"%1\" does not exist.").arg(fileName));
+        throw TessaryError(
+            QCoreApplication::translate("Converters", "The file \"%1\" does not exist.")
+                .arg(fileName));
     const QString suffix = info.suffix().toLower();
     QTemporaryDir work = makeWorkDir();
     if (suffix == QLatin1String("docx") || suffix == QLatin1String("odt")) {
@@ -125,13 +131,15 @@ QByteArray importToHtml(const QString &fileName, int timeoutMs)
         const QString out = outDir + u'/' + info.completeBaseName() + QStringLiteral(".html");
         if (!QFileInfo::exists(out))
             throw TessaryError(
-                QStringLiteral("LibreOffice could not convert \"%1\": it wrote no document.")
+                QCoreApplication::translate(
+                    "Converters", "LibreOffice could not convert \"%1\": it wrote no document.")
                     .arg(what));
         const QString html = DocumentForm::decodeText(readFile(out, what));
         return DocumentImages::embedFiles(html, outDir).toUtf8();
     }
-    throw TessaryError(
-        QStringLiteral("Files of type \".%1\" cannot be converted to a document.").arg(suffix));
+    throw TessaryError(QCoreApplication::translate(
+                           "Converters", "Files of type \".%1\" cannot be converted to a document.")
+                           .arg(suffix));
 }
 
 void exportHtml(const QByteArray &html, const QString &fileName, int timeoutMs)
@@ -145,13 +153,16 @@ void exportHtml(const QByteArray &html, const QString &fileName, int timeoutMs)
         QFile file(in);
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(semanticHtml(DocumentForm::decodeText(html)).toUtf8()) < 0)
-            throw TessaryError(QStringLiteral("The document could not be written for conversion."));
+            throw TessaryError(QCoreApplication::translate(
+                "Converters", "The document could not be written for conversion."));
         file.close();
         pandoc().run({QStringLiteral("-f"), QStringLiteral("html"), QStringLiteral("-t"), suffix,
                       QStringLiteral("-o"), target, in},
                      work.path(), timeoutMs, what);
         if (!QFileInfo::exists(target))
-            throw TessaryError(QStringLiteral("pandoc wrote no file \"%1\".").arg(what));
+            throw TessaryError(
+                QCoreApplication::translate("Converters", "pandoc wrote no file \"%1\".")
+                    .arg(what));
         return;
     }
     if (suffix == QLatin1String("pdf")) {
@@ -164,8 +175,9 @@ void exportHtml(const QByteArray &html, const QString &fileName, int timeoutMs)
         printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         doc.print(&printer);
         if (QFileInfo(target).size() <= 0)
-            throw TessaryError(
-                QStringLiteral("The PDF file \"%1\" could not be written.").arg(what));
+            throw TessaryError(QCoreApplication::translate(
+                                   "Converters", "The PDF file \"%1\" could not be written.")
+                                   .arg(what));
         return;
     }
     QByteArray bytes;
@@ -180,13 +192,15 @@ void exportHtml(const QByteArray &html, const QString &fileName, int timeoutMs)
         DocumentForm::load(html, &doc);
         bytes = doc.toPlainText().toUtf8();
     } else {
-        throw TessaryError(
-            QStringLiteral("Documents cannot be written as \".%1\" files.").arg(suffix));
+        throw TessaryError(QCoreApplication::translate(
+                               "Converters", "Documents cannot be written as \".%1\" files.")
+                               .arg(suffix));
     }
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw TessaryError(QStringLiteral("The file \"%1\" could not be written: %2")
-                               .arg(what, file.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Converters", "The file \"%1\" could not be written: %2")
+                .arg(what, file.errorString()));
 }
 
 } // namespace Converters

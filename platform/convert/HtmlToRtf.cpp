@@ -1,6 +1,7 @@
 #include "platform/convert/HtmlToRtf.h"
 
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -131,15 +132,15 @@ QString resultMessage(int code)
     case 0:
         return QString();
     case 2:
-        return QStringLiteral("Not enough memory");
+        return QCoreApplication::translate("Converters", "Not enough memory");
     case 3:
-        return QStringLiteral("Can't create HTML file");
+        return QCoreApplication::translate("Converters", "Can't create HTML file");
     case 4:
-        return QStringLiteral("Can't open RTF file");
+        return QCoreApplication::translate("Converters", "Can't open RTF file");
     case 5:
-        return QStringLiteral("RTF file has zero length");
+        return QCoreApplication::translate("Converters", "RTF file has zero length");
     default:
-        return QStringLiteral("Unknown Error");
+        return QCoreApplication::translate("Converters", "Unknown Error");
     }
 }
 

@@ -33,8 +33,9 @@ QByteArray ToolProcess::run(const QStringList &args, const QString &workDir, int
 {
     const QString program = executable();
     if (program.isEmpty())
-        throw TessaryError(QStringLiteral("%1 is needed to convert \"%2\" but is not installed. "
-                                          "Install the Debian package \"%3\".")
+        throw TessaryError(QCoreApplication::translate(
+                               "Converters", "%1 is needed to convert \"%2\" but is not installed. "
+                                             "Install the Debian package \"%3\".")
                                .arg(m_displayName, what, m_package));
     QProcess process;
     process.setWorkingDirectory(workDir);
@@ -44,13 +45,16 @@ QByteArray ToolProcess::run(const QStringList &args, const QString &workDir, int
     qCDebug(lcConvert) << "running" << program << args;
     process.start();
     if (!process.waitForStarted(std::max(1000, timeoutMs)))
-        throw TessaryError(QStringLiteral("%1 could not be started to convert \"%2\": %3")
+        throw TessaryError(QCoreApplication::translate(
+                               "Converters", "%1 could not be started to convert \"%2\": %3")
                                .arg(m_displayName, what, process.errorString()));
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished(5000);
         throw TessaryError(
-            QStringLiteral("%1 did not finish converting \"%2\" within %3 seconds and was stopped.")
+            QCoreApplication::translate(
+                "Converters",
+                "%1 did not finish converting \"%2\" within %3 seconds and was stopped.")
                 .arg(m_displayName, what)
                 .arg(QString::number(timeoutMs / 1000.0, 'g', 3)));
     }
@@ -61,10 +65,12 @@ QByteArray ToolProcess::run(const QStringList &args, const QString &workDir, int
         detail = lines.mid(0, 3).join(QStringLiteral(" "));
         if (detail.isEmpty())
             detail = process.exitStatus() != QProcess::NormalExit
-                         ? QStringLiteral("it stopped abnormally")
-                         : QStringLiteral("exit code %1").arg(process.exitCode());
+                         ? QCoreApplication::translate("Converters", "it stopped abnormally")
+                         : QCoreApplication::translate("Converters", "exit code %1")
+                               .arg(process.exitCode());
         throw TessaryError(
-            QStringLiteral("%1 could not convert \"%2\": %3").arg(m_displayName, what, detail));
+            QCoreApplication::translate("Converters", "%1 could not convert \"%2\": %3")
+                .arg(m_displayName, what, detail));
     }
     return process.readAllStandardOutput();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/db/EngineError.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <cstdint>
 #include <libdeflate.h>
@@ -42,7 +43,7 @@ QString zlibMessage(const z_stream &zs, int rc)
 {
     if (zs.msg)
         return QString::fromLatin1(zs.msg);
-    return QStringLiteral("zlib error %1").arg(rc);
+    return QCoreApplication::translate("Database", "zlib error %1").arg(rc);
 }
 
 // A buffer of tens of megabytes that is about to be written from start to end
@@ -142,8 +143,8 @@ bool inflateKnownSize(const char *stream, qsizetype streamSize, qint64 size, QBy
     }
     if (consumed != size_t(streamSize)) {
         out = QByteArray();
-        throw EngineError(
-            QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A compressed field is damaged: bytes follow the zlib stream"));
     }
     out.truncate(qsizetype(produced));
     dropSpareRoom(out);
@@ -160,7 +161,8 @@ QByteArray inflateStreaming(const char *stream, qsizetype streamSize, qint64 ann
     z_stream zs = {};
     int rc = inflateInit(&zs);
     if (rc != Z_OK)
-        throw EngineError(QStringLiteral("Cannot start zlib: %1").arg(zlibMessage(zs, rc)));
+        throw EngineError(QCoreApplication::translate("Database", "Cannot start zlib: %1")
+                              .arg(zlibMessage(zs, rc)));
     zs.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream));
     zs.avail_in = uInt(streamSize);
     QByteArray out;
@@ -189,17 +191,20 @@ QByteArray inflateStreaming(const char *stream, qsizetype streamSize, qint64 ann
     const QString message = zs.msg ? QString::fromLatin1(zs.msg) : QString();
     inflateEnd(&zs);
     if (rc == Z_BUF_ERROR)
-        throw EngineError(
-            QStringLiteral("A compressed field is damaged: the zlib stream is truncated"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A compressed field is damaged: the zlib stream is truncated"));
     if (rc == Z_MEM_ERROR)
-        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
+        throw EngineError(
+            QCoreApplication::translate("Database", "A compressed field is too large to be read"));
     if (rc != Z_STREAM_END)
         throw EngineError(
-            QStringLiteral("A compressed field is damaged: %1")
-                .arg(message.isEmpty() ? QStringLiteral("invalid zlib data") : message));
+            QCoreApplication::translate("Database", "A compressed field is damaged: %1")
+                .arg(message.isEmpty()
+                         ? QCoreApplication::translate("Database", "invalid zlib data")
+                         : message));
     if (trailing)
-        throw EngineError(
-            QStringLiteral("A compressed field is damaged: bytes follow the zlib stream"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A compressed field is damaged: bytes follow the zlib stream"));
     out.truncate(int(produced));
     dropSpareRoom(out);
     return out;
@@ -215,17 +220,20 @@ QByteArray compress(const QByteArray &data, int level)
     // smaller; any zlib reads what it writes.
     libdeflate_compressor *c = compressorFor(qBound(1, level, 9));
     if (!c)
-        throw EngineError(QStringLiteral("Cannot compress a field: not enough memory"));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot compress a field: not enough memory"));
     const size_t bound = libdeflate_zlib_compress_bound(c, size_t(data.size()));
     if (bound > size_t(kMaxSize))
-        throw EngineError(QStringLiteral("Cannot compress a field of %1 bytes: it is too large")
+        throw EngineError(QCoreApplication::translate(
+                              "Database", "Cannot compress a field of %1 bytes: it is too large")
                               .arg(data.size()));
     QByteArray out(qsizetype(bound), Qt::Uninitialized);
     adviseLargeBuffer(out.data(), qint64(bound));
     const size_t written =
         libdeflate_zlib_compress(c, data.constData(), size_t(data.size()), out.data(), bound);
     if (written == 0)
-        throw EngineError(QStringLiteral("Cannot compress a field: the zlib stream is incomplete"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "Cannot compress a field: the zlib stream is incomplete"));
     out.truncate(qsizetype(written));
     dropSpareRoom(out);
     return out;
@@ -241,7 +249,8 @@ QByteArray decompress(const char *stream, qsizetype size)
     if (!stream || size <= 0)
         return {};
     if (size > kMaxSize)
-        throw EngineError(QStringLiteral("A compressed field is too large to be read"));
+        throw EngineError(
+            QCoreApplication::translate("Database", "A compressed field is too large to be read"));
     // zlib streams do not store the size of what they hold, but the stored
     // form of pictures (a BMP file image) says its own in its first bytes.
     // With the size known the stream is inflated in one pass into a buffer of

@@ -71,7 +71,7 @@ QByteArray PgResult::bytea(int row, int column) const
     unsigned char *raw =
         PQunescapeBytea(reinterpret_cast<const unsigned char *>(text.constData()), &length);
     if (!raw)
-        throw EngineError(QStringLiteral("Cannot decode a binary field"));
+        throw EngineError(QCoreApplication::translate("Database", "Cannot decode a binary field"));
     QByteArray out(reinterpret_cast<const char *>(raw), qsizetype(length));
     PQfreemem(raw);
     return out;
@@ -98,7 +98,7 @@ void PgConnection::close()
 void PgConnection::ensureOpen() const
 {
     if (!conn)
-        throw EngineError(QStringLiteral("The database is not connected"));
+        throw EngineError(QCoreApplication::translate("Database", "The database is not connected"));
 }
 
 PgResult PgConnection::exec(const QString &sql, const QList<PgParam> &params, bool binaryResult)
@@ -122,7 +122,9 @@ PgResult PgConnection::exec(const QString &sql, const QList<PgParam> &params, bo
         if (message.trimmed().isEmpty())
             message = QString::fromUtf8(PQerrorMessage(conn));
         if (PQstatus(conn) == CONNECTION_BAD)
-            message = QStringLiteral("the connection to the server was lost: ") + message;
+            message =
+                QCoreApplication::translate("Database", "the connection to the server was lost: %1")
+                    .arg(message);
         throw EngineError(QStringLiteral("%1: %2").arg(address, message.trimmed()));
     }
     return result;

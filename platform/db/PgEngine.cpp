@@ -80,16 +80,19 @@ void PgEngine::open(const QString &address, bool create, bool readOnly)
     PGconn *conn = PQconnectdb(parsed.connectionUri().toUtf8().constData());
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
         const QString m = conn ? QString::fromUtf8(PQerrorMessage(conn)).trimmed()
-                               : QStringLiteral("out of memory");
+                               : QCoreApplication::translate("Database", "out of memory");
         if (conn)
             PQfinish(conn);
-        throw EngineError(QStringLiteral("Cannot connect to %1: %2").arg(address, m));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot connect to %1: %2").arg(address, m));
     }
     m_conn->conn = conn;
     PQsetNoticeProcessor(conn, &quietNotices, nullptr);
     try {
         if (PQsetClientEncoding(conn, "UTF8") != 0)
-            throw EngineError(QStringLiteral("%1: the server does not speak UTF-8").arg(address));
+            throw EngineError(
+                QCoreApplication::translate("Database", "%1: the server does not speak UTF-8")
+                    .arg(address));
         // Waiting for a lock another connection holds ends after ten seconds,
         // as it does on a file.
         m_conn->exec(QStringLiteral("SET lock_timeout = '10s'"));
@@ -100,7 +103,8 @@ void PgEngine::open(const QString &address, bool create, bool readOnly)
                 .rows() > 0;
         if (!exists && !create)
             throw EngineError(
-                QStringLiteral("The server has no report %1 (%2)").arg(m_conn->schema, address));
+                QCoreApplication::translate("Database", "The server has no report %1 (%2)")
+                    .arg(m_conn->schema, address));
         if (!exists)
             m_conn->exec(QStringLiteral("CREATE SCHEMA %1").arg(pgQuote(m_conn->schema)));
         if (readOnly)

@@ -5,6 +5,7 @@
 #include "platform/db/PgConnection.h"
 #include "platform/db/StoredDate.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -37,7 +38,8 @@ QVariant columnValue(const PgResult &r, int row, int column, const FieldDef &f)
             try {
                 bytes = FieldCompression::decompress(bytes);
             } catch (const EngineError &e) {
-                throw EngineError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
+                throw EngineError(QCoreApplication::translate("Database", "Field %1: %2")
+                                      .arg(f.name, e.message()));
             }
         }
         if (f.type == FieldType::Memo)
@@ -107,15 +109,16 @@ void PgTable::open()
     m_conn->ensureOpen();
     const FieldDefs fields = m_conn->tableFields(m_table);
     if (fields.isEmpty())
-        throw EngineError(
-            QStringLiteral("%1: table %2 does not exist").arg(m_conn->address, m_table));
+        throw EngineError(QCoreApplication::translate("Database", "%1: table %2 does not exist")
+                              .arg(m_conn->address, m_table));
     QString id;
     for (const FieldDef &f : fields)
         if (f.type == FieldType::AutoInc)
             id = f.name;
     if (id.isEmpty())
         throw EngineError(
-            QStringLiteral("%1: table %2 has no identity column").arg(m_conn->address, m_table));
+            QCoreApplication::translate("Database", "%1: table %2 has no identity column")
+                .arg(m_conn->address, m_table));
     m_fields = fields;
     m_index.clear();
     QStringList prefetch;
@@ -152,7 +155,8 @@ bool PgTable::isOpen() const
 void PgTable::ensureOpen() const
 {
     if (!m_open)
-        throw EngineError(QStringLiteral("Table %1 is not open").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not open").arg(m_table));
     m_conn->ensureOpen();
 }
 
@@ -160,7 +164,8 @@ const FieldDef &PgTable::field(const QString &name) const
 {
     const auto it = m_index.constFind(name.toLower());
     if (it == m_index.cend())
-        throw EngineError(QStringLiteral("Table %1 has no field %2").arg(m_table, name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
     return m_fields[*it];
 }
 
@@ -218,7 +223,9 @@ bool PgTable::locate(const QString &fieldName, const QVariant &value)
     if (f.type == FieldType::AutoInc)
         return gotoRowId(value.toLongLong());
     if (f.compressionLevel > 0)
-        throw EngineError(QStringLiteral("Cannot locate on the compressed field %1").arg(f.name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot locate on the compressed field %1")
+                .arg(f.name));
     const PgResult r =
         m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1%4 ORDER BY %1 LIMIT 1")
                          .arg(m_idColumn, m_qualified, pgQuote(f.name), castFor(f)),
@@ -237,7 +244,7 @@ void PgTable::edit()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     // Inside a transaction the row is locked until it ends, and read afresh
     // once the lock is held, so that what is compared and written is current.
     if (m_conn->inTransaction) {
@@ -245,8 +252,9 @@ void PgTable::edit()
                                             .arg(m_qualified, m_idColumn),
                                         {PgParam::number(m_rowId)});
         if (r.rows() == 0)
-            throw EngineError(
-                QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            throw EngineError(QCoreApplication::translate(
+                                  "Database", "%1: the record was deleted by another user")
+                                  .arg(m_table));
         m_row.clear();
     }
     m_state = State::Edit;
@@ -319,8 +327,9 @@ void PgTable::post()
                              .arg(params.size()),
                          params);
         if (r.affectedRows() == 0)
-            throw EngineError(
-                QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            throw EngineError(QCoreApplication::translate(
+                                  "Database", "%1: the record was deleted by another user")
+                                  .arg(m_table));
     }
     m_state = State::Browse;
     m_buffer.clear();
@@ -331,7 +340,7 @@ void PgTable::deleteRow()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE %2 = $1").arg(m_qualified, m_idColumn),
                  {PgParam::number(m_rowId)});
     if (!moveTo(QStringLiteral(">"), m_rowId))
@@ -350,7 +359,7 @@ QVariant PgTable::value(const QString &name) const
     if (m_state == State::Insert)
         return QVariant();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())
         return *cached;
@@ -359,7 +368,8 @@ QVariant PgTable::value(const QString &name) const
                                     {PgParam::number(m_rowId)});
     if (r.rows() == 0)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     const QVariant v = columnValue(r, 0, 0, f);
     m_row.insert(key, v);
     return v;
@@ -369,7 +379,9 @@ void PgTable::setValue(const QString &name, const QVariant &v)
 {
     ensureOpen();
     if (m_state == State::Browse)
-        throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not in edit or insert mode")
+                .arg(m_table));
     m_buffer.insert(field(name).name.toLower(), v);
 }
 
@@ -385,14 +397,15 @@ QByteArray PgTable::storedBytes(const QString &name, bool *compressed) const
     if (compressed)
         *compressed = false;
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     // In binary form: a BYTEA value comes as its bytes, not hex-escaped.
     const PgResult r = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1")
                                         .arg(pgQuote(f.name), m_qualified, m_idColumn),
                                     {PgParam::number(m_rowId)}, true);
     if (r.rows() == 0)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     if (r.isNull(0, 0))
         return QByteArray();
     if (compressed)
@@ -405,7 +418,7 @@ QByteArray PgTable::storedDigest(const QString &name) const
     ensureOpen();
     const FieldDef &f = field(name);
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     const PgResult r =
         m_conn->exec(QStringLiteral("SELECT CASE WHEN octet_length(%1) > 0 THEN md5(%1) END "
                                     "FROM %2 WHERE %3 = $1")
@@ -413,6 +426,7 @@ QByteArray PgTable::storedDigest(const QString &name) const
                      {PgParam::number(m_rowId)});
     if (r.rows() == 0)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     return r.isNull(0, 0) ? QByteArray() : QByteArray::fromHex(r.value(0, 0));
 }

@@ -15,7 +15,8 @@ bool ReportAddress::isServer(const QString &text)
 ReportAddress ReportAddress::parse(const QString &text)
 {
     if (!isServer(text))
-        throw EngineError(QStringLiteral("%1 is not a server address").arg(text));
+        throw EngineError(
+            QCoreApplication::translate("Database", "%1 is not a server address").arg(text));
     const int q = text.indexOf(QLatin1Char('?'));
     const QString head = q < 0 ? text : text.left(q);
     const QString query = q < 0 ? QString() : text.mid(q + 1);
@@ -27,8 +28,9 @@ ReportAddress ReportAddress::parse(const QString &text)
     const QString authority = head.mid(schemeEnd, slash < 0 ? -1 : slash - schemeEnd);
     const int at = authority.lastIndexOf(QLatin1Char('@'));
     if (at >= 0 && authority.left(at).contains(QLatin1Char(':')))
-        throw EngineError(QStringLiteral("A report address must not hold a password; libpq "
-                                         "takes it from ~/.pgpass or PGPASSWORD"));
+        throw EngineError(QCoreApplication::translate(
+            "Database", "A report address must not hold a password; libpq "
+                        "takes it from ~/.pgpass or PGPASSWORD"));
 
     ReportAddress a;
     a.m_text = text;
@@ -42,20 +44,23 @@ ReportAddress ReportAddress::parse(const QString &text)
         if (key == QLatin1String("report"))
             a.m_report = value;
         else if (key == QLatin1String("password") || key == QLatin1String("passfile"))
-            throw EngineError(QStringLiteral("A report address must not hold a password; libpq "
-                                             "takes it from ~/.pgpass or PGPASSWORD"));
+            throw EngineError(QCoreApplication::translate(
+                "Database", "A report address must not hold a password; libpq "
+                            "takes it from ~/.pgpass or PGPASSWORD"));
         else
             kept << item;
     }
     if (a.m_report.isEmpty())
-        throw EngineError(
-            QStringLiteral("The address %1 names no report (add ?report=NAME)").arg(text));
+        throw EngineError(QCoreApplication::translate(
+                              "Database", "The address %1 names no report (add ?report=NAME)")
+                              .arg(text));
     // The name becomes a schema and a channel: a plain identifier of at most
     // 63 bytes, so that hosts can write it in SQL without surprises.
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,62}$"));
     if (!identifier.match(a.m_report).hasMatch())
-        throw EngineError(QStringLiteral("\"%1\" is not a report name: use letters, digits and "
-                                         "underscores, at most 63, starting with a letter")
+        throw EngineError(QCoreApplication::translate(
+                              "Database", "\"%1\" is not a report name: use letters, digits and "
+                                          "underscores, at most 63, starting with a letter")
                               .arg(a.m_report));
     a.m_uri = kept.isEmpty() ? head : head + QLatin1Char('?') + kept.join(QLatin1Char('&'));
     return a;

@@ -18,7 +18,7 @@ void SqliteConnection::close()
 void SqliteConnection::ensureOpen() const
 {
     if (!db)
-        throw EngineError(QStringLiteral("The database is not connected"));
+        throw EngineError(QCoreApplication::translate("Database", "The database is not connected"));
 }
 
 sqlite3_stmt *SqliteConnection::prepare(const QString &sql)
@@ -32,7 +32,7 @@ sqlite3_stmt *SqliteConnection::prepare(const QString &sql)
     sqlite3_stmt *s = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &s, nullptr) != SQLITE_OK)
-        fail(QStringLiteral("Cannot prepare \"%1\"").arg(sql));
+        fail(QCoreApplication::translate("Database", "Cannot prepare \"%1\"").arg(sql));
     statements.insert(sql, s);
     return s;
 }
@@ -62,8 +62,8 @@ void SqliteConnection::exec(const QString &sql)
 
 void SqliteConnection::fail(const QString &what) const
 {
-    const QString engine =
-        db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("not connected");
+    const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db))
+                              : QCoreApplication::translate("Database", "not connected");
     throw EngineError(QStringLiteral("%1: %2 (%3)").arg(fileName, what, engine));
 }
 
@@ -122,6 +122,6 @@ FieldDefs SqliteConnection::tableFields(const QString &table)
         out.append(f);
     }
     if (rc != SQLITE_DONE)
-        fail(QStringLiteral("Cannot read the fields of %1").arg(table));
+        fail(QCoreApplication::translate("Database", "Cannot read the fields of %1").arg(table));
     return out;
 }

@@ -55,7 +55,8 @@ void SqliteEngine::openFile(const QString &fileName, bool create, bool readOnly)
     if (rc != SQLITE_OK) {
         const QString m = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close_v2(db);
-        throw EngineError(QStringLiteral("Cannot open %1: %2").arg(fileName, m));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot open %1: %2").arg(fileName, m));
     }
     m_conn->db = db;
     sqlite3_busy_handler(db, &SqliteEngine::busyHandler, this);
@@ -69,8 +70,10 @@ void SqliteEngine::openFile(const QString &fileName, bool create, bool readOnly)
         m_conn->close();
         if (check == SQLITE_NOTADB || check == SQLITE_CORRUPT)
             throw EngineError(
-                QStringLiteral("File is not a report database: %1 (%2)").arg(fileName, m));
-        throw EngineError(QStringLiteral("Cannot read %1: %2").arg(fileName, m));
+                QCoreApplication::translate("Database", "File is not a report database: %1 (%2)")
+                    .arg(fileName, m));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot read %1: %2").arg(fileName, m));
     }
     qCDebug(lcDb) << "connected to" << fileName << (readOnly ? "read-only" : "");
 }
@@ -110,7 +113,9 @@ void SqliteEngine::createDatabase(const QString &fileName)
 void SqliteEngine::connect(const QString &fileName, bool readOnly)
 {
     if (!QFileInfo(fileName).isFile())
-        throw EngineError(QStringLiteral("The report file does not exist: %1").arg(fileName));
+        throw EngineError(
+            QCoreApplication::translate("Database", "The report file does not exist: %1")
+                .arg(fileName));
     openFile(fileName, false, readOnly);
 }
 
@@ -169,7 +174,7 @@ bool SqliteEngine::tableExists(const QString &table) const
     sqlite3_bind_text(s, 1, name.constData(), int(name.size()), SQLITE_TRANSIENT);
     const int rc = sqlite3_step(s);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        m_conn->fail(QStringLiteral("Cannot read the list of tables"));
+        m_conn->fail(QCoreApplication::translate("Database", "Cannot read the list of tables"));
     return rc == SQLITE_ROW;
 }
 
@@ -226,7 +231,8 @@ QList<QPair<qint64, QVariant>> SqliteEngine::rowsOutside(const QString &table,
                                                  ? QVariant()
                                                  : QVariant(qint64(sqlite3_column_int64(s, 1)))});
         if (rc != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot read table %1").arg(table));
+            m_conn->fail(
+                QCoreApplication::translate("Database", "Cannot read table %1").arg(table));
         sqlite3_reset(s);
     }
     return out;

@@ -5,6 +5,7 @@
 #include "platform/db/SqliteConnection.h"
 #include "platform/db/StoredDate.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <limits>
 #include <sqlite3.h>
@@ -43,7 +44,8 @@ QVariant columnValue(sqlite3_stmt *s, int i, const FieldDef &f)
             try {
                 bytes = FieldCompression::decompress(p, size);
             } catch (const EngineError &e) {
-                throw EngineError(QStringLiteral("Field %1: %2").arg(f.name, e.message()));
+                throw EngineError(QCoreApplication::translate("Database", "Field %1: %2")
+                                      .arg(f.name, e.message()));
             }
         } else {
             bytes = QByteArray(p, size);
@@ -117,8 +119,8 @@ void SqliteTable::open()
         if (f.type == FieldType::AutoInc)
             id = f.name;
     if (fields.isEmpty())
-        throw EngineError(
-            QStringLiteral("%1: table %2 does not exist").arg(m_conn->fileName, m_table));
+        throw EngineError(QCoreApplication::translate("Database", "%1: table %2 does not exist")
+                              .arg(m_conn->fileName, m_table));
     m_fields = fields;
     m_index.clear();
     QStringList prefetch;
@@ -153,7 +155,8 @@ bool SqliteTable::isOpen() const
 void SqliteTable::ensureOpen() const
 {
     if (!m_open)
-        throw EngineError(QStringLiteral("Table %1 is not open").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not open").arg(m_table));
     m_conn->ensureOpen();
 }
 
@@ -161,7 +164,8 @@ const FieldDef &SqliteTable::field(const QString &name) const
 {
     const auto it = m_index.constFind(name.toLower());
     if (it == m_index.cend())
-        throw EngineError(QStringLiteral("Table %1 has no field %2").arg(m_table, name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
     return m_fields[*it];
 }
 
@@ -175,7 +179,7 @@ bool SqliteTable::moveTo(const QString &condition, qint64 id)
     sqlite3_bind_int64(s, 1, id);
     const int rc = sqlite3_step(s);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+        m_conn->fail(QCoreApplication::translate("Database", "Cannot read table %1").arg(m_table));
     m_row.clear();
     m_state = State::Browse;
     m_buffer.clear();
@@ -223,7 +227,9 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
     if (f.type == FieldType::AutoInc)
         return gotoRowId(value.toLongLong());
     if (f.compressionLevel > 0)
-        throw EngineError(QStringLiteral("Cannot locate on the compressed field %1").arg(f.name));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Cannot locate on the compressed field %1")
+                .arg(f.name));
     sqlite3_stmt *s =
         m_conn->prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? ORDER BY rowid LIMIT 1")
                             .arg(quoteIdentifier(m_table), quoteIdentifier(f.name)));
@@ -237,7 +243,8 @@ bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
             found = true;
             foundId = sqlite3_column_int64(s, 0);
         } else if (rc != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot search table %1").arg(m_table));
+            m_conn->fail(
+                QCoreApplication::translate("Database", "Cannot search table %1").arg(m_table));
     }
     return found && gotoRowId(foundId);
 }
@@ -253,7 +260,7 @@ void SqliteTable::edit()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     m_state = State::Edit;
     m_buffer.clear();
 }
@@ -323,12 +330,14 @@ void SqliteTable::post()
         if (m_state == State::Edit)
             sqlite3_bind_int64(s, defs.size() + 1, m_rowId);
         if (sqlite3_step(s) != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot write to table %1").arg(m_table));
+            m_conn->fail(
+                QCoreApplication::translate("Database", "Cannot write to table %1").arg(m_table));
         if (m_state == State::Insert)
             row = sqlite3_last_insert_rowid(m_conn->db);
         else if (sqlite3_changes(m_conn->db) == 0)
-            throw EngineError(
-                QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            throw EngineError(QCoreApplication::translate(
+                                  "Database", "%1: the record was deleted by another user")
+                                  .arg(m_table));
     }
     if (kept.valid) {
         kept.dataVersion = m_conn->dataVersion();
@@ -343,7 +352,7 @@ void SqliteTable::deleteRow()
 {
     ensureOpen();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     m_conn->keptDigest.valid = false;
     sqlite3_stmt *s = m_conn->prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
@@ -351,7 +360,8 @@ void SqliteTable::deleteRow()
         StatementScope scope(s);
         sqlite3_bind_int64(s, 1, m_rowId);
         if (sqlite3_step(s) != SQLITE_DONE)
-            m_conn->fail(QStringLiteral("Cannot delete from table %1").arg(m_table));
+            m_conn->fail(QCoreApplication::translate("Database", "Cannot delete from table %1")
+                             .arg(m_table));
     }
     if (!moveTo(QStringLiteral(">"), m_rowId))
         m_hasRow = false;
@@ -369,7 +379,7 @@ QVariant SqliteTable::value(const QString &name) const
     if (m_state == State::Insert)
         return QVariant();
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())
         return *cached;
@@ -380,9 +390,10 @@ QVariant SqliteTable::value(const QString &name) const
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     if (rc != SQLITE_ROW)
-        m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
+        m_conn->fail(QCoreApplication::translate("Database", "Cannot read table %1").arg(m_table));
     const QVariant v = columnValue(s, 0, f);
     m_row.insert(key, v);
     return v;
@@ -392,7 +403,9 @@ void SqliteTable::setValue(const QString &name, const QVariant &v)
 {
     ensureOpen();
     if (m_state == State::Browse)
-        throw EngineError(QStringLiteral("Table %1 is not in edit or insert mode").arg(m_table));
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 is not in edit or insert mode")
+                .arg(m_table));
     m_buffer.insert(field(name).name.toLower(), v);
 }
 
@@ -408,7 +421,7 @@ QByteArray SqliteTable::storedBytes(const QString &name, bool *compressed) const
     if (compressed)
         *compressed = false;
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                           .arg(quoteIdentifier(f.name), quoteIdentifier(m_table)));
     StatementScope scope(s);
@@ -416,7 +429,8 @@ QByteArray SqliteTable::storedBytes(const QString &name, bool *compressed) const
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
         throw EngineError(
-            QStringLiteral("%1: the record was deleted by another user").arg(m_table));
+            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+                .arg(m_table));
     if (rc != SQLITE_ROW)
         m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
     const int type = sqlite3_column_type(s, 0);
@@ -443,7 +457,7 @@ QByteArray SqliteTable::storedDigest(const QString &name) const
     ensureOpen();
     const FieldDef &f = field(name);
     if (!m_hasRow)
-        throw EngineError(QStringLiteral("No current record"));
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
     const SqliteConnection::KeptDigest &kept = m_conn->keptDigest;
     if (kept.valid && kept.rowId == m_rowId && kept.table == m_table && kept.field == f.name &&
         kept.dataVersion == m_conn->dataVersion())

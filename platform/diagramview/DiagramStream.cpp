@@ -103,7 +103,8 @@ QList<TextCell> readTexts(const QJsonObject &owner, double defaultSize)
 
 [[noreturn]] void fail(const QString &what)
 {
-    throw DiagramStreamError(QStringLiteral("The diagram cannot be read: %1.").arg(what));
+    throw DiagramStreamError(
+        QCoreApplication::translate("Diagram", "The diagram cannot be read: %1.").arg(what));
 }
 
 double readExtent(const QJsonObject &o, const char *key, double fallback, int index,
@@ -113,12 +114,19 @@ double readExtent(const QJsonObject &o, const char *key, double fallback, int in
     if (v.isUndefined() || v.isNull())
         return fallback;
     if (!v.isDouble())
-        fail(QStringLiteral("block %1 has a %2 that is not a number").arg(index).arg(key));
+        fail(QCoreApplication::translate("Diagram", "block %1 has a %2 that is not a number")
+                 .arg(index)
+                 .arg(key));
     const double d = v.toDouble();
     if (!std::isfinite(d) || std::abs(d) > DiagramStream::MaxExtent)
-        fail(QStringLiteral("block %1 has a %2 out of range").arg(index).arg(key));
+        fail(QCoreApplication::translate("Diagram", "block %1 has a %2 out of range")
+                 .arg(index)
+                 .arg(key));
     if (mustBePositive && d < 0)
-        fail(QStringLiteral("block %1 has a negative %2 (%3)").arg(index).arg(key).arg(d));
+        fail(QCoreApplication::translate("Diagram", "block %1 has a negative %2 (%3)")
+                 .arg(index)
+                 .arg(key)
+                 .arg(d));
     return d;
 }
 
@@ -164,16 +172,19 @@ int readEnd(const QJsonValue &v, const QHash<QString, int> &ids, int blockCount,
     if (v.isString()) {
         const auto it = ids.constFind(v.toString());
         if (it == ids.constEnd())
-            fail(QStringLiteral("link %1 has a %2 \"%3\" that names no block")
+            fail(QCoreApplication::translate("Diagram",
+                                             "link %1 has a %2 \"%3\" that names no block")
                      .arg(link)
                      .arg(which, v.toString()));
         return it.value();
     }
     if (!v.isDouble())
-        fail(QStringLiteral("link %1 has no %2 block").arg(link).arg(which));
+        fail(
+            QCoreApplication::translate("Diagram", "link %1 has no %2 block").arg(link).arg(which));
     const double d = v.toDouble();
     if (d != std::floor(d) || d < 0 || d >= blockCount)
-        fail(QStringLiteral("link %1 has a %2 (%3) that is not a block of the diagram")
+        fail(QCoreApplication::translate("Diagram",
+                                         "link %1 has a %2 (%3) that is not a block of the diagram")
                  .arg(link)
                  .arg(which)
                  .arg(d));
@@ -227,18 +238,20 @@ DiagramDocument DiagramStream::read(const QByteArray &bytes)
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        fail(QStringLiteral("it is not valid JSON (%1 at byte %2)")
+        fail(QCoreApplication::translate("Diagram", "it is not valid JSON (%1 at byte %2)")
                  .arg(error.errorString())
                  .arg(error.offset));
     if (!json.isObject())
-        fail(QStringLiteral("it is not a JSON object"));
+        fail(QCoreApplication::translate("Diagram", "it is not a JSON object"));
     const QJsonObject root = json.object();
     if (root.value("format").toString() != formatName())
-        fail(QStringLiteral("its format is \"%1\", not \"%2\"")
+        fail(QCoreApplication::translate("Diagram", "its format is \"%1\", not \"%2\"")
                  .arg(root.value("format").toString(), formatName()));
     const double version = root.value("version").toDouble(1);
     if (version > Version)
-        fail(QStringLiteral("it was written by a newer version (%1) of the program").arg(version));
+        fail(QCoreApplication::translate("Diagram",
+                                         "it was written by a newer version (%1) of the program")
+                 .arg(version));
 
     DiagramDocument doc;
     doc.zoom = int(std::clamp(readNumber(root, "zoom", 100), 5.0, 5000.0));
@@ -246,13 +259,13 @@ DiagramDocument DiagramStream::read(const QByteArray &bytes)
 
     const QJsonValue blocksValue = root.value("blocks");
     if (!blocksValue.isUndefined() && !blocksValue.isArray())
-        fail(QStringLiteral("\"blocks\" is not a list"));
+        fail(QCoreApplication::translate("Diagram", "\"blocks\" is not a list"));
     const QJsonArray blocks = blocksValue.toArray();
     QHash<QString, int> ids;
     doc.blocks.reserve(blocks.size());
     for (int i = 0; i < blocks.size(); ++i) {
         if (!blocks.at(i).isObject())
-            fail(QStringLiteral("block %1 is not an object").arg(i));
+            fail(QCoreApplication::translate("Diagram", "block %1 is not an object").arg(i));
         const QJsonObject o = blocks.at(i).toObject();
         BlockData b;
         b.id = o.value("id").toString();
@@ -273,19 +286,21 @@ DiagramDocument DiagramStream::read(const QByteArray &bytes)
 
     const QJsonValue linksValue = root.value("links");
     if (!linksValue.isUndefined() && !linksValue.isArray())
-        fail(QStringLiteral("\"links\" is not a list"));
+        fail(QCoreApplication::translate("Diagram", "\"links\" is not a list"));
     const QJsonArray links = linksValue.toArray();
     doc.links.reserve(links.size());
     for (int i = 0; i < links.size(); ++i) {
         if (!links.at(i).isObject())
-            fail(QStringLiteral("link %1 is not an object").arg(i));
+            fail(QCoreApplication::translate("Diagram", "link %1 is not an object").arg(i));
         const QJsonObject o = links.at(i).toObject();
         LinkData l;
         l.source = readEnd(o.value("source"), ids, doc.blocks.size(), i, "source");
         l.target = readEnd(o.value("target"), ids, doc.blocks.size(), i, "target");
         const double width = readNumber(o, "width", l.penWidth);
         if (width < 0)
-            fail(QStringLiteral("link %1 has a negative width (%2)").arg(i).arg(width));
+            fail(QCoreApplication::translate("Diagram", "link %1 has a negative width (%2)")
+                     .arg(i)
+                     .arg(width));
         l.penWidth = std::min(width, 1000.0);
         l.penColor = readColor(o.value("color"), l.penColor);
         l.style = linkStyleFromName(o.value("style").toString());

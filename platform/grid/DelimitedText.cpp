@@ -2,6 +2,7 @@
 
 #include "platform/grid/GridData.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace DelimitedText {
@@ -64,9 +65,10 @@ ReadResult parse(const QString &text, QChar delimiter)
             if (!closed) {
                 if (!record.isEmpty())
                     result.rows.append(record);
-                result.warning = QStringLiteral("Line %1: a quoted field is not closed. The "
-                                                "rows before it were imported; the rest of "
-                                                "the file was not.")
+                result.warning = QCoreApplication::translate(
+                                     "Grid", "Line %1: a quoted field is not closed. The "
+                                             "rows before it were imported; the rest of "
+                                             "the file was not.")
                                      .arg(startLine);
                 return result;
             }

@@ -23,7 +23,8 @@ void writeBytes(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile f(fileName);
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw TessaryError(QStringLiteral("Cannot create the file %1.").arg(fileName));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "Cannot create the file %1.").arg(fileName));
 }
 
 // A rich-text document holding the table as a real RTF table.
@@ -125,8 +126,9 @@ void write(const GridData &grid, Format format, const QString &fileName, const Q
         writeBytes(fileName, GridStream::write(grid));
         return;
     default:
-        throw TessaryError(QStringLiteral("Tables cannot be written as \"%1\".")
-                               .arg(QFileInfo(fileName).suffix()));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "Tables cannot be written as \"%1\".")
+                .arg(QFileInfo(fileName).suffix()));
     }
 }
 
@@ -134,7 +136,8 @@ QString read(GridData &grid, const QString &fileName)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("Cannot open the file %1.").arg(fileName));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "Cannot open the file %1.").arg(fileName));
     const QByteArray bytes = f.readAll();
     const QString upper = fileName.toUpper();
     if (upper.contains(QLatin1String(".CSV")))

@@ -135,13 +135,16 @@ void readInto(GridStreamParser &p, GridData &grid)
 {
     const QJsonObject &root = p.members;
     if (root.value("format").toString() != QLatin1String("tessary-grid"))
-        throw TessaryError(QStringLiteral("The bytes are not a stored table."));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "The bytes are not a stored table."));
     const int version = root.value("version").toInt(0);
     if (version < 1)
-        throw TessaryError(QStringLiteral("The stored table has no valid version number."));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "The stored table has no valid version number."));
     if (version > 1)
         throw TessaryError(
-            QStringLiteral("The stored table was written by a newer version (%1) of the program.")
+            QCoreApplication::translate(
+                "Grid", "The stored table was written by a newer version (%1) of the program.")
                 .arg(version));
 
     qint64 rows = qMax<qint64>(qint64(root.value("rows").toDouble(0)), p.cells.size());
@@ -150,7 +153,8 @@ void readInto(GridStreamParser &p, GridData &grid)
         columns = qMax<qint64>(columns, row.size());
     if (rows > MaxRows || columns > MaxColumns || rows * columns > MaxCells || rows < 0 ||
         columns < 0)
-        throw TessaryError(QStringLiteral("The stored table is too large (%1 rows, %2 columns).")
+        throw TessaryError(QCoreApplication::translate(
+                               "Grid", "The stored table is too large (%1 rows, %2 columns).")
                                .arg(rows)
                                .arg(columns));
 

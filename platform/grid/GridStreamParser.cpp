@@ -19,9 +19,10 @@ GridStreamParser::GridStreamParser(const QByteArray &bytes)
 
 void GridStreamParser::fail(const char *what) const
 {
-    throw TessaryError(QStringLiteral("The stored table cannot be read: %1 at byte %2.")
-                           .arg(QLatin1String(what))
-                           .arg(m_p - m_begin));
+    throw TessaryError(
+        QCoreApplication::translate("Grid", "The stored table cannot be read: %1 at byte %2.")
+            .arg(QLatin1String(what))
+            .arg(m_p - m_begin));
 }
 
 void GridStreamParser::skipSpace()

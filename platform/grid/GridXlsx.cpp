@@ -131,7 +131,8 @@ void write(const GridData &grid, const QString &fileName)
     options.tmpdir = const_cast<char *>(tmp.constData());
     lxw_workbook *book = workbook_new_opt(path.constData(), &options);
     if (!book)
-        throw TessaryError(QStringLiteral("Cannot create the spreadsheet %1.").arg(fileName));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "Cannot create the spreadsheet %1.").arg(fileName));
     lxw_worksheet *sheet = workbook_add_worksheet(book, "Table");
     Writer writer(grid, book);
 
@@ -166,8 +167,9 @@ void write(const GridData &grid, const QString &fileName)
     }
     const lxw_error err = workbook_close(book);
     if (err != LXW_NO_ERROR)
-        throw TessaryError(QStringLiteral("Cannot write the spreadsheet %1: %2.")
-                               .arg(fileName, QString::fromUtf8(lxw_strerror(err))));
+        throw TessaryError(
+            QCoreApplication::translate("Grid", "Cannot write the spreadsheet %1: %2.")
+                .arg(fileName, QString::fromUtf8(lxw_strerror(err))));
 }
 
 } // namespace GridXlsx

@@ -268,7 +268,11 @@ void LanguageRuntime::retranslateWidget(QWidget *root) const
         const bool ownTip = !tip.isEmpty() && tip != strippedText(a->text());
         if (!a->text().isEmpty())
             a->setText(retranslatedText(a, "text", a->text()));
-        if (ownTip)
+        // A tooltip set to the action's text does not follow the text: it is
+        // put into the new language like any other.
+        const bool tipStayed =
+            !tip.isEmpty() && a->toolTip() == tip && tip != strippedText(a->text());
+        if (ownTip || tipStayed)
             a->setToolTip(retranslatedText(a, "toolTip", tip));
         if (!a->statusTip().isEmpty())
             a->setStatusTip(retranslatedText(a, "statusTip", a->statusTip()));

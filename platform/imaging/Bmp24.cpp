@@ -63,7 +63,8 @@ QByteArray Bmp24::encode(const QImage &picture)
     const qint64 stride = rowStride(w);
     const qint64 total = FileHeaderSize + InfoHeaderSize + stride * h;
     if (total > std::numeric_limits<int>::max() - 1 || stride * h > MaxPixelBytes)
-        throw TessaryError(QStringLiteral("The picture (%1 × %2 pixels) is too large to be stored.")
+        throw TessaryError(QCoreApplication::translate(
+                               "Imaging", "The picture (%1 × %2 pixels) is too large to be stored.")
                                .arg(w)
                                .arg(h));
 
@@ -111,13 +112,15 @@ QImage Bmp24::decode(const QByteArray &bytes)
         return QImage();
     const qint64 size = bytes.size();
     if (size < FileHeaderSize + 4)
-        throw TessaryError(QStringLiteral("The bitmap is cut short: its header is incomplete."));
+        throw TessaryError(QCoreApplication::translate(
+            "Imaging", "The bitmap is cut short: its header is incomplete."));
     const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
     const quint32 infoSize = get32(p + FileHeaderSize);
     if (infoSize < InfoHeaderSize)
         return QImage(); // the old OS/2 header: left to the generic decoder
     if (size < FileHeaderSize + InfoHeaderSize)
-        throw TessaryError(QStringLiteral("The bitmap is cut short: its header is incomplete."));
+        throw TessaryError(QCoreApplication::translate(
+            "Imaging", "The bitmap is cut short: its header is incomplete."));
     const uchar *info = p + FileHeaderSize;
     const qint32 width = qint32(get32(info + 4));
     const qint32 rawHeight = qint32(get32(info + 8));
@@ -129,7 +132,8 @@ QImage Bmp24::decode(const QByteArray &bytes)
     if (planes != 1 || width <= 0 || rawHeight == 0 ||
         rawHeight == std::numeric_limits<qint32>::min())
         throw TessaryError(
-            QStringLiteral("The bitmap's header is damaged (%1 × %2 pixels, %3 planes).")
+            QCoreApplication::translate(
+                "Imaging", "The bitmap's header is damaged (%1 × %2 pixels, %3 planes).")
                 .arg(width)
                 .arg(rawHeight)
                 .arg(planes));
@@ -137,7 +141,8 @@ QImage Bmp24::decode(const QByteArray &bytes)
     const qint32 height = topDown ? -rawHeight : rawHeight;
     const qint64 stride = rowStride(width);
     if (stride * height > MaxPixelBytes)
-        throw TessaryError(QStringLiteral("The bitmap (%1 × %2 pixels) is too large to be shown.")
+        throw TessaryError(QCoreApplication::translate(
+                               "Imaging", "The bitmap (%1 × %2 pixels) is too large to be shown.")
                                .arg(width)
                                .arg(height));
 
@@ -152,7 +157,8 @@ QImage Bmp24::decode(const QByteArray &bytes)
 
     QImage out(width, height, WorkingBitmap::Format);
     if (out.isNull())
-        throw TessaryError(QStringLiteral("Not enough memory for a bitmap of %1 × %2 pixels.")
+        throw TessaryError(QCoreApplication::translate(
+                               "Imaging", "Not enough memory for a bitmap of %1 × %2 pixels.")
                                .arg(width)
                                .arg(height));
     const qint32 xppm = qint32(get32(info + 24));

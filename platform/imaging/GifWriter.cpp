@@ -19,7 +19,7 @@ int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
 TessaryError gifError(int code)
 {
     const char *text = GifErrorString(code);
-    return TessaryError(QStringLiteral("The GIF encoder failed: %1")
+    return TessaryError(QCoreApplication::translate("Imaging", "The GIF encoder failed: %1")
                             .arg(text ? QString::fromLatin1(text) : QString::number(code)));
 }
 
@@ -72,14 +72,16 @@ void quantize(const QImage &bitmap, std::vector<GifByteType> &indices,
 QByteArray GifWriter::encode(const QImage &picture)
 {
     if (picture.isNull())
-        throw TessaryError(QStringLiteral("There is no picture to write as GIF."));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "There is no picture to write as GIF."));
     const QImage bitmap =
         picture.format() == WorkingBitmap::Format ? picture : WorkingBitmap::fromImage(picture);
     const int w = bitmap.width();
     const int h = bitmap.height();
     if (w > 65535 || h > 65535)
         throw TessaryError(
-            QStringLiteral("A GIF picture can be at most 65535 pixels wide and high (this one is "
+            QCoreApplication::translate(
+                "Imaging", "A GIF picture can be at most 65535 pixels wide and high (this one is "
                            "%1 × %2).")
                 .arg(w)
                 .arg(h));
@@ -95,7 +97,8 @@ QByteArray GifWriter::encode(const QImage &picture)
         ++bits;
     ColorMapObject *map = GifMakeMapObject(1 << bits, palette.data());
     if (!map)
-        throw TessaryError(QStringLiteral("The GIF encoder is out of memory."));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "The GIF encoder is out of memory."));
 
     QByteArray out;
     int error = 0;

@@ -71,11 +71,13 @@ QImage MetafileConverter::render(const QString &fileName)
     const QFileInfo source(fileName);
     if (!source.isFile())
         throw TessaryError(
-            QStringLiteral("The picture file \"%1\" does not exist.").arg(source.fileName()));
+            QCoreApplication::translate("Imaging", "The picture file \"%1\" does not exist.")
+                .arg(source.fileName()));
     const QString exe = program();
     if (exe.isEmpty())
         throw TessaryError(
-            QStringLiteral(
+            QCoreApplication::translate(
+                "Imaging",
                 "Windows metafiles such as \"%1\" are read through LibreOffice, which is "
                 "not installed. Install the package libreoffice-draw (Debian: apt "
                 "install libreoffice-draw) and import the file again.")
@@ -83,7 +85,8 @@ QImage MetafileConverter::render(const QString &fileName)
 
     QTemporaryDir work(QDir::tempPath() + QStringLiteral("/tessary-metafile-XXXXXX"));
     if (!work.isValid())
-        throw TessaryError(QStringLiteral("Cannot make a scratch folder for converting \"%1\": %2")
+        throw TessaryError(QCoreApplication::translate(
+                               "Imaging", "Cannot make a scratch folder for converting \"%1\": %2")
                                .arg(source.fileName(), work.errorString()));
     const QString outDir = work.filePath(QStringLiteral("out"));
     QDir().mkpath(outDir);
@@ -99,12 +102,14 @@ QImage MetafileConverter::render(const QString &fileName)
     qCDebug(lcImaging) << "Converting metafile:" << exe << proc.arguments();
     proc.start();
     if (!proc.waitForStarted(10000))
-        throw TessaryError(QStringLiteral("LibreOffice (%1) could not be started: %2")
-                               .arg(exe, proc.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "LibreOffice (%1) could not be started: %2")
+                .arg(exe, proc.errorString()));
     if (!proc.waitForFinished(timeoutMs())) {
         proc.kill();
         proc.waitForFinished(5000);
-        throw TessaryError(QStringLiteral("LibreOffice did not convert \"%1\" within %2 seconds.")
+        throw TessaryError(QCoreApplication::translate(
+                               "Imaging", "LibreOffice did not convert \"%1\" within %2 seconds.")
                                .arg(source.fileName())
                                .arg(timeoutMs() / 1000.0));
     }
@@ -116,10 +121,11 @@ QImage MetafileConverter::render(const QString &fileName)
         QString detail = tail(proc.readAllStandardError());
         if (detail.isEmpty())
             detail = tail(proc.readAllStandardOutput());
-        throw TessaryError(QStringLiteral("LibreOffice could not convert the metafile \"%1\"%2")
-                               .arg(source.fileName(), detail.isEmpty()
-                                                           ? QStringLiteral(".")
-                                                           : QStringLiteral(": ") + detail));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging",
+                                        "LibreOffice could not convert the metafile \"%1\"%2")
+                .arg(source.fileName(),
+                     detail.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + detail));
     }
     return cropToDrawing(image);
 }

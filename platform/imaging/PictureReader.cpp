@@ -41,16 +41,16 @@ struct FormatEntry
 QList<FormatEntry> formatEntries()
 {
     return {
-        {"JPEG Image File", "jpeg", {"jpg", "jpeg", "jpe", "jfif"}},
-        {"Portable Network Graphics", "png", {"png"}},
-        {"GIF Image", "gif", {"gif"}},
-        {"Bitmaps", "bmp", {"bmp", "dib"}},
-        {"Icons", "ico", {"ico", "cur"}},
-        {"Scalable Vector Graphics", "svg", {"svg", "svgz"}},
-        {"TIFF Image", "tiff", {"tif", "tiff"}},
-        {"WebP Image", "webp", {"webp"}},
-        {"Targa Image", "tga", {"tga"}},
-        {"Metafiles", "metafile", {"wmf", "emf"}},
+        {QT_TRANSLATE_NOOP("Imaging", "JPEG Image File"), "jpeg", {"jpg", "jpeg", "jpe", "jfif"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Portable Network Graphics"), "png", {"png"}},
+        {QT_TRANSLATE_NOOP("Imaging", "GIF Image"), "gif", {"gif"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Bitmaps"), "bmp", {"bmp", "dib"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Icons"), "ico", {"ico", "cur"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Scalable Vector Graphics"), "svg", {"svg", "svgz"}},
+        {QT_TRANSLATE_NOOP("Imaging", "TIFF Image"), "tiff", {"tif", "tiff"}},
+        {QT_TRANSLATE_NOOP("Imaging", "WebP Image"), "webp", {"webp"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Targa Image"), "tga", {"tga"}},
+        {QT_TRANSLATE_NOOP("Imaging", "Metafiles"), "metafile", {"wmf", "emf"}},
     };
 }
 
@@ -83,19 +83,22 @@ QImage PictureReader::readFile(const QString &fileName, const QByteArray &format
     if (decoder.isEmpty()) {
         decoder = formatForExtension(fileName);
         if (decoder.isEmpty())
-            throw TessaryError(QStringLiteral("Unknown picture file extension (.%1) of \"%2\".")
+            throw TessaryError(QCoreApplication::translate(
+                                   "Imaging", "Unknown picture file extension (.%1) of \"%2\".")
                                    .arg(info.suffix(), info.fileName()));
     }
     if (decoder == "metafile")
         return WorkingBitmap::fromImage(MetafileConverter::render(fileName));
     if (!hasDecoder(decoder))
-        throw TessaryError(QStringLiteral("No %1 decoder is installed to read \"%2\".")
-                               .arg(QString::fromLatin1(decoder).toUpper(), info.fileName()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "No %1 decoder is installed to read \"%2\".")
+                .arg(QString::fromLatin1(decoder).toUpper(), info.fileName()));
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw TessaryError(QStringLiteral("Cannot open the picture file \"%1\": %2")
-                               .arg(info.fileName(), file.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "Cannot open the picture file \"%1\": %2")
+                .arg(info.fileName(), file.errorString()));
     QImageReader reader(&file, decoder);
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(true);
@@ -116,9 +119,10 @@ QImage PictureReader::readFile(const QString &fileName, const QByteArray &format
     if (!reader.read(&image))
         image = QImage();
     if (image.isNull())
-        throw TessaryError(QStringLiteral("Cannot read \"%1\" as a %2 picture: %3")
-                               .arg(info.fileName(), QString::fromLatin1(decoder).toUpper(),
-                                    reader.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "Cannot read \"%1\" as a %2 picture: %3")
+                .arg(info.fileName(), QString::fromLatin1(decoder).toUpper(),
+                     reader.errorString()));
     qCDebug(lcImaging) << "Read" << fileName << "as" << decoder << image.size() << image.format();
     return WorkingBitmap::fromImage(std::move(image));
 }
@@ -142,12 +146,14 @@ QImage PictureReader::readBytes(const QByteArray &bytes)
     // SVG or XPM would turn arbitrary bytes into a picture.
     static const QList<QByteArray> accepted = {"bmp", "png", "jpeg", "jpg", "gif", "tiff", "webp"};
     if (detected.isEmpty() || !accepted.contains(detected))
-        throw TessaryError(QStringLiteral(
+        throw TessaryError(QCoreApplication::translate(
+            "Imaging",
             "The stored picture is not in a known picture format (BMP, PNG, JPEG or GIF)."));
     image = reader.read();
     if (image.isNull())
-        throw TessaryError(QStringLiteral("The stored %1 picture cannot be read: %2")
-                               .arg(QString::fromLatin1(detected).toUpper(), reader.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "The stored %1 picture cannot be read: %2")
+                .arg(QString::fromLatin1(detected).toUpper(), reader.errorString()));
     return WorkingBitmap::fromImage(std::move(image));
 }
 
@@ -175,9 +181,10 @@ QString PictureReader::openFilter()
             patterns << QStringLiteral("*.") + ext;
         all << patterns;
         const QString joined = patterns.join(QLatin1Char(';'));
-        entries << QStringLiteral("%1 (%2)|%2").arg(QLatin1String(e.label), joined);
+        entries << QStringLiteral("%1 (%2)|%2")
+                       .arg(QCoreApplication::translate("Imaging", e.label), joined);
     }
     const QString joined = all.join(QLatin1Char(';'));
-    entries.prepend(QStringLiteral("All pictures (%1)|%1").arg(joined));
+    entries.prepend(QCoreApplication::translate("Imaging", "All pictures (%1)|%1").arg(joined));
     return entries.join(QLatin1Char('|'));
 }

@@ -23,7 +23,8 @@ void requirePicture(const QImage &picture, const QString &fileName)
 {
     if (picture.isNull())
         throw TessaryError(
-            QStringLiteral("There is no picture to write to \"%1\".").arg(shortName(fileName)));
+            QCoreApplication::translate("Imaging", "There is no picture to write to \"%1\".")
+                .arg(shortName(fileName)));
 }
 
 // The picture without transparency: every format written here is opaque.
@@ -41,12 +42,14 @@ void writeWhole(const QString &fileName, const std::function<void(QIODevice &)> 
     // Writing into the file in place (no rename) when the folder forbids
     // creating the scratch file is not attempted: the failure is reported.
     if (!file.open(QIODevice::WriteOnly))
-        throw TessaryError(QStringLiteral("Cannot write the picture file \"%1\": %2")
-                               .arg(shortName(fileName), file.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "Cannot write the picture file \"%1\": %2")
+                .arg(shortName(fileName), file.errorString()));
     write(file);
     if (!file.commit())
-        throw TessaryError(QStringLiteral("Cannot write the picture file \"%1\": %2")
-                               .arg(shortName(fileName), file.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("Imaging", "Cannot write the picture file \"%1\": %2")
+                .arg(shortName(fileName), file.errorString()));
 }
 
 void writeWithQt(const QImage &picture, const QString &fileName, const QByteArray &format,
@@ -60,8 +63,9 @@ void writeWithQt(const QImage &picture, const QString &fileName, const QByteArra
         if (progressive)
             writer.setProgressiveScanWrite(true);
         if (!writer.write(image))
-            throw TessaryError(QStringLiteral("Cannot write the picture file \"%1\": %2")
-                                   .arg(shortName(fileName), writer.errorString()));
+            throw TessaryError(
+                QCoreApplication::translate("Imaging", "Cannot write the picture file \"%1\": %2")
+                    .arg(shortName(fileName), writer.errorString()));
     });
 }
 
@@ -86,7 +90,8 @@ void PictureWriter::writeFile(const QImage &picture, const QString &fileName)
         writeGif(picture, fileName);
     else
         throw TessaryError(
-            QStringLiteral("Pictures cannot be written as \".%1\" files; use .png, .bmp, .jpg or "
+            QCoreApplication::translate(
+                "Imaging", "Pictures cannot be written as \".%1\" files; use .png, .bmp, .jpg or "
                            ".gif.")
                 .arg(ext));
 }
@@ -108,8 +113,9 @@ void PictureWriter::writeBmp(const QImage &picture, const QString &fileName)
     const QByteArray bytes = Bmp24::encode(picture);
     writeWhole(fileName, [&](QIODevice &device) {
         if (device.write(bytes) != bytes.size())
-            throw TessaryError(QStringLiteral("Cannot write the picture file \"%1\": %2")
-                                   .arg(shortName(fileName), device.errorString()));
+            throw TessaryError(
+                QCoreApplication::translate("Imaging", "Cannot write the picture file \"%1\": %2")
+                    .arg(shortName(fileName), device.errorString()));
     });
 }
 
@@ -119,8 +125,9 @@ void PictureWriter::writeGif(const QImage &picture, const QString &fileName)
     const QByteArray bytes = GifWriter::encode(picture);
     writeWhole(fileName, [&](QIODevice &device) {
         if (device.write(bytes) != bytes.size())
-            throw TessaryError(QStringLiteral("Cannot write the picture file \"%1\": %2")
-                                   .arg(shortName(fileName), device.errorString()));
+            throw TessaryError(
+                QCoreApplication::translate("Imaging", "Cannot write the picture file \"%1\": %2")
+                    .arg(shortName(fileName), device.errorString()));
     });
 }
 
@@ -135,6 +142,7 @@ QByteArray PictureWriter::pngBytes(const QImage &picture, int compressionQuality
     writer.setQuality(compressionQuality);
     if (!writer.write(opaque(picture)))
         throw TessaryError(
-            QStringLiteral("Cannot make a PNG of the picture: %1").arg(writer.errorString()));
+            QCoreApplication::translate("Imaging", "Cannot make a PNG of the picture: %1")
+                .arg(writer.errorString()));
     return out;
 }

@@ -169,8 +169,9 @@ void IniFile::updateFile()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw TessaryError(
-            QStringLiteral("Cannot write %1: the folder %2 cannot be created").arg(m_path, folder));
+        throw TessaryError(QCoreApplication::translate(
+                               "Settings", "Cannot write %1: the folder %2 cannot be created")
+                               .arg(m_path, folder));
     QString text;
     for (const Line &line : std::as_const(m_lines))
         text += line.text + line.eol;
@@ -178,7 +179,9 @@ void IniFile::updateFile()
     out += m_latin1 ? text.toLatin1() : text.toUtf8();
     QSaveFile f(m_path);
     if (!f.open(QIODevice::WriteOnly))
-        throw TessaryError(QStringLiteral("Cannot write %1: %2").arg(m_path, f.errorString()));
+        throw TessaryError(QCoreApplication::translate("Settings", "Cannot write %1: %2")
+                               .arg(m_path, f.errorString()));
     if (f.write(out) != out.size() || !f.commit())
-        throw TessaryError(QStringLiteral("Cannot write %1: %2").arg(m_path, f.errorString()));
+        throw TessaryError(QCoreApplication::translate("Settings", "Cannot write %1: %2")
+                               .arg(m_path, f.errorString()));
 }

@@ -541,13 +541,15 @@ void TTimeBar::SaveToFile(const QString &fileName, const QString &format, int qu
     else if (f == QLatin1String("bmp"))
         qtFormat = "bmp";
     else
-        throw TessaryError(
-            QStringLiteral("A timeline picture cannot be written as \"%1\".").arg(format));
+        throw TessaryError(QCoreApplication::translate(
+                               "TimeBar", "A timeline picture cannot be written as \"%1\".")
+                               .arg(format));
     QImageWriter writer(fileName, qtFormat);
     writer.setQuality(quality);
     if (!writer.write(image))
-        throw TessaryError(QStringLiteral("Cannot write the picture file %1: %2")
-                               .arg(QFileInfo(fileName).fileName(), writer.errorString()));
+        throw TessaryError(
+            QCoreApplication::translate("TimeBar", "Cannot write the picture file %1: %2")
+                .arg(QFileInfo(fileName).fileName(), writer.errorString()));
 }
 
 // ---- Events ----------------------------------------------------------------

@@ -35,7 +35,9 @@ QJsonObject toJson(const TreeNodeRecord &n)
 
 [[noreturn]] void damaged(const QString &why)
 {
-    throw TessaryError(QStringLiteral("The stored report tree is damaged: %1").arg(why));
+    throw TessaryError(
+        QCoreApplication::translate("ReportTree", "The stored report tree is damaged: %1")
+            .arg(why));
 }
 
 quint32 colourValue(const QJsonObject &o, const QString &key)
@@ -45,7 +47,8 @@ quint32 colourValue(const QJsonObject &o, const QString &key)
         return NoColour;
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d < 0 || d > 4294967295.0)
-        damaged(QStringLiteral("colour \"%1\" is not a 32-bit value").arg(key));
+        damaged(QCoreApplication::translate("ReportTree", "colour \"%1\" is not a 32-bit value")
+                    .arg(key));
     return quint32(d);
 }
 
@@ -54,16 +57,16 @@ QVector<TreeNodeRecord> fromJsonArray(const QJsonArray &a, int depth);
 TreeNodeRecord fromJson(const QJsonValue &v, int depth)
 {
     if (!v.isObject())
-        damaged(QStringLiteral("a node is not an object"));
+        damaged(QCoreApplication::translate("ReportTree", "a node is not an object"));
     const QJsonObject o = v.toObject();
     TreeNodeRecord n;
     if (!o.value(QStringLiteral("kind")).isDouble() || !o.value(QStringLiteral("data")).isDouble())
-        damaged(QStringLiteral("a node has no kind or no data word"));
+        damaged(QCoreApplication::translate("ReportTree", "a node has no kind or no data word"));
     n.text = o.value(QStringLiteral("text")).toString();
     n.kind = o.value(QStringLiteral("kind")).toInt();
     const double data = o.value(QStringLiteral("data")).toDouble();
     if (data < -2147483648.0 || data > 2147483647.0)
-        damaged(QStringLiteral("a data word is out of range"));
+        damaged(QCoreApplication::translate("ReportTree", "a data word is out of range"));
     n.data = qint32(data);
     n.ownColours = o.value(QStringLiteral("ownColours")).toBool(false);
     n.backColour = colourValue(o, QStringLiteral("backColour"));
@@ -71,7 +74,7 @@ TreeNodeRecord fromJson(const QJsonValue &v, int depth)
     const QJsonValue children = o.value(QStringLiteral("children"));
     if (!children.isUndefined()) {
         if (!children.isArray())
-            damaged(QStringLiteral("\"children\" is not a list"));
+            damaged(QCoreApplication::translate("ReportTree", "\"children\" is not a list"));
         n.children = fromJsonArray(children.toArray(), depth + 1);
     }
     return n;
@@ -80,7 +83,7 @@ TreeNodeRecord fromJson(const QJsonValue &v, int depth)
 QVector<TreeNodeRecord> fromJsonArray(const QJsonArray &a, int depth)
 {
     if (depth > kMaxDepth)
-        damaged(QStringLiteral("nodes are nested too deeply"));
+        damaged(QCoreApplication::translate("ReportTree", "nodes are nested too deeply"));
     QVector<TreeNodeRecord> out;
     out.reserve(a.size());
     for (const QJsonValue &v : a)
@@ -111,20 +114,23 @@ QVector<TreeNodeRecord> read(const QByteArray &bytes)
     QJsonParseError err;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
     if (err.error != QJsonParseError::NoError)
-        damaged(QStringLiteral("%1 at byte %2").arg(err.errorString()).arg(err.offset));
+        damaged(QCoreApplication::translate("ReportTree", "%1 at byte %2")
+                    .arg(err.errorString())
+                    .arg(err.offset));
     if (!doc.isObject())
-        damaged(QStringLiteral("it is not a JSON object"));
+        damaged(QCoreApplication::translate("ReportTree", "it is not a JSON object"));
     const QJsonObject o = doc.object();
     if (o.value(QStringLiteral("format")).toString() != kFormat)
-        damaged(QStringLiteral("its format is not \"%1\"").arg(kFormat));
+        damaged(QCoreApplication::translate("ReportTree", "its format is not \"%1\"").arg(kFormat));
     const int version = o.value(QStringLiteral("version")).toInt(0);
     if (version < 1 || version > kVersion)
-        damaged(QStringLiteral("version %1 is not supported (this program reads version %2)")
+        damaged(QCoreApplication::translate(
+                    "ReportTree", "version %1 is not supported (this program reads version %2)")
                     .arg(version)
                     .arg(kVersion));
     const QJsonValue nodes = o.value(QStringLiteral("nodes"));
     if (!nodes.isArray())
-        damaged(QStringLiteral("it has no list of nodes"));
+        damaged(QCoreApplication::translate("ReportTree", "it has no list of nodes"));
     return fromJsonArray(nodes.toArray(), 0);
 }
 

@@ -30,19 +30,21 @@ bool isUtf16(const QByteArray &bytes)
 QString binaryKind(const QByteArray &bytes)
 {
     if (bytes.startsWith("PK\x03\x04"))
-        return QStringLiteral("a ZIP archive (such as a DOCX or ODT file)");
+        return QCoreApplication::translate("WordProcessor",
+                                           "a ZIP archive (such as a DOCX or ODT file)");
     if (bytes.startsWith("\xD0\xCF\x11\xE0"))
-        return QStringLiteral("an OLE compound file (such as a DOC file)");
+        return QCoreApplication::translate("WordProcessor",
+                                           "an OLE compound file (such as a DOC file)");
     if (bytes.startsWith("%PDF"))
-        return QStringLiteral("a PDF file");
+        return QCoreApplication::translate("WordProcessor", "a PDF file");
     if (bytes.startsWith("\x89PNG") || bytes.startsWith("\xFF\xD8\xFF") || bytes.startsWith("GIF8"))
-        return QStringLiteral("a picture");
+        return QCoreApplication::translate("WordProcessor", "a picture");
     const int probe = int(std::min<qsizetype>(bytes.size(), 4096));
     int zeros = 0;
     for (int i = 0; i < probe; ++i)
         zeros += bytes[i] == '\0';
     if (zeros > 0)
-        return QStringLiteral("binary data");
+        return QCoreApplication::translate("WordProcessor", "binary data");
     return QString();
 }
 
@@ -106,9 +108,11 @@ void load(const QByteArray &bytes, QTextDocument *doc, QStringList *warnings)
     if (!isUtf16(bytes)) {
         const QString binary = binaryKind(bytes);
         if (!binary.isEmpty())
-            throw TessaryError(QStringLiteral("The document cannot be read: its content is %1, "
-                                              "not HTML, RTF or text.")
-                                   .arg(binary));
+            throw TessaryError(
+                QCoreApplication::translate("WordProcessor",
+                                            "The document cannot be read: its content is %1, "
+                                            "not HTML, RTF or text.")
+                    .arg(binary));
     }
     const QString text = decodeText(bytes);
     const bool undo = doc->isUndoRedoEnabled();

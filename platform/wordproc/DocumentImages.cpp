@@ -3,6 +3,7 @@
 #include "platform/wordproc/WordprocLogging.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -263,8 +264,9 @@ QString DocumentImages::extract(const QString &html, NamedBytes *pictures, QStri
         probe.setDevice(&buffer);
         if (data.isEmpty() || !probe.canRead()) {
             if (warnings && !warned)
-                *warnings << QStringLiteral("A picture embedded in the document could not be "
-                                            "decoded and is shown as missing.");
+                *warnings << QCoreApplication::translate(
+                    "WordProcessor", "A picture embedded in the document could not be "
+                                     "decoded and is shown as missing.");
             warned = true;
             return QStringLiteral("missing-picture");
         }

@@ -3,6 +3,7 @@
 #include "platform/wordproc/RtfWords.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QImageReader>
 
@@ -164,11 +165,13 @@ Document RtfParser::parse(const QByteArray &rtf)
         while (p < end && (*p == ' ' || *p == '\r' || *p == '\n' || *p == '\t' || *p == '\0'))
             ++p;
         if (p < end)
-            m_warnings << QStringLiteral("Data after the end of the RTF document was ignored.");
+            m_warnings << QCoreApplication::translate(
+                "WordProcessor", "Data after the end of the RTF document was ignored.");
     }
     if (!m_done)
-        m_warnings << QStringLiteral("The RTF data ends before all its groups are closed; "
-                                     "it may be truncated. What could be read was loaded.");
+        m_warnings << QCoreApplication::translate(
+            "WordProcessor", "The RTF data ends before all its groups are closed; "
+                             "it may be truncated. What could be read was loaded.");
     if (!m_paragraph.isEmpty())
         endParagraph(ParEnd::Par);
     m_tables.finish();
@@ -268,7 +271,8 @@ void RtfParser::pushGroup()
     m_skip = 0;
     if (int(m_stack.size()) >= kMaxDepth) {
         ++m_overflowDepth;
-        warnOnce(QStringLiteral("Groups nested deeper than %1 levels were read as one level.")
+        warnOnce(QCoreApplication::translate(
+                     "WordProcessor", "Groups nested deeper than %1 levels were read as one level.")
                      .arg(kMaxDepth));
         return;
     }
@@ -285,7 +289,8 @@ void RtfParser::popGroup()
         return;
     }
     if (m_stack.size() <= 1) {
-        warnOnce(QStringLiteral("The RTF data has a closing brace without an opening one."));
+        warnOnce(QCoreApplication::translate(
+            "WordProcessor", "The RTF data has a closing brace without an opening one."));
         return;
     }
     GroupState closed = std::move(m_stack.back());
@@ -625,7 +630,8 @@ void RtfParser::addPicture()
     if (pic.kind == 3)
         bytes = pngFromDib(bytes);
     if (pic.kind == 0 || pic.kind == 4) {
-        warnOnce(QStringLiteral("Pictures stored as metafiles were left out."));
+        warnOnce(QCoreApplication::translate("WordProcessor",
+                                             "Pictures stored as metafiles were left out."));
         return;
     }
     QBuffer buffer(&bytes);
@@ -633,7 +639,8 @@ void RtfParser::addPicture()
     QImageReader reader(&buffer);
     const QSize natural = reader.size();
     if (bytes.isEmpty() || !natural.isValid() || natural.isEmpty()) {
-        warnOnce(QStringLiteral("A picture that could not be decoded was left out."));
+        warnOnce(QCoreApplication::translate("WordProcessor",
+                                             "A picture that could not be decoded was left out."));
         return;
     }
     double width = pic.goalw > 0 ? pic.goalw / 15.0 : natural.width();

@@ -19,7 +19,8 @@ bool RtfReader::looksLikeRtf(const QByteArray &bytes)
 void RtfReader::read(const QByteArray &rtf, QTextDocument *doc, QStringList *warnings)
 {
     if (!looksLikeRtf(rtf))
-        throw TessaryError(QStringLiteral("The data is not RTF: it does not begin with {\\rtf."));
+        throw TessaryError(QCoreApplication::translate(
+            "WordProcessor", "The data is not RTF: it does not begin with {\\rtf."));
     RtfParser parser;
     const RtfModel::Document model = parser.parse(rtf);
     const bool undo = doc->isUndoRedoEnabled();

@@ -10,7 +10,11 @@
 #include "app/TNewNoteDlg.h"
 #include "app/TTessaryM.h"
 #include "app/TTreeView.h"
+#include "diagram/TDiagramEditor.h"
+#include "diagram/TEditBlockDlg.h"
+#include "diagram/TSizingDlg.h"
 #include "editors/document/TWPEditor.h"
+#include "export/PageEditors.h"
 #include "platform/chart/ChartEditDialog.h"
 #include "platform/chart/TChart.h"
 #include "platform/db/SqliteEngine.h"
@@ -24,6 +28,8 @@
 #include "store/TDM.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestMain.h"
+#include "timeline/TTimeLineDlg.h"
+#include "timeline/TTimeLineOptionsDlg.h"
 #include "wordcloud/TTagOptionsDlg.h"
 #include "wordcloud/TzqWordCloud.h"
 
@@ -183,7 +189,17 @@ private slots:
             dialogs.emplace_back(new TTagOptionsDlg(cloud, w.window.get()));
         if (auto *grid = w.window->findChild<GridControl *>())
             dialogs.emplace_back(new GridFindDialog(grid, true, w.window.get()));
-        QVERIFY(dialogs.size() >= 6);
+        // The diagram editor and the timeline viewer, made as a page of their
+        // kind first needs them, and their dialogs.
+        auto *diagram = qobject_cast<TDiagramEditor *>(
+            w.window->pageEditors()->editor(EditorSlot::Diagram).form);
+        auto *timeline = qobject_cast<TTimeLineDlg *>(
+            w.window->pageEditors()->editor(EditorSlot::Timeline).form);
+        QVERIFY(diagram && timeline);
+        dialogs.emplace_back(new TEditBlockDlg(diagram->atDiagram1, w.window.get()));
+        dialogs.emplace_back(new TSizingDlg(diagram->atDiagram1, w.window.get()));
+        dialogs.emplace_back(new TTimeLineOptionsDlg(timeline->TimeLine, w.window.get()));
+        QVERIFY(dialogs.size() >= 9);
         for (auto &d : dialogs)
             d->show();
         QCoreApplication::processEvents();
@@ -241,6 +257,12 @@ private slots:
                     shoot(dialogs.at(3).get(), "chartedit-" + code);
                 if (dialogs.size() > 4)
                     shoot(dialogs.at(4).get(), "tagoptions-" + code);
+                for (auto &d : dialogs) {
+                    const QString name = d->metaObject()->className();
+                    if (name == "TEditBlockDlg" || name == "TSizingDlg" ||
+                        name == "TTimeLineOptionsDlg")
+                        shoot(d.get(), name + "-" + code);
+                }
             }
         }
         // Back in English every text is what it was.

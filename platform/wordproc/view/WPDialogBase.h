@@ -32,10 +32,17 @@ protected:
     QVBoxLayout *outer() const { return m_outer; }
     // Adds the OK and Cancel buttons; call last.
     void addButtons();
+    // Called after a language switch has put the dialog's own texts into the
+    // new language; for texts a dialog composes itself.
+    virtual void languageSwitched() {}
 
     WPView *m_view;
 
 private:
+    // Puts every caption of the open dialog into the view's new language.
+    void retranslateTexts();
+    QString retranslated(QObject *owner, const char *key, const QString &shown) const;
+
     QVBoxLayout *m_outer;
     QFormLayout *m_form;
 };

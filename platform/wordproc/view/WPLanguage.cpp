@@ -47,6 +47,7 @@ bool WPLanguage::setLanguage(const QString &code)
     if (upper != QLatin1String("EN") && !m_languages.contains(upper))
         return false;
     if (upper != m_language) {
+        m_previous = m_language;
         m_language = upper;
         emit languageChanged();
     }
@@ -59,4 +60,34 @@ QString WPLanguage::text(const QString &english) const
     if (lang == m_languages.cend())
         return english;
     return lang->value(english, english);
+}
+
+bool WPLanguage::translates(const QString &english) const
+{
+    if (m_language == QLatin1String("EN"))
+        return true;
+    const auto lang = m_languages.constFind(m_language);
+    return lang != m_languages.cend() && lang->contains(english);
+}
+
+QString WPLanguage::englishBefore(const QString &shown) const
+{
+    // The language of the last switch first: what it shows is most likely
+    // there. Then English itself (the keys of every language), then any
+    // language, for a text that someone else put into another language.
+    const auto previous = m_languages.constFind(m_previous);
+    if (previous != m_languages.cend()) {
+        const QString english = previous->key(shown);
+        if (!english.isEmpty())
+            return english;
+    }
+    for (const auto &texts : m_languages)
+        if (texts.contains(shown))
+            return shown;
+    for (const auto &texts : m_languages) {
+        const QString english = texts.key(shown);
+        if (!english.isEmpty())
+            return english;
+    }
+    return QString();
 }

@@ -26,6 +26,13 @@ public:
     QString language() const { return m_language; }
     // The text in the active language.
     QString text(const QString &english) const;
+    // True when the active language has a text of its own for english (always
+    // for English itself).
+    bool translates(const QString &english) const;
+    // The English text of a text shown before the last switch: looked up in
+    // the language active before it, then among the English texts, then in
+    // every language; empty when shown is none of them (data, not a caption).
+    QString englishBefore(const QString &shown) const;
 
 signals:
     void languageChanged();
@@ -33,4 +40,5 @@ signals:
 private:
     QHash<QString, QHash<QString, QString>> m_languages;
     QString m_language = QStringLiteral("EN");
+    QString m_previous = QStringLiteral("EN");
 };

@@ -19,6 +19,10 @@ public:
 
     QList<QTextOption::Tab> tabs() const { return m_tabs; }
 
+protected:
+    // The list shows the kinds of the stops in the dialog's language.
+    void languageSwitched() override { refresh(); }
+
 private:
     void addTab();
     void removeTab();
