@@ -104,9 +104,13 @@ QImage PictureReader::readFile(const QString &fileName, const QByteArray &format
     reader.setAutoTransform(true);
     // A large picture is decoded into a bitmap made beforehand in huge pages:
     // the decoders fill a given image of the right size and format.
+    // The size is asked only of a file that starts like a picture of its
+    // kind: on a damaged header some decoders print their own complaint,
+    // which the read below reports properly.
     QImage image;
-    const QSize size = reader.size();
-    const QImage::Format pixelFormat = reader.imageFormat();
+    const bool probe = reader.canRead();
+    const QSize size = probe ? reader.size() : QSize();
+    const QImage::Format pixelFormat = probe ? reader.imageFormat() : QImage::Format_Invalid;
     const qint64 pixels = size.isValid() ? qint64(size.width()) * size.height() : 0;
     const int depth = pixelFormat == QImage::Format_Invalid ? 0 : QImage(1, 1, pixelFormat).depth();
     const qint64 bytes = pixels * depth / 8;

@@ -138,7 +138,7 @@ private slots:
         dm.CloseFile();
         const CliResult tree = runCli({"tree", file});
         QCOMPARE(tree.exitCode, 0);
-        for (const QString &title :
+        for (const QString title :
              {"Age by group", "Diagram", "Cloud", "Pic", "Written while closed"})
             QVERIFY2(tree.out.contains(title.toUtf8()), tree.out.constData());
     }

@@ -96,7 +96,7 @@ private slots:
     {
         FakeEditor &doc = editors[int(EditorSlot::Document)];
         // Extensions the document editor reads, in any case, ".htm" included.
-        for (const QString &name : {"a.rtf", "b.TXT", "c.doc", "d.wpd", "e.html", "f.HTM"}) {
+        for (const QString name : {"a.rtf", "b.TXT", "c.doc", "d.wpd", "e.html", "f.HTM"}) {
             doc.loadedFile.clear();
             const qint32 id = dm->AddRecord(PageKind::Document, name, "/tmp/" + name);
             QCOMPARE(doc.loadedFile, "/tmp/" + name);
