@@ -1,5 +1,6 @@
 #include "platform/db/FieldCompression.h"
 
+#include "platform/HugePages.h"
 #include "platform/db/EngineError.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,6 @@
 #include <limits>
 #include <memory>
 #include <zlib.h>
-
-#if defined(Q_OS_LINUX)
-#include <sys/mman.h>
-#include <unistd.h>
-#endif
 
 namespace FieldCompression {
 
@@ -44,27 +40,6 @@ QString zlibMessage(const z_stream &zs, int rc)
     if (zs.msg)
         return QString::fromLatin1(zs.msg);
     return QCoreApplication::translate("Database", "zlib error %1").arg(rc);
-}
-
-// A buffer of tens of megabytes that is about to be written from start to end
-// (a picture's bitmap) is backed by huge pages where the system offers them on
-// request: one fault per 2 MB instead of one per 4 kB, which on virtual
-// machines is most of the time spent on a fresh buffer.
-void adviseLargeBuffer(char *data, qint64 size)
-{
-#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
-    constexpr qint64 kWorthIt = 4 * 1024 * 1024;
-    if (size < kWorthIt)
-        return;
-    const auto page = quintptr(sysconf(_SC_PAGESIZE));
-    const quintptr begin = (quintptr(data) + page - 1) & ~(page - 1);
-    const quintptr end = (quintptr(data) + quintptr(size)) & ~(page - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    Q_UNUSED(data);
-    Q_UNUSED(size);
-#endif
 }
 
 struct CompressorFree
@@ -132,7 +107,7 @@ bool inflateKnownSize(const char *stream, qsizetype streamSize, qint64 size, QBy
     if (!d)
         return false;
     out = QByteArray(qsizetype(size), Qt::Uninitialized);
-    adviseLargeBuffer(out.data(), size);
+    HugePages::advise(out.data(), size);
     size_t consumed = 0;
     size_t produced = 0;
     const libdeflate_result rc = libdeflate_zlib_decompress_ex(
@@ -228,7 +203,7 @@ QByteArray compress(const QByteArray &data, int level)
                               "Database", "Cannot compress a field of %1 bytes: it is too large")
                               .arg(data.size()));
     QByteArray out(qsizetype(bound), Qt::Uninitialized);
-    adviseLargeBuffer(out.data(), qint64(bound));
+    HugePages::advise(out.data(), qint64(bound));
     const size_t written =
         libdeflate_zlib_compress(c, data.constData(), size_t(data.size()), out.data(), bound);
     if (written == 0)

@@ -1,7 +1,7 @@
 #include "platform/imaging/Bmp24.h"
 
 #include "platform/TessaryError.h"
-#include "platform/imaging/HugePages.h"
+#include "platform/HugePages.h"
 #include "platform/imaging/ImagingLogging.h"
 #include "platform/imaging/RowBands.h"
 #include "platform/imaging/WorkingBitmap.h"

@@ -2,7 +2,7 @@
 
 #include "platform/TessaryError.h"
 #include "platform/imaging/Bmp24.h"
-#include "platform/imaging/HugePages.h"
+#include "platform/HugePages.h"
 #include "platform/imaging/ImagingLogging.h"
 #include "platform/imaging/MetafileConverter.h"
 #include "platform/imaging/WorkingBitmap.h"

@@ -1,6 +1,6 @@
 #include "platform/imaging/WorkingBitmap.h"
 
-#include "platform/imaging/HugePages.h"
+#include "platform/HugePages.h"
 #include "platform/imaging/RowBands.h"
 
 #include <QColorSpace>
@@ -27,9 +27,9 @@ QImage blankLike(const QImage &image)
     return out;
 }
 
-// 32-bit pixels without transparency (what the JPEG decoder gives) to 24 bits,
-// in bands side by side.
-QImage opaqueToWorking(const QImage &image)
+// A 32-bit picture turned 24-bit by pixel(src, dst), which writes one pixel's
+// three bytes; rows are converted in bands side by side.
+template <typename PixelFn> QImage rowsToWorking(const QImage &image, PixelFn pixel)
 {
     QImage out = blankLike(image);
     if (out.isNull())
@@ -43,44 +43,33 @@ QImage opaqueToWorking(const QImage &image)
         for (int y = first; y < end; ++y) {
             const QRgb *src = reinterpret_cast<const QRgb *>(srcBits + srcLine * y);
             uchar *dst = dstBits + dstLine * y;
-            for (int x = 0; x < w; ++x) {
-                const QRgb p = src[x];
-                dst[3 * x] = uchar(qRed(p));
-                dst[3 * x + 1] = uchar(qGreen(p));
-                dst[3 * x + 2] = uchar(qBlue(p));
-            }
+            for (int x = 0; x < w; ++x, dst += 3)
+                pixel(src[x], dst);
         }
     });
     return out;
+}
+
+// 32-bit pixels without transparency (what the JPEG decoder gives) to 24 bits.
+QImage opaqueToWorking(const QImage &image)
+{
+    return rowsToWorking(image, [](QRgb p, uchar *dst) {
+        dst[0] = uchar(qRed(p));
+        dst[1] = uchar(qGreen(p));
+        dst[2] = uchar(qBlue(p));
+    });
 }
 
 // Premultiplied ARGB over white: c + (255 - a) for each channel, exact in 8 bits.
 QImage compositeOverWhite(QImage image)
 {
     image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage out = blankLike(image);
-    if (out.isNull())
-        return out;
-    const int w = image.width();
-    const uchar *srcBits = image.constBits();
-    const qint64 srcLine = image.bytesPerLine();
-    uchar *dstBits = out.bits();
-    const qint64 dstLine = out.bytesPerLine();
-    RowBands::run(image.height(), qint64(w) * 4, [=](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            const QRgb *src = reinterpret_cast<const QRgb *>(srcBits + srcLine * y);
-            uchar *dst = dstBits + dstLine * y;
-            for (int x = 0; x < w; ++x) {
-                const QRgb p = src[x];
-                const int rest = 255 - qAlpha(p);
-                dst[0] = uchar(qRed(p) + rest);
-                dst[1] = uchar(qGreen(p) + rest);
-                dst[2] = uchar(qBlue(p) + rest);
-                dst += 3;
-            }
-        }
+    return rowsToWorking(image, [](QRgb p, uchar *dst) {
+        const int rest = 255 - qAlpha(p);
+        dst[0] = uchar(qRed(p) + rest);
+        dst[1] = uchar(qGreen(p) + rest);
+        dst[2] = uchar(qBlue(p) + rest);
     });
-    return out;
 }
 
 // For each source index, the first target cell it falls in and the share of

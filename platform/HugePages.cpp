@@ -1,4 +1,4 @@
-#include "platform/imaging/HugePages.h"
+#include "platform/HugePages.h"
 
 #if defined(Q_OS_LINUX)
 #include <sys/mman.h>
