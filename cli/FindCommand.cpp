@@ -34,7 +34,9 @@ int cmdFind(const QStringList &args, QTextStream &out, QTextStream &err)
                "the comments of all pages (with --titles also in the captions of the tree's\n"
                "nodes), as the global search of the program does, and prints one line per\n"
                "match in tree order: page id, title and where the match is (\"title\",\n"
-               "\"text, paragraph 2\", \"cell C3\", \"comment, line 1\"), separated by tabs.\n"
+               "\"text, paragraph 2, character 5\", \"cell C3\", \"comment, line 1, character "
+               "12\"),\n"
+               "separated by tabs.\n"
                "  --case         match case\n"
                "  --whole-words  match whole words only\n"
                "  --titles       search node captions too\n";

@@ -30,13 +30,17 @@ QString ReportSearch::Hit::describe() const
     case Where::Title:
         return QStringLiteral("title");
     case Where::Text:
-        return QCoreApplication::translate("GlobalFind", "text, paragraph %1").arg(paragraph);
+        return QCoreApplication::translate("GlobalFind", "text, paragraph %1, character %2")
+            .arg(paragraph)
+            .arg(character);
     case Where::Cell:
         return QCoreApplication::translate("GlobalFind", "cell %1%2")
             .arg(columnName(column))
             .arg(row + 1);
     case Where::Comment:
-        return QCoreApplication::translate("GlobalFind", "comment, line %1").arg(line);
+        return QCoreApplication::translate("GlobalFind", "comment, line %1, character %2")
+            .arg(line)
+            .arg(character);
     }
     return QString();
 }
@@ -112,7 +116,9 @@ void ReportSearch::searchPage(const ReportNode *node, const GlobalFindOptions &o
                 Hit h = base;
                 h.where = Hit::Where::Text;
                 h.position = found.selectionStart();
-                h.paragraph = doc.findBlock(found.selectionStart()).blockNumber() + 1;
+                const QTextBlock block = doc.findBlock(found.selectionStart());
+                h.paragraph = block.blockNumber() + 1;
+                h.character = found.selectionStart() - block.position() + 1;
                 hits.append(h);
             }
         } catch (const std::exception &e) {
@@ -151,6 +157,10 @@ void ReportSearch::searchPage(const ReportNode *node, const GlobalFindOptions &o
             h.where = Hit::Where::Comment;
             h.position = at;
             h.line = int(QStringView(comment).left(at).count(u'\n')) + 1;
+            // lastIndexOf counts a negative start from the end: a match at 0
+            // is on the first line's first character.
+            const qsizetype lineStart = at > 0 ? comment.lastIndexOf(u'\n', at - 1) + 1 : 0;
+            h.character = int(at - lineStart) + 1;
             hits.append(h);
         }
     }

@@ -36,11 +36,12 @@ public:
         int position = 0;  // character position in the text or comment
         int paragraph = 0; // 1-based paragraph of a text match
         int line = 0;      // 1-based line of a comment match
+        int character = 0; // 1-based character of the match in its paragraph or line
         int column = -1;   // grid column and row of a cell match
         int row = -1;
 
-        // Where the hit is, for people: "title", "text, paragraph 2",
-        // "cell C3", "comment, line 1".
+        // Where the hit is, for people: "title", "text, paragraph 2,
+        // character 5", "cell C3", "comment, line 1, character 12".
         QString describe() const;
     };
 

@@ -741,16 +741,8 @@
 <context>
     <name>GlobalFind</name>
     <message>
-        <source>text, paragraph %1</source>
-        <translation>texte, paragraphe %1</translation>
-    </message>
-    <message>
         <source>cell %1%2</source>
         <translation>cellule %1%2</translation>
-    </message>
-    <message>
-        <source>comment, line %1</source>
-        <translation>commentaire, ligne %1</translation>
     </message>
     <message>
         <source>page %1 (%2): its row cannot be read</source>
@@ -759,6 +751,14 @@
     <message>
         <source>page %1 (%2): %3</source>
         <translation>page %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>text, paragraph %1, character %2</source>
+        <translation>texte, paragraphe %1, caractère %2</translation>
+    </message>
+    <message>
+        <source>comment, line %1, character %2</source>
+        <translation>commentaire, ligne %1, caractère %2</translation>
     </message>
 </context>
 <context>

@@ -741,16 +741,8 @@
 <context>
     <name>GlobalFind</name>
     <message>
-        <source>text, paragraph %1</source>
-        <translation>tekst, akapit %1</translation>
-    </message>
-    <message>
         <source>cell %1%2</source>
         <translation>komórka %1%2</translation>
-    </message>
-    <message>
-        <source>comment, line %1</source>
-        <translation>komentarz, wiersz %1</translation>
     </message>
     <message>
         <source>page %1 (%2): its row cannot be read</source>
@@ -759,6 +751,14 @@
     <message>
         <source>page %1 (%2): %3</source>
         <translation>strona %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>text, paragraph %1, character %2</source>
+        <translation>tekst, akapit %1, znak %2</translation>
+    </message>
+    <message>
+        <source>comment, line %1, character %2</source>
+        <translation>komentarz, wiersz %1, znak %2</translation>
     </message>
 </context>
 <context>

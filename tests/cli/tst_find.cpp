@@ -18,7 +18,7 @@ private slots:
         QCOMPARE(runCli({"new", report}).exitCode, 0);
         CliResult r =
             runCli({"add", report, "--kind", "document", "--info", "\t\tFindings", "--stdin",
-                    "--comment", "line one\nthe needle line", "--folder", "Pages"},
+                    "--comment", "line one\nthe needle line, needle again", "--folder", "Pages"},
                    "<html><body><p>The <b>nee</b>dle is here,</p>"
                    "<p>and another Needle.</p></body></html>");
         QCOMPARE(r.exitCode, 0);
@@ -38,18 +38,21 @@ private slots:
         r = runCli({"find", report, "needle"});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.err.isEmpty());
-        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 1\n"
-                                   "3\tFindings\ttext, paragraph 2\n"
-                                   "3\tFindings\tcomment, line 2\n"
+        // Two matches on one comment line are told apart by their character.
+        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 1, character 5\n"
+                                   "3\tFindings\ttext, paragraph 2, character 13\n"
+                                   "3\tFindings\tcomment, line 2, character 5\n"
+                                   "3\tFindings\tcomment, line 2, character 18\n"
                                    "4\tCounts\tcell B2\n"
                                    "4\tCounts\tcell A3\n"));
         r = runCli({"find", report, "Needle", "--case", "--titles"});
-        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 2\n"
+        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 2, character 13\n"
                                    "5\tNeedle title\ttitle\n"));
         r = runCli({"find", report, "needle", "--whole-words"});
-        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 1\n"
-                                   "3\tFindings\ttext, paragraph 2\n"
-                                   "3\tFindings\tcomment, line 2\n"
+        QCOMPARE(r.out, QByteArray("3\tFindings\ttext, paragraph 1, character 5\n"
+                                   "3\tFindings\ttext, paragraph 2, character 13\n"
+                                   "3\tFindings\tcomment, line 2, character 5\n"
+                                   "3\tFindings\tcomment, line 2, character 18\n"
                                    "4\tCounts\tcell B2\n"));
         r = runCli({"find", report, "absent"});
         QCOMPARE(r.exitCode, 0);
@@ -81,7 +84,8 @@ private slots:
                  0);
         const CliResult r = runCli({"find", report, "needle"});
         QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.out, QByteArray("4\tGood\ttext, paragraph 1\n4\tGood\tcomment, line 1\n"));
+        QCOMPARE(r.out, QByteArray("4\tGood\ttext, paragraph 1, character 1\n"
+                                   "4\tGood\tcomment, line 1, character 3\n"));
         QVERIFY(r.err.startsWith("tessary-cli find: page 3 (Broken): "));
         QCOMPARE(r.err.count('\n'), 1);
     }
