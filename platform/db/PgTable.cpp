@@ -100,7 +100,7 @@ QString castFor(const FieldDef &f)
 } // namespace
 
 PgTable::PgTable(std::shared_ptr<PgConnection> connection, const QString &table)
-    : m_conn(std::move(connection)), m_table(table)
+    : VariantTable(table), m_conn(std::move(connection))
 {
 }
 
@@ -120,12 +120,11 @@ void PgTable::open()
             QCoreApplication::translate("Database", "%1: table %2 has no identity column")
                 .arg(m_conn->address, m_table));
     m_fields = fields;
-    m_index.clear();
+    indexFields();
     QStringList prefetch;
-    for (int i = 0; i < m_fields.size(); ++i) {
-        m_index.insert(m_fields[i].name.toLower(), i);
-        if (isPrefetched(m_fields[i].type))
-            prefetch << pgQuote(m_fields[i].name);
+    for (const FieldDef &f : m_fields) {
+        if (isPrefetched(f.type))
+            prefetch << pgQuote(f.name);
     }
     m_idName = id;
     m_idColumn = pgQuote(id);
@@ -136,15 +135,6 @@ void PgTable::open()
     m_state = State::Browse;
     m_buffer.clear();
     first();
-}
-
-void PgTable::close()
-{
-    m_open = false;
-    m_hasRow = false;
-    m_row.clear();
-    m_buffer.clear();
-    m_state = State::Browse;
 }
 
 bool PgTable::isOpen() const
@@ -158,15 +148,6 @@ void PgTable::ensureOpen() const
         throw EngineError(
             QCoreApplication::translate("Database", "Table %1 is not open").arg(m_table));
     m_conn->ensureOpen();
-}
-
-const FieldDef &PgTable::field(const QString &name) const
-{
-    const auto it = m_index.constFind(name.toLower());
-    if (it == m_index.cend())
-        throw EngineError(
-            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
-    return m_fields[*it];
 }
 
 bool PgTable::moveTo(const QString &condition, qint64 id)

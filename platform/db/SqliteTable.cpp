@@ -106,7 +106,7 @@ void bindValue(sqlite3_stmt *s, int i, const FieldDef &f, const QVariant &v)
 } // namespace
 
 SqliteTable::SqliteTable(std::shared_ptr<SqliteConnection> connection, const QString &table)
-    : m_conn(std::move(connection)), m_table(table)
+    : VariantTable(table), m_conn(std::move(connection))
 {
 }
 
@@ -122,12 +122,11 @@ void SqliteTable::open()
         throw EngineError(QCoreApplication::translate("Database", "%1: table %2 does not exist")
                               .arg(m_conn->fileName, m_table));
     m_fields = fields;
-    m_index.clear();
+    indexFields();
     QStringList prefetch;
-    for (int i = 0; i < m_fields.size(); ++i) {
-        m_index.insert(m_fields[i].name.toLower(), i);
-        if (isPrefetched(m_fields[i].type))
-            prefetch << quoteIdentifier(m_fields[i].name);
+    for (const FieldDef &f : m_fields) {
+        if (isPrefetched(f.type))
+            prefetch << quoteIdentifier(f.name);
     }
     m_idColumn = id.isEmpty() ? QStringLiteral("rowid") : quoteIdentifier(id);
     m_prefetch =
@@ -136,15 +135,6 @@ void SqliteTable::open()
     m_state = State::Browse;
     m_buffer.clear();
     first();
-}
-
-void SqliteTable::close()
-{
-    m_open = false;
-    m_hasRow = false;
-    m_row.clear();
-    m_buffer.clear();
-    m_state = State::Browse;
 }
 
 bool SqliteTable::isOpen() const
@@ -158,15 +148,6 @@ void SqliteTable::ensureOpen() const
         throw EngineError(
             QCoreApplication::translate("Database", "Table %1 is not open").arg(m_table));
     m_conn->ensureOpen();
-}
-
-const FieldDef &SqliteTable::field(const QString &name) const
-{
-    const auto it = m_index.constFind(name.toLower());
-    if (it == m_index.cend())
-        throw EngineError(
-            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
-    return m_fields[*it];
 }
 
 bool SqliteTable::moveTo(const QString &condition, qint64 id)

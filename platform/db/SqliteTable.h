@@ -17,16 +17,11 @@ public:
     SqliteTable(std::shared_ptr<SqliteConnection> connection, const QString &table);
 
     void open() override;
-    void close() override;
     bool isOpen() const override;
-    QString tableName() const override { return m_table; }
 
     void first() override;
     void next() override;
-    bool eof() const override { return !m_hasRow; }
     bool locate(const QString &field, const QVariant &value) override;
-    // -1 at eof(); a row's id may be any integer, so test eof() first.
-    qint64 currentRowId() const override { return m_hasRow ? m_rowId : -1; }
     bool gotoRowId(qint64 rowId) override;
 
     void append() override;
@@ -42,30 +37,13 @@ public:
     QByteArray storedDigest(const QString &field) const override;
 
 private:
-    enum class State
-    {
-        Browse,
-        Insert,
-        Edit
-    };
-
     void ensureOpen() const;
-    const FieldDef &field(const QString &name) const;
     // Moves to the first row whose id is greater than after (or equal to at, when given).
     bool moveTo(const QString &condition, qint64 id);
     QVariant value(const QString &field) const override;
     void setValue(const QString &field, const QVariant &v) override;
 
     std::shared_ptr<SqliteConnection> m_conn;
-    QString m_table;
-    FieldDefs m_fields;
-    QHash<QString, int> m_index;
     QString m_idColumn = QStringLiteral("rowid");
     QString m_prefetch; // columns read on every move
-    bool m_open = false;
-    bool m_hasRow = false;
-    qint64 m_rowId = 0;
-    State m_state = State::Browse;
-    mutable QHash<QString, QVariant> m_row; // values of the current row read so far
-    QHash<QString, QVariant> m_buffer;      // values set since append() or edit()
 };

@@ -1,6 +1,36 @@
 #include "platform/db/VariantTable.h"
 
+#include "platform/db/EngineError.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
+
+VariantTable::VariantTable(const QString &table) : m_table(table) {}
+
+void VariantTable::close()
+{
+    m_open = false;
+    m_hasRow = false;
+    m_row.clear();
+    m_buffer.clear();
+    m_state = State::Browse;
+}
+
+const FieldDef &VariantTable::field(const QString &name) const
+{
+    const auto it = m_index.constFind(name.toLower());
+    if (it == m_index.cend())
+        throw EngineError(
+            QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
+    return m_fields[*it];
+}
+
+void VariantTable::indexFields()
+{
+    m_index.clear();
+    for (int i = 0; i < m_fields.size(); ++i)
+        m_index.insert(m_fields[i].name.toLower(), i);
+}
 
 bool VariantTable::isNull(const QString &f) const
 {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "platform/db/DbTable.h"
+#include "platform/db/FieldDef.h"
 
+#include <QHash>
 #include <QVariant>
 
 // A table whose engine reads and writes fields as QVariant: the typed field
-// accessors of DbTable, written once on top of the engine's value and setValue.
+// accessors of DbTable, written once on top of the engine's value and setValue,
+// and the cursor's state both engines keep (the fields, the current row's id,
+// the values read and the values set since append() or edit()).
 class VariantTable : public DbTable
 {
 public:
@@ -27,11 +31,40 @@ public:
     void setNull(const QString &field) final;
     void setStoredBytes(const QString &field, const QByteArray &stored) final;
 
+    void close() override;
+    QString tableName() const override { return m_table; }
+    bool eof() const override { return !m_hasRow; }
+    // -1 at eof(); a row's id may be any integer, so test eof() first.
+    qint64 currentRowId() const override { return m_hasRow ? m_rowId : -1; }
+
 protected:
+    explicit VariantTable(const QString &table);
+
+    enum class State
+    {
+        Browse,
+        Insert,
+        Edit
+    };
+
+    // The field of that name, in any case; throws EngineError for an unknown one.
+    const FieldDef &field(const QString &name) const;
+    // Indexes m_fields by their lower-case names.
+    void indexFields();
     // The field of the current row (an invalid QVariant for NULL).
     virtual QVariant value(const QString &field) const = 0;
     // Sets a field of the row being edited or inserted.
     virtual void setValue(const QString &field, const QVariant &v) = 0;
+
+    QString m_table;
+    FieldDefs m_fields;
+    QHash<QString, int> m_index;
+    bool m_open = false;
+    bool m_hasRow = false;
+    qint64 m_rowId = 0;
+    State m_state = State::Browse;
+    mutable QHash<QString, QVariant> m_row; // values of the current row read so far
+    QHash<QString, QVariant> m_buffer;      // values set since append() or edit()
 };
 
 Q_DECLARE_METATYPE(VariantTable::StoredForm)
