@@ -24,3 +24,7 @@ struct FieldDef
 };
 
 using FieldDefs = QList<FieldDef>;
+
+// The type a report file declares for the field ("AUTOINC", "INTEGER",
+// "DATETIME", "MEMO", "BLOB", with "_Zn" for compression at level n).
+QString declaredForm(const FieldDef &f);

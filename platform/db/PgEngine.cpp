@@ -30,29 +30,6 @@ QString columnType(const FieldDef &f)
     return QStringLiteral("bytea");
 }
 
-// The declared form kept in the column's comment, as a file report declares it.
-QString declaredForm(const FieldDef &f)
-{
-    auto compressed = [&](const char *base) {
-        return f.compressionLevel > 0
-                   ? QStringLiteral("%1_Z%2").arg(QLatin1String(base)).arg(f.compressionLevel)
-                   : QString::fromLatin1(base);
-    };
-    switch (f.type) {
-    case FieldType::AutoInc:
-        return QStringLiteral("AUTOINC");
-    case FieldType::Integer:
-        return QStringLiteral("INTEGER");
-    case FieldType::DateTime:
-        return QStringLiteral("DATETIME");
-    case FieldType::Memo:
-        return compressed("MEMO");
-    case FieldType::Blob:
-        return compressed("BLOB");
-    }
-    return QString();
-}
-
 void quietNotices(void *, const char *message)
 {
     qCDebug(lcDb) << "server:" << message;

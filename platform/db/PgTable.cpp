@@ -171,32 +171,6 @@ bool PgTable::moveTo(const QString &condition, qint64 id)
     return true;
 }
 
-void PgTable::first()
-{
-    if (!moveTo(QStringLiteral(">="), std::numeric_limits<qint64>::min()))
-        m_hasRow = false;
-}
-
-void PgTable::next()
-{
-    if (!m_hasRow)
-        return;
-    if (!moveTo(QStringLiteral(">"), m_rowId))
-        m_hasRow = false;
-}
-
-bool PgTable::gotoRowId(qint64 rowId)
-{
-    const bool had = m_hasRow;
-    const qint64 keep = m_rowId;
-    if (moveTo(QStringLiteral("="), rowId))
-        return true;
-    // Not found: stay where we were (the row is read afresh).
-    if (had)
-        moveTo(QStringLiteral("="), keep);
-    return false;
-}
-
 bool PgTable::locate(const QString &fieldName, const QVariant &value)
 {
     ensureOpen();

@@ -10,26 +10,11 @@
 #include <sqlite3.h>
 
 namespace {
+// SQLite's own identity column under the declared type of every other field.
 QString declaredType(const FieldDef &f)
 {
-    auto compressed = [&](const char *base) {
-        return f.compressionLevel > 0
-                   ? QStringLiteral("%1_Z%2").arg(QLatin1String(base)).arg(f.compressionLevel)
-                   : QString::fromLatin1(base);
-    };
-    switch (f.type) {
-    case FieldType::AutoInc:
-        return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-    case FieldType::Integer:
-        return QStringLiteral("INTEGER");
-    case FieldType::DateTime:
-        return QStringLiteral("DATETIME");
-    case FieldType::Memo:
-        return compressed("MEMO");
-    case FieldType::Blob:
-        return compressed("BLOB");
-    }
-    return QStringLiteral("BLOB");
+    return f.type == FieldType::AutoInc ? QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT")
+                                        : declaredForm(f);
 }
 
 } // namespace

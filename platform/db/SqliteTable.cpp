@@ -175,32 +175,6 @@ bool SqliteTable::moveTo(const QString &condition, qint64 id)
     return true;
 }
 
-void SqliteTable::first()
-{
-    if (!moveTo(QStringLiteral(">="), std::numeric_limits<qint64>::min()))
-        m_hasRow = false;
-}
-
-void SqliteTable::next()
-{
-    if (!m_hasRow)
-        return;
-    if (!moveTo(QStringLiteral(">"), m_rowId))
-        m_hasRow = false;
-}
-
-bool SqliteTable::gotoRowId(qint64 rowId)
-{
-    const bool had = m_hasRow;
-    const qint64 keep = m_rowId;
-    if (moveTo(QStringLiteral("="), rowId))
-        return true;
-    // Not found: stay where we were (the row is read afresh).
-    if (had)
-        moveTo(QStringLiteral("="), keep);
-    return false;
-}
-
 bool SqliteTable::locate(const QString &fieldName, const QVariant &value)
 {
     ensureOpen();

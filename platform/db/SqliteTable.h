@@ -19,10 +19,7 @@ public:
     void open() override;
     bool isOpen() const override;
 
-    void first() override;
-    void next() override;
     bool locate(const QString &field, const QVariant &value) override;
-    bool gotoRowId(qint64 rowId) override;
 
     void append() override;
     void edit() override;
@@ -39,7 +36,7 @@ public:
 private:
     void ensureOpen() const;
     // Moves to the first row whose id is greater than after (or equal to at, when given).
-    bool moveTo(const QString &condition, qint64 id);
+    bool moveTo(const QString &condition, qint64 id) override;
     QVariant value(const QString &field) const override;
     void setValue(const QString &field, const QVariant &v) override;
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <limits>
 
 VariantTable::VariantTable(const QString &table) : m_table(table) {}
 
@@ -23,6 +24,32 @@ const FieldDef &VariantTable::field(const QString &name) const
         throw EngineError(
             QCoreApplication::translate("Database", "Table %1 has no field %2").arg(m_table, name));
     return m_fields[*it];
+}
+
+void VariantTable::first()
+{
+    if (!moveTo(QStringLiteral(">="), std::numeric_limits<qint64>::min()))
+        m_hasRow = false;
+}
+
+void VariantTable::next()
+{
+    if (!m_hasRow)
+        return;
+    if (!moveTo(QStringLiteral(">"), m_rowId))
+        m_hasRow = false;
+}
+
+bool VariantTable::gotoRowId(qint64 rowId)
+{
+    const bool had = m_hasRow;
+    const qint64 keep = m_rowId;
+    if (moveTo(QStringLiteral("="), rowId))
+        return true;
+    // Not found: stay where we were (the row is read afresh).
+    if (had)
+        moveTo(QStringLiteral("="), keep);
+    return false;
 }
 
 void VariantTable::indexFields()

@@ -32,6 +32,9 @@ public:
     void setStoredBytes(const QString &field, const QByteArray &stored) final;
 
     void close() override;
+    void first() override;
+    void next() override;
+    bool gotoRowId(qint64 rowId) override;
     QString tableName() const override { return m_table; }
     bool eof() const override { return !m_hasRow; }
     // -1 at eof(); a row's id may be any integer, so test eof() first.
@@ -51,6 +54,9 @@ protected:
     const FieldDef &field(const QString &name) const;
     // Indexes m_fields by their lower-case names.
     void indexFields();
+    // Moves to the first row whose id compares to id by condition (">=", ">",
+    // "="), reading it; false when there is none.
+    virtual bool moveTo(const QString &condition, qint64 id) = 0;
     // The field of the current row (an invalid QVariant for NULL).
     virtual QVariant value(const QString &field) const = 0;
     // Sets a field of the row being edited or inserted.
