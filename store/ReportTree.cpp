@@ -37,6 +37,15 @@ template <typename F> void walk(const ReportNode &top, F &&f)
 ReportTree::ReportTree(QObject *parent)
     : QAbstractItemModel(parent), m_selection(new QItemSelectionModel(this, this))
 {
+    // Every change reaches the views through these signals, so counting them
+    // counts every change.
+    const auto changed = [this] { ++m_revision; };
+    connect(this, &QAbstractItemModel::rowsInserted, this, changed);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, changed);
+    connect(this, &QAbstractItemModel::rowsMoved, this, changed);
+    connect(this, &QAbstractItemModel::dataChanged, this, changed);
+    connect(this, &QAbstractItemModel::layoutChanged, this, changed);
+    connect(this, &QAbstractItemModel::modelReset, this, changed);
 }
 
 ReportTree::~ReportTree() = default;

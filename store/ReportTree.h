@@ -55,6 +55,11 @@ public:
     ~ReportTree() override;
 
     QItemSelectionModel *selection() const { return m_selection; }
+    // A number that grows with every change of the tree a view is told of
+    // (nodes added, removed or moved, captions, kinds, data words, colours,
+    // a reset), so that what was derived from the tree can be kept while
+    // it stays the same.
+    quint64 revision() const { return m_revision; }
     // Icons shown for node kinds (the view's; nodes of a kind without one show none).
     void setKindIcons(const QHash<int, QIcon> &icons);
 
@@ -180,4 +185,5 @@ private:
     ReportNode m_top; // holds the top-level nodes; never shown
     QItemSelectionModel *m_selection;
     QHash<int, QIcon> m_icons;
+    quint64 m_revision = 0;
 };

@@ -601,32 +601,11 @@ void TDM::GetNewPages()
     takeSignalFile();
     m_engine->takeRowsAdded();
 
-    // The held ids, gathered in one walk without a hash set (a large report
-    // holds hundreds of thousands): page ids mostly come in ascending order,
-    // so the sort has little to do.
-    ReportNode *group = nullptr;
-    std::vector<qint64> held;
-    held.reserve(size_t(m_heldHint));
-    const QString &caption = newItemsCaption();
-    m_tree->forEachNode([&](ReportNode *node) {
-        if (PageKind::holdsPageId(node->kind))
-            held.push_back(node->data);
-        if (!group && node->kind == PageKind::Folder && node->text == caption)
-            group = node;
-    });
-    m_heldHint = held.size();
-    if (!std::is_sorted(held.begin(), held.end()))
-        std::sort(held.begin(), held.end());
-    QList<DbEngine::IdRange> ranges;
-    for (const qint64 id : held) {
-        if (!ranges.isEmpty() && ranges.last().last + 1 >= id)
-            ranges.last().last = qMax(ranges.last().last, id);
-        else
-            ranges.append({id, id});
-    }
+    m_held.refresh(*m_tree, newItemsCaption());
+    ReportNode *group = m_held.group();
     QList<QPair<qint32, int>> fresh;
     const QList<QPair<qint64, QVariant>> outside =
-        m_engine->rowsOutside(ReportSchema::Table, ReportSchema::PageType, ranges);
+        m_engine->rowsOutside(ReportSchema::Table, ReportSchema::PageType, m_held.ranges());
     for (const auto &[id, rowKind] : outside) {
         if (id == 0 && rowKind.isValid() && rowKind.toLongLong() == PageKind::Root)
             continue; // the outline row
@@ -656,7 +635,12 @@ void TDM::GetNewPages()
             m_tree->addNode(nullptr, tr("Project name"), PageKind::Root, 0);
         group = m_tree->addNode(m_tree->root(), newItemsCaption(), PageKind::Folder, -1);
     }
+    QList<const ReportNode *> placed;
+    placed.reserve(qsizetype(items.size()));
+    for (const auto &item : items)
+        placed.append(item.get());
     m_tree->addNodes(group, std::move(items));
+    m_held.placed(*m_tree, group, placed, newItemsCaption());
     emit m_tree->expandRequested(m_tree->indexOf(group));
     if (!m_engine->isReadOnly()) {
         try {

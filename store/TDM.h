@@ -2,6 +2,7 @@
 
 #include "platform/TessaryError.h"
 #include "store/CompressedTreeStream.h"
+#include "store/HeldPages.h"
 #include "store/PageContent.h"
 
 #include <QDateTime>
@@ -167,7 +168,7 @@ private:
     // The digest of the stored tree as this store last read or wrote it.
     QByteArray m_storedDigest;
     bool m_storedTreeKnown = false;
-    size_t m_heldHint = 0;  // ids the last intake found held, to size the next one's list
+    HeldPages m_held;       // the ids the tree holds, for the intake
     int m_outlineLevel = 0; // zlib level of the outline's field; 0: kept as it is
     CompressedTreeStream m_outlineStream;
     bool m_reloading = false;

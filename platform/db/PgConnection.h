@@ -52,6 +52,23 @@ struct PgConnection
     QString channel; // the report's notification channel
     bool inTransaction = false;
 
+    // The digest of one field's stored bytes on one row, with the row
+    // version (xmin) it was taken from. Every update of a row, by any
+    // connection, gives the row a new version, so while the version is the
+    // same the digest holds and the value is not read again. Writes through
+    // this connection drop it, except the write of that very field that
+    // keeps the digest of what it wrote.
+    struct KeptDigest
+    {
+        bool valid = false;
+        QString table;
+        QString field;
+        qint64 rowId = 0;
+        QByteArray version;
+        QByteArray digest;
+    };
+    KeptDigest keptDigest;
+
     ~PgConnection() { close(); }
     void close();
     bool isOpen() const { return conn != nullptr; }

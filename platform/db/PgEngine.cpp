@@ -210,6 +210,7 @@ void PgEngine::rollbackTransaction()
         return;
     m_transactionDepth = 0;
     m_conn->inTransaction = false;
+    m_conn->keptDigest.valid = false; // what was written is undone
     if (m_conn->isOpen())
         m_conn->exec(QStringLiteral("ROLLBACK"));
 }

@@ -6,6 +6,7 @@
 #include "platform/db/StoredDate.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <limits>
 
 namespace {
@@ -78,6 +79,16 @@ PgParam paramValue(const FieldDef &f, const QVariant &v)
     }
     }
     return PgParam::none();
+}
+
+// A row version (xmin) read in binary form, as the server writes it in text.
+QByteArray versionText(const QByteArray &binary)
+{
+    if (binary.size() != 4)
+        return QByteArray();
+    const auto *b = reinterpret_cast<const uchar *>(binary.constData());
+    return QByteArray::number(quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 |
+                              quint32(b[3]));
 }
 
 // The type a parameter is cast to, so that the server never has to guess.
@@ -244,6 +255,7 @@ void PgTable::post()
     }
     qint64 row = m_rowId;
     if (m_state == State::Insert) {
+        m_conn->keptDigest.valid = false;
         const QString sql = names.isEmpty()
                                 ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES RETURNING %2")
                                       .arg(m_qualified, m_idColumn)
@@ -276,15 +288,35 @@ void PgTable::post()
         for (int i = 0; i < names.size(); ++i)
             sets << names[i] + QStringLiteral(" = ") + placeholders[i];
         params << PgParam::number(m_rowId);
+        // A write of one field's stored form keeps the digest of what it
+        // wrote, with the row version the write made.
+        PgConnection::KeptDigest kept;
+        if (m_buffer.size() == 1 &&
+            m_buffer.cbegin().value().metaType() ==
+                QMetaType::fromType<VariantTable::StoredForm>()) {
+            const QByteArray b = m_buffer.cbegin().value().value<VariantTable::StoredForm>().bytes;
+            kept = {true,
+                    m_table,
+                    field(m_buffer.cbegin().key()).name,
+                    m_rowId,
+                    {},
+                    b.isEmpty() ? QByteArray()
+                                : QCryptographicHash::hash(b, QCryptographicHash::Md5)};
+        }
+        m_conn->keptDigest.valid = false;
         const PgResult r =
-            m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = $%4")
+            m_conn->exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = $%4 RETURNING xmin")
                              .arg(m_qualified, sets.join(QStringLiteral(", ")), m_idColumn)
                              .arg(params.size()),
                          params);
-        if (r.affectedRows() == 0)
+        if (r.rows() == 0)
             throw EngineError(QCoreApplication::translate(
                                   "Database", "%1: the record was deleted by another user")
                                   .arg(m_table));
+        if (kept.valid) {
+            kept.version = r.value(0, 0);
+            m_conn->keptDigest = kept;
+        }
     }
     m_state = State::Browse;
     m_buffer.clear();
@@ -296,6 +328,7 @@ void PgTable::deleteRow()
     ensureOpen();
     if (!m_hasRow)
         throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    m_conn->keptDigest.valid = false;
     m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE %2 = $1").arg(m_qualified, m_idColumn),
                  {PgParam::number(m_rowId)});
     if (!moveTo(QStringLiteral(">"), m_rowId))
@@ -353,19 +386,26 @@ QByteArray PgTable::storedBytes(const QString &name, bool *compressed) const
         *compressed = false;
     if (!m_hasRow)
         throw EngineError(QCoreApplication::translate("Database", "No current record"));
-    // In binary form: a BYTEA value comes as its bytes, not hex-escaped.
-    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1")
+    // In binary form: a BYTEA value comes as its bytes, not hex-escaped;
+    // the row version comes as the four bytes of a transaction id.
+    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1, xmin FROM %2 WHERE %3 = $1")
                                         .arg(pgQuote(f.name), m_qualified, m_idColumn),
                                     {PgParam::number(m_rowId)}, true);
     if (r.rows() == 0)
         throw EngineError(
             QCoreApplication::translate("Database", "%1: the record was deleted by another user")
                 .arg(m_table));
-    if (r.isNull(0, 0))
-        return QByteArray();
+    const QByteArray bytes = r.isNull(0, 0) ? QByteArray() : r.value(0, 0);
+    m_conn->keptDigest = {true,
+                          m_table,
+                          f.name,
+                          m_rowId,
+                          versionText(r.value(0, 1)),
+                          bytes.isEmpty() ? QByteArray()
+                                          : QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
     if (compressed)
-        *compressed = f.compressionLevel > 0;
-    return r.value(0, 0);
+        *compressed = !bytes.isEmpty() && f.compressionLevel > 0;
+    return bytes;
 }
 
 QByteArray PgTable::storedDigest(const QString &name) const
@@ -374,8 +414,24 @@ QByteArray PgTable::storedDigest(const QString &name) const
     const FieldDef &f = field(name);
     if (!m_hasRow)
         throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    const PgConnection::KeptDigest &kept = m_conn->keptDigest;
+    const bool mayKeep =
+        kept.valid && kept.rowId == m_rowId && kept.table == m_table && kept.field == f.name;
+    if (mayKeep) {
+        // Only the row version travels; the value is digested again only
+        // when the row changed since.
+        const PgResult v = m_conn->exec(
+            QStringLiteral("SELECT xmin FROM %1 WHERE %2 = $1").arg(m_qualified, m_idColumn),
+            {PgParam::number(m_rowId)});
+        if (v.rows() == 0)
+            throw EngineError(QCoreApplication::translate(
+                                  "Database", "%1: the record was deleted by another user")
+                                  .arg(m_table));
+        if (v.value(0, 0) == kept.version)
+            return kept.digest;
+    }
     const PgResult r =
-        m_conn->exec(QStringLiteral("SELECT CASE WHEN octet_length(%1) > 0 THEN md5(%1) END "
+        m_conn->exec(QStringLiteral("SELECT CASE WHEN octet_length(%1) > 0 THEN md5(%1) END, xmin "
                                     "FROM %2 WHERE %3 = $1")
                          .arg(pgQuote(f.name), m_qualified, m_idColumn),
                      {PgParam::number(m_rowId)});
@@ -383,5 +439,7 @@ QByteArray PgTable::storedDigest(const QString &name) const
         throw EngineError(
             QCoreApplication::translate("Database", "%1: the record was deleted by another user")
                 .arg(m_table));
-    return r.isNull(0, 0) ? QByteArray() : QByteArray::fromHex(r.value(0, 0));
+    const QByteArray digest = r.isNull(0, 0) ? QByteArray() : QByteArray::fromHex(r.value(0, 0));
+    m_conn->keptDigest = {true, m_table, f.name, m_rowId, r.value(0, 1), digest};
+    return digest;
 }

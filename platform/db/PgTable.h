@@ -30,7 +30,8 @@ public:
 
     int storedCompression(const QString &field) const override;
     QByteArray storedBytes(const QString &field, bool *compressed) const override;
-    // Computed by the server: the value does not travel.
+    // Computed by the server, or kept while the row version is the one it
+    // was taken from: the value does not travel.
     QByteArray storedDigest(const QString &field) const override;
 
 private:

@@ -8,6 +8,7 @@
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/EngineFactory.h"
+#include "platform/db/FieldCompression.h"
 #include "platform/db/ReportAddress.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
@@ -16,6 +17,7 @@
 #include "tests/support/TestMain.h"
 #include "tests/support/TestReport.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -305,6 +307,89 @@ private slots:
         // No project file is made for a server report, anywhere.
         if (ReportAddress::isServer(address))
             QVERIFY(!QDir("postgresql:").exists());
+    }
+
+
+    // The digest of a stored field is what it is now, whoever wrote it last:
+    // this connection (kept or not), another connection, or a write undone.
+    void storedDigestFollowsEveryWriter_data() { addEngines(); }
+    void storedDigestFollowsEveryWriter()
+    {
+        FETCH_ADDRESS();
+        const auto md5 = [](const QByteArray &b) {
+            return QCryptographicHash::hash(b, QCryptographicHash::Md5);
+        };
+        const auto zipped = [](const char *text) { return FieldCompression::compress(text, 2); };
+        std::unique_ptr<DbEngine> one = EngineFactory::engineFor(address);
+        one->createDatabase(address);
+        ReportSchema::createOutputTable(*one);
+        auto mine = one->table(ReportSchema::Table);
+        mine->open();
+        const qint32 id = ReportSchema::appendPageRow(*mine, PageKind::Document, "a\tb\tPage",
+                                                      "first content");
+        std::unique_ptr<DbEngine> two = EngineFactory::engineFor(address);
+        two->connect(address);
+        auto theirs = two->table(ReportSchema::Table);
+        theirs->open();
+        const auto storedNow = [&] {
+            bool compressed = false;
+            auto fresh = two->table(ReportSchema::Table);
+            fresh->open();
+            fresh->locate(ReportSchema::PageId, qint64(id));
+            return fresh->storedBytes(ReportSchema::PageContent, &compressed);
+        };
+
+        QVERIFY(mine->locate(ReportSchema::PageId, qint64(id)));
+        bool compressed = false;
+        const QByteArray first = mine->storedBytes(ReportSchema::PageContent, &compressed);
+        QVERIFY(compressed);
+        QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(first));
+
+        // Written by another connection, in stored form and as plain bytes.
+        QVERIFY(theirs->locate(ReportSchema::PageId, qint64(id)));
+        theirs->edit();
+        theirs->setStoredBytes(ReportSchema::PageContent, zipped("their content"));
+        theirs->post();
+        QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(zipped("their content")));
+        theirs->edit();
+        theirs->setBytes(ReportSchema::PageContent, "their plain content");
+        theirs->post();
+        QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(storedNow()));
+
+        // Written here: kept, then changed again in the same transaction
+        // through the plain accessor, then a write undone.
+        {
+            DbTransaction transaction(*one);
+            mine->edit();
+            mine->setStoredBytes(ReportSchema::PageContent, zipped("my content"));
+            mine->post();
+            QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(zipped("my content")));
+            mine->edit();
+            mine->setBytes(ReportSchema::PageContent, "my plain content");
+            mine->post();
+            const QByteArray digest = mine->storedDigest(ReportSchema::PageContent);
+            const QByteArray plain = mine->storedBytes(ReportSchema::PageContent, &compressed);
+            QCOMPARE(FieldCompression::decompress(plain), QByteArray("my plain content"));
+            QCOMPARE(digest, md5(plain));
+            transaction.commit();
+        }
+        const QByteArray committed = storedNow();
+        {
+            DbTransaction transaction(*one);
+            mine->edit();
+            mine->setStoredBytes(ReportSchema::PageContent, zipped("undone"));
+            mine->post();
+            QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(zipped("undone")));
+        }
+        QVERIFY(mine->locate(ReportSchema::PageId, qint64(id)));
+        QCOMPARE(mine->storedDigest(ReportSchema::PageContent), md5(committed));
+        QCOMPARE(theirs->storedDigest(ReportSchema::PageContent), md5(committed));
+
+        // An empty field has no digest.
+        theirs->edit();
+        theirs->setStoredBytes(ReportSchema::PageContent, QByteArray());
+        theirs->post();
+        QCOMPARE(mine->storedDigest(ReportSchema::PageContent), QByteArray());
     }
 
     void intakePlacesExactlyTheRowsNoNodeHolds_data() { addEngines(); }

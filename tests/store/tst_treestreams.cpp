@@ -1,10 +1,12 @@
 // The tree stream written and read straight from report nodes, and its
 // compressed form made again run by run: the bytes must be those of the
 // general writer, the nodes those of the general reader, and the compressed
-// form must inflate to the stream after any sequence of changes.
+// form must inflate to the stream after any sequence of changes. The page
+// ids kept for the intake must be those of the tree after any changes too.
 #include "platform/TessaryError.h"
 #include "platform/treeview/TreeStream.h"
 #include "store/CompressedTreeStream.h"
+#include "store/HeldPages.h"
 #include "store/PageKind.h"
 #include "store/ReportTree.h"
 #include "store/TreeJson.h"
@@ -12,6 +14,7 @@
 
 #include <QRandomGenerator>
 #include <QtTest>
+#include <set>
 #include <zlib.h>
 
 namespace {
@@ -93,6 +96,36 @@ void change(ReportTree &tree, QRandomGenerator &r)
         tree.setDataWord(n, qint32(r.generate()));
         break;
     }
+}
+
+// The held ranges and the group, computed plainly from the tree.
+QString expectedHeld(const ReportTree &tree, const QString &caption)
+{
+    std::set<qint64> ids;
+    const ReportNode *group = nullptr;
+    for (const ReportNode *n : tree.nodesInOrder()) {
+        if (PageKind::holdsPageId(n->kind))
+            ids.insert(n->data);
+        if (n->text == caption)
+            group = n;
+    }
+    QStringList ranges;
+    for (auto it = ids.begin(); it != ids.end();) {
+        const qint64 first = *it;
+        qint64 last = first;
+        while (++it != ids.end() && *it == last + 1)
+            last = *it;
+        ranges << QStringLiteral("%1-%2").arg(first).arg(last);
+    }
+    return ranges.join(' ') + QStringLiteral(" group %1").arg(tree.absoluteIndex(group));
+}
+
+QString heldText(const ReportTree &tree, const HeldPages &held)
+{
+    QStringList ranges;
+    for (const DbEngine::IdRange &r : held.ranges())
+        ranges << QStringLiteral("%1-%2").arg(r.first).arg(r.last);
+    return ranges.join(' ') + QStringLiteral(" group %1").arg(tree.absoluteIndex(held.group()));
 }
 } // namespace
 
@@ -277,6 +310,77 @@ private slots:
         QCOMPARE(inflate(stream.compress(tree.topNode(), 9)), tree.saveToStream());
         ReportTree empty;
         QCOMPARE(inflate(stream.compress(empty.topNode(), 2)), TreeStream::write({}));
+    }
+
+    void heldPagesFollowEveryChange()
+    {
+        const QString caption = QStringLiteral("New items");
+        // Ids that meet, touch and bridge ranges.
+        {
+            ReportTree tree;
+            ReportNode *root = tree.addNode(nullptr, "Project name", PageKind::Root, 0);
+            for (const qint32 id : {1, 2, 3, 5, 9, 10})
+                tree.addNode(root, "page", PageKind::Document, id);
+            ReportNode *group = tree.addNode(root, caption, PageKind::Folder, -1);
+            HeldPages held;
+            held.refresh(tree, caption);
+            QCOMPARE(heldText(tree, held), QString("1-3 5-5 9-10 group 7"));
+            const QList<qint32> placedIds{4, 7, 11, 0, 8};
+            QList<const ReportNode *> nodes;
+            std::vector<std::unique_ptr<ReportNode>> items;
+            for (const qint32 id : placedIds) {
+                items.push_back(ReportTree::makeNode(id == 8 ? caption : QString("new"),
+                                                     PageKind::Table, id));
+                nodes << items.back().get();
+            }
+            tree.addNodes(group, std::move(items));
+            held.placed(tree, group, nodes, caption);
+            // The placed node captioned like the group is the group now.
+            QCOMPARE(heldText(tree, held), expectedHeld(tree, caption));
+            QCOMPARE(heldText(tree, held), QString("0-5 7-11 group 12"));
+            const quint64 before = tree.revision();
+            held.refresh(tree, caption); // nothing changed: nothing walked
+            QCOMPARE(tree.revision(), before);
+            QCOMPARE(heldText(tree, held), QString("0-5 7-11 group 12"));
+        }
+        // Random changes and placements, checked against a plain count each time.
+        QRandomGenerator r(4711);
+        for (int round = 0; round < 20; ++round) {
+            ReportTree tree;
+            fillRandom(tree, r, 60);
+            HeldPages held;
+            for (int step = 0; step < 150; ++step) {
+                held.refresh(tree, caption);
+                QCOMPARE(heldText(tree, held), expectedHeld(tree, caption));
+                const int what = int(r.bounded(5));
+                if (what == 0) {
+                    if (ReportNode *n = tree.nodeAt(int(r.bounded(tree.nodeCount()))))
+                        tree.setText(n, caption);
+                } else if (what == 1) {
+                    // An intake: nodes with small ids, some captioned like the group.
+                    ReportNode *group = held.group();
+                    if (!group)
+                        group = tree.addNode(tree.root(), caption, PageKind::Folder, -1);
+                    QList<const ReportNode *> nodes;
+                    std::vector<std::unique_ptr<ReportNode>> items;
+                    for (int i = int(r.bounded(1, 4)); i > 0; --i) {
+                        items.push_back(ReportTree::makeNode(
+                            r.bounded(4) ? QString("page") : caption,
+                            r.bounded(6) ? int(PageKind::Table) : int(PageKind::Folder),
+                            qint32(r.bounded(200))));
+                        nodes << items.back().get();
+                    }
+                    tree.addNodes(group, std::move(items));
+                    held.placed(tree, group, nodes, caption);
+                    QCOMPARE(heldText(tree, held), expectedHeld(tree, caption));
+                } else {
+                    change(tree, r);
+                    if (ReportNode *n = tree.nodeAt(int(r.bounded(tree.nodeCount())));
+                        n && r.bounded(3) == 0 && PageKind::holdsPageId(n->kind))
+                        tree.setDataWord(n, qint32(r.bounded(200)));
+                }
+            }
+        }
     }
 };
 
