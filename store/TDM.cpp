@@ -269,6 +269,7 @@ void TDM::CloseFile()
     ShownItemIndex = QPersistentModelIndex();
     m_stuckSignal = QDateTime();
     m_storedTreeKnown = false;
+    m_connectionProblem.clear();
     m_storedDigest.clear();
     m_outlineStream.clear();
     m_host->ShowNode();
@@ -564,9 +565,20 @@ QString TDM::signalFilePath()
 
 bool TDM::signalPending() const
 {
-    // A report on a server hears of new rows from the server itself.
-    if (isOpen() && !m_storeClosing && m_engine->rowsAddedAnnounced())
-        return true;
+    // A report on a server hears of new rows from the server itself; a lost
+    // connection to it is made again here, and the user is told of both.
+    if (isOpen() && !m_storeClosing) {
+        const bool announced = m_engine->rowsAddedAnnounced();
+        const QString problem = m_engine->connectionProblem();
+        if (problem != m_connectionProblem) {
+            m_host->setStatusText(problem.isEmpty()
+                                      ? tr("The connection to the server is back.")
+                                      : problem);
+            m_connectionProblem = problem;
+        }
+        if (announced)
+            return true;
+    }
     const QFileInfo signal(signalFilePath());
     if (!signal.exists())
         return false;

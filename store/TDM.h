@@ -172,4 +172,5 @@ private:
     int m_outlineLevel = 0; // zlib level of the outline's field; 0: kept as it is
     CompressedTreeStream m_outlineStream;
     bool m_reloading = false;
+    mutable QString m_connectionProblem; // what the user was last told of the connection
 };

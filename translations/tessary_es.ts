@@ -606,6 +606,10 @@
         <source>Cannot compress a field of %1 bytes: it is too large</source>
         <translation>No se puede comprimir un campo de %1 bytes: es demasiado grande</translation>
     </message>
+    <message>
+        <source>The connection to %1 was lost; it is made again as soon as the server answers.</source>
+        <translation>Se perdió la conexión con %1; se restablece en cuanto el servidor responda.</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -1952,6 +1956,10 @@
     <message>
         <source>Field %1: %2</source>
         <translation>Campo %1: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the server is back.</source>
+        <translation>La conexión con el servidor se ha restablecido.</translation>
     </message>
 </context>
 <context>

@@ -606,6 +606,10 @@
         <source>Cannot compress a field of %1 bytes: it is too large</source>
         <translation>Impossible de compresser un champ de %1 octets : il est trop grand</translation>
     </message>
+    <message>
+        <source>The connection to %1 was lost; it is made again as soon as the server answers.</source>
+        <translation>La connexion à %1 a été perdue ; elle est rétablie dès que le serveur répond.</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -1952,6 +1956,10 @@
     <message>
         <source>Field %1: %2</source>
         <translation>Champ %1 : %2</translation>
+    </message>
+    <message>
+        <source>The connection to the server is back.</source>
+        <translation>La connexion au serveur est rétablie.</translation>
     </message>
 </context>
 <context>

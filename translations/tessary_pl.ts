@@ -606,6 +606,10 @@
         <source>Cannot compress a field of %1 bytes: it is too large</source>
         <translation>Nie można skompresować pola o rozmiarze %1 B: jest za duże</translation>
     </message>
+    <message>
+        <source>The connection to %1 was lost; it is made again as soon as the server answers.</source>
+        <translation>Połączenie z %1 zostało utracone; zostanie przywrócone, gdy tylko serwer odpowie.</translation>
+    </message>
 </context>
 <context>
     <name>Diagram</name>
@@ -1952,6 +1956,10 @@
     <message>
         <source>Field %1: %2</source>
         <translation>Pole %1: %2</translation>
+    </message>
+    <message>
+        <source>The connection to the server is back.</source>
+        <translation>Połączenie z serwerem zostało przywrócone.</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,7 @@ public:
     void announceRowsAdded() override { m_engine->announceRowsAdded(); }
     bool rowsAddedAnnounced() override { return m_engine->rowsAddedAnnounced(); }
     void takeRowsAdded() override { m_engine->takeRowsAdded(); }
+    QString connectionProblem() const override { return m_engine->connectionProblem(); }
 
     // The engine in use.
     DbEngine &current() const { return *m_engine; }

@@ -80,6 +80,10 @@ public:
     virtual bool rowsAddedAnnounced() { return false; }
     virtual void takeRowsAdded() {}
     std::function<void()> onRowsAdded;
+
+    // Why the report cannot be reached just now (a lost connection to a
+    // server, being made again), or empty.
+    virtual QString connectionProblem() const { return QString(); }
 };
 
 // Runs a block of changes in one transaction: committed by commit(), rolled back

@@ -7,10 +7,12 @@
 #include "platform/db/ReportAddress.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <libpq-fe.h>
 #include <limits>
+#include <poll.h>
 
 namespace {
 QString columnType(const FieldDef &f)
@@ -64,15 +66,8 @@ void PgEngine::open(const QString &address, bool create, bool readOnly)
             QCoreApplication::translate("Database", "Cannot connect to %1: %2").arg(address, m));
     }
     m_conn->conn = conn;
-    PQsetNoticeProcessor(conn, &quietNotices, nullptr);
     try {
-        if (PQsetClientEncoding(conn, "UTF8") != 0)
-            throw EngineError(
-                QCoreApplication::translate("Database", "%1: the server does not speak UTF-8")
-                    .arg(address));
-        // Waiting for a lock another connection holds ends after ten seconds,
-        // as it does on a file.
-        m_conn->exec(QStringLiteral("SET lock_timeout = '10s'"));
+        setUpSession();
         const bool exists =
             m_conn
                 ->exec(QStringLiteral("SELECT 1 FROM pg_namespace WHERE nspname = $1"),
@@ -84,13 +79,26 @@ void PgEngine::open(const QString &address, bool create, bool readOnly)
                     .arg(m_conn->schema, address));
         if (!exists)
             m_conn->exec(QStringLiteral("CREATE SCHEMA %1").arg(pgQuote(m_conn->schema)));
-        if (readOnly)
-            m_conn->exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
     } catch (...) {
         m_conn->close();
         throw;
     }
     qCDebug(lcDb) << "connected to" << address << (readOnly ? "read-only" : "");
+}
+
+void PgEngine::setUpSession()
+{
+    PGconn *conn = m_conn->conn;
+    PQsetNoticeProcessor(conn, &quietNotices, nullptr);
+    if (PQsetClientEncoding(conn, "UTF8") != 0)
+        throw EngineError(QCoreApplication::translate("Database", "%1: the server does not speak UTF-8")
+                              .arg(m_conn->address));
+    // Waiting for a lock another connection holds ends after ten seconds,
+    // as it does on a file.
+    m_conn->exec(QStringLiteral("SET lock_timeout = '10s'"));
+    m_conn->exec(QStringLiteral("SET application_name = 'Tessary'"));
+    if (m_readOnly)
+        m_conn->exec(QStringLiteral("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY"));
 }
 
 void PgEngine::createDatabase(const QString &address)
@@ -121,13 +129,100 @@ void PgEngine::shareWithOtherProcesses()
     }
 }
 
+void PgEngine::stopListening()
+{
+    // Also called from the notifier's own signal: it is deleted later.
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier.release()->deleteLater();
+    }
+    m_listening = false;
+}
+
 void PgEngine::disconnect()
 {
-    m_notifier.reset();
-    m_listening = false;
+    stopListening();
     m_announced = false;
+    m_resetting = false;
+    m_lastAttempt = 0;
     if (m_conn)
         m_conn->close();
+}
+
+int PgEngine::backendPid() const
+{
+    return m_conn ? m_conn->backendPid() : 0;
+}
+
+QString PgEngine::connectionProblem() const
+{
+    if (!isConnected() || (PQstatus(m_conn->conn) == CONNECTION_OK && !m_resetting))
+        return QString();
+    return QCoreApplication::translate("Database",
+                                       "The connection to %1 was lost; it is made again as soon as "
+                                       "the server answers.")
+        .arg(ReportAddress::parse(m_conn->address).displayName());
+}
+
+bool PgEngine::keepConnected()
+{
+    if (!isConnected())
+        return false;
+    PGconn *conn = m_conn->conn;
+    if (!m_resetting && PQstatus(conn) == CONNECTION_OK)
+        return true;
+    // Inside a transaction the lost work fails with its own message first.
+    if (m_conn->inTransaction)
+        return false;
+    if (!m_resetting) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (m_lastAttempt && now - m_lastAttempt < 2000)
+            return false;
+        const bool wasListening = m_listening;
+        stopListening();
+        m_listening = wasListening; // to listen again once connected
+        m_conn->keptDigest.valid = false;
+        if (!PQresetStart(conn)) {
+            m_lastAttempt = now;
+            return false;
+        }
+        m_resetting = true;
+        qCInfo(lcDb) << "connecting again to" << m_conn->address;
+    }
+    for (;;) {
+        const PostgresPollingStatusType step = PQresetPoll(conn);
+        if (step == PGRES_POLLING_OK)
+            break;
+        if (step == PGRES_POLLING_FAILED) {
+            m_resetting = false;
+            m_lastAttempt = QDateTime::currentMSecsSinceEpoch();
+            qCInfo(lcDb) << "cannot connect again yet:" << PQerrorMessage(conn);
+            return false;
+        }
+        // The next step waits for the socket: take it now if it is ready,
+        // else at the next call.
+        pollfd ready{PQsocket(conn),
+                     short(step == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
+        if (::poll(&ready, 1, 0) <= 0)
+            return false;
+    }
+    m_resetting = false;
+    m_lastAttempt = 0;
+    const bool listen = m_listening;
+    m_listening = false;
+    try {
+        setUpSession();
+        if (listen)
+            shareWithOtherProcesses();
+    } catch (const std::exception &e) {
+        qCWarning(lcDb) << "The session cannot be set up again:" << e.what();
+        return false;
+    }
+    // Rows may have been appended while the connection was down: the next
+    // intake looks.
+    m_announced = true;
+    qCInfo(lcDb) << "connected again to" << m_conn->address;
+    return true;
 }
 
 bool PgEngine::isConnected() const
@@ -265,8 +360,16 @@ bool PgEngine::readAnnouncements()
     if (!isConnected() || !m_listening)
         return false;
     PGconn *conn = m_conn->conn;
-    if (!PQconsumeInput(conn))
+    if (!PQconsumeInput(conn)) {
         qCWarning(lcDb) << "Cannot read from the server:" << PQerrorMessage(conn);
+        if (PQstatus(conn) != CONNECTION_OK) {
+            // A closed socket stays readable: the notifier would fire for ever.
+            const bool wasListening = m_listening;
+            stopListening();
+            m_listening = wasListening;
+            return false;
+        }
+    }
     bool found = false;
     while (PGnotify *n = PQnotifies(conn)) {
         if (n->be_pid != PQbackendPID(conn))
@@ -280,6 +383,8 @@ bool PgEngine::readAnnouncements()
 
 bool PgEngine::rowsAddedAnnounced()
 {
+    if (!keepConnected())
+        return false;
     readAnnouncements();
     return m_announced;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/db/DbEngine.h"
 
+#include <QString>
 #include <memory>
 
 struct PgConnection;
@@ -46,13 +47,26 @@ public:
 
     bool deliversAnnouncements() const override { return true; }
     void announceRowsAdded() override;
+    // Also makes a lost connection again, step by step without waiting.
     bool rowsAddedAnnounced() override;
     void takeRowsAdded() override { m_announced = false; }
+    QString connectionProblem() const override;
+
+    // The server process of this connection (0 when not connected).
+    int backendPid() const;
 
 private:
     void open(const QString &address, bool create, bool readOnly);
+    // The session's settings, after connecting and after connecting again.
+    void setUpSession();
     // Reads what arrived on the socket; true when another connection announced rows.
     bool readAnnouncements();
+    // A lost connection is made again outside a transaction: each call takes
+    // the steps the server allows without waiting (libpq's non-blocking
+    // reset), and a failed attempt is tried again two seconds later. True
+    // when the connection is up.
+    bool keepConnected();
+    void stopListening();
 
     std::shared_ptr<PgConnection> m_conn;
     std::unique_ptr<QSocketNotifier> m_notifier;
@@ -60,4 +74,6 @@ private:
     bool m_listening = false;
     bool m_announced = false;
     int m_transactionDepth = 0;
+    bool m_resetting = false;
+    qint64 m_lastAttempt = 0; // when the last attempt to connect again failed (ms since epoch)
 };

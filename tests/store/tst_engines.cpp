@@ -5,10 +5,12 @@
 #include "FakeStoreHost.h"
 
 #include "platform/TessaryError.h"
+#include "platform/db/AddressedEngine.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/FieldCompression.h"
+#include "platform/db/PgEngine.h"
 #include "platform/db/ReportAddress.h"
 #include "store/PageKind.h"
 #include "store/PageState.h"
@@ -549,6 +551,62 @@ private slots:
                 .exitCode,
             0);
         QVERIFY(!dm.signalPending());
+    }
+
+    // The server ends this window's connection: the window says so, connects
+    // again by itself, places the rows appended meanwhile and hears the host
+    // again.
+    void lostServerConnectionIsMadeAgain()
+    {
+        const QString address = serverReport();
+        if (address.isEmpty())
+            QSKIP("No PostgreSQL server named: set TESSARY_TEST_PG (make test starts one)");
+        FakeStoreHost host;
+        TDM dm(&host, EngineFactory::anyAddress());
+        dm.DBCreate(address);
+        auto *addressed = dynamic_cast<AddressedEngine *>(&dm.engine());
+        QVERIFY(addressed);
+        auto *engine = dynamic_cast<PgEngine *>(&addressed->current());
+        QVERIFY(engine);
+        const int before = engine->backendPid();
+        QVERIFY(before > 0);
+        QCOMPARE(psql(address, QStringLiteral("SELECT pg_terminate_backend(%1)").arg(before)),
+                 QString("t"));
+        // Rows appended while the connection is down: their announcement is lost.
+        const CliResult r = runCli({"add", address, "--kind", "chart", "--info",
+                                    "a\tb\tWhile away", "--stdin", "--signal"},
+                                   "{}");
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        // An action in between fails with a message that says why.
+        try {
+            dm.engine().tableExists(ReportSchema::Table);
+        } catch (const std::exception &e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains("connection"), e.what());
+        }
+        // The intake tick finds the connection lost, says so, and connects again.
+        QTRY_VERIFY_WITH_TIMEOUT(dm.signalPending(), 20000);
+        QVERIFY(engine->backendPid() != before);
+        QVERIFY(engine->connectionProblem().isEmpty());
+        QVERIFY2(host.statuses.size() >= 2, qPrintable(host.statuses.join(" | ")));
+        QVERIFY(host.statuses.at(host.statuses.size() - 2).contains("was lost"));
+        QCOMPARE(host.statuses.last(), QString("The connection to the server is back."));
+        dm.GetNewPages();
+        ReportNode *group = childNamed(host.tree->root(), "New items");
+        QCOMPARE(childTexts(group), QStringList{"While away:2"});
+        // The host is heard again.
+        int announced = 0;
+        dm.engine().onRowsAdded = [&] { ++announced; };
+        QCOMPARE(runCli({"add", address, "--kind", "table", "--info", "a\tb\tAfter", "--stdin",
+                         "--signal"},
+                        "{}")
+                     .exitCode,
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(announced > 0, 20000);
+        dm.GetNewPages();
+        QCOMPARE(childTexts(group), (QStringList{"While away:2", "After:1"}));
+        // The tree is stored on the new connection.
+        dm.CloseFile();
+        QVERIFY(runCli({"tree", address}).out.contains("After"));
     }
 
     void badAddressesAreRefused()
