@@ -1,6 +1,7 @@
 #include "app/TTessaryM.h"
 #include "app/TTreeView.h"
 #include "app/TessaryApplication.h"
+#include "platform/HeapTuning.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/EngineFactory.h"
 #include "platform/db/ReportAddress.h"
@@ -113,6 +114,7 @@ void closeOnTerminate(TTessaryM *window)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QCommandLineOption smoke(QStringLiteral("quit-after-open"),
                              QStringLiteral("Open the report, print what is shown and quit; "
                                             "errors go to standard error and the exit code."));

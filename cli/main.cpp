@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "platform/HeapTuning.h"
 #include "platform/TessaryError.h"
 
 #include <QApplication>
@@ -74,6 +75,7 @@ std::unique_ptr<QCoreApplication> makeApplication(CliNeeds needs, int &argc, cha
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     qInstallMessageHandler(quietHandler);
     const CliCommand *command = findCommand(argc > 1 ? argv[1] : nullptr);
     std::unique_ptr<QCoreApplication> app =

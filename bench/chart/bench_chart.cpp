@@ -11,6 +11,7 @@
 //     --samples  also draw the sample charts into DIR (PNG, 2D and 3D) and
 //                write their chart files (.kcx) there
 #include "SampleCharts.h"
+#include "platform/HeapTuning.h"
 
 #include "platform/chart/ChartExport.h"
 #include "platform/chart/TChart.h"
@@ -124,6 +125,7 @@ void writeSamples(const QString &dir)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     int frames = 60;

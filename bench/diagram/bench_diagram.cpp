@@ -2,6 +2,7 @@
 // view and prints the load time and the frame times while zooming and panning.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_diagram [blocks] [links]
 
+#include "platform/HeapTuning.h"
 #include "platform/diagramview/DiagramScene.h"
 #include "platform/diagramview/DiagramStream.h"
 #include "platform/diagramview/TatDiagram.h"
@@ -113,6 +114,7 @@ double nextFrame(QApplication &app)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     const int blocks = argc > 1 ? std::atoi(argv[1]) : 2000;
     const int links = argc > 2 ? std::atoi(argv[2]) : 5000;

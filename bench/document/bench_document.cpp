@@ -3,6 +3,7 @@
 // Prints load (stored form into the editor), show (layout and first paint),
 // store (editor to stored form), and RTF read and write of the same document.
 #include "editors/document/TWPEditor.h"
+#include "platform/HeapTuning.h"
 #include "platform/wordproc/DocumentForm.h"
 #include "platform/wordproc/RtfReader.h"
 #include "platform/wordproc/RtfWriter.h"
@@ -85,6 +86,7 @@ double ms(CpuTimer &t)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     QTextDocument source;
     buildDocument(&source);

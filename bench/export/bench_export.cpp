@@ -3,6 +3,7 @@
 // program's own store and page editors; then the peak memory of the process.
 #include "export/HtmlExport.h"
 #include "export/PageEditors.h"
+#include "platform/HeapTuning.h"
 #include "platform/db/SqliteEngine.h"
 #include "store/PageKind.h"
 #include "store/ReportTree.h"
@@ -49,6 +50,7 @@ qint64 folderBytes(const QString &path)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -8,6 +8,7 @@
 #include "export/GlobalFind.h"
 #include "export/ReportSearch.h"
 #include "export/StoredPages.h"
+#include "platform/HeapTuning.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/SqliteEngine.h"
@@ -154,6 +155,7 @@ void findFromFirstPage(TTessaryM &window, TDM &dm, QuietDialogs &quiet, bool eve
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

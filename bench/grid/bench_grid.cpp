@@ -1,5 +1,6 @@
 // Times of the grid's main steps on large tables, and the peak memory.
 // Run offscreen: QT_QPA_PLATFORM=offscreen bench_grid [ROWS COLUMNS]
+#include "platform/HeapTuning.h"
 #include "platform/grid/DelimitedText.h"
 #include "platform/grid/GridControl.h"
 #include "platform/grid/GridData.h"
@@ -119,6 +120,7 @@ void run(int rows, int columns)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     std::printf("times are processor times of the main thread (the machine may be shared)\n");
     if (argc > 2) {

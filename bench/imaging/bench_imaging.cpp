@@ -11,6 +11,7 @@
 #include "editors/picture/TImageEditor.h"
 #include "editors/picture/TImageView.h"
 #include "editors/table/TGridEditor.h"
+#include "platform/HeapTuning.h"
 #include "platform/db/FieldCompression.h"
 #include "platform/db/SqliteEngine.h"
 #include "store/FileImport.h"
@@ -124,6 +125,7 @@ void writeImage(const QImage &img, const QString &file, const char *format, int 
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 // report (tree loaded, intake that finds nothing), the intake of one row
 // appended by another connection, and SaveTree. The server is the one named
 // by TESSARY_TEST_PG, else a throwaway cluster started for the run.
+#include "platform/HeapTuning.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/EngineFactory.h"
@@ -216,13 +217,15 @@ void measure(const QString &engineName, const QString &address, int pages)
                 "15, slowest %.1f ms); intake "
                 "finding nothing %lld ms; SaveTree after a rename %.1f ms, unchanged %.1f ms\n",
                 qPrintable(engineName), pages, nodes, makeMs, openMs, intakeMs, findMs,
-                placed ? "" : " [NOT PLACED]", laterIntakeMs, laterIntakeMax, emptyIntakeMs, saveMs, unchangedMs);
+                placed ? "" : " [NOT PLACED]", laterIntakeMs, laterIntakeMax, emptyIntakeMs, saveMs,
+                unchangedMs);
     std::fflush(stdout);
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QCoreApplication app(argc, argv);
     // Arguments (optional): "file" or "server" for one engine only, and page
     // counts in place of 10000 and 200000.

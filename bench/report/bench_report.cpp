@@ -2,13 +2,14 @@
 // 10,000 pages and showing its tree, storing the tree, and the intake of 5,000
 // rows appended by another connection, from the signal file to the nodes shown.
 #include "app/TTessaryM.h"
+#include "platform/HeapTuning.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
 #include "platform/db/SqliteEngine.h"
-#include "store/ReportTree.h"
 #include "platform/treeview/TreeStream.h"
 #include "store/PageKind.h"
 #include "store/ReportSchema.h"
+#include "store/ReportTree.h"
 #include "store/TDM.h"
 
 #include <QApplication>
@@ -80,6 +81,7 @@ void appendRows(const QString &file, int rows)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString file = dir.filePath("big.sup");
@@ -106,8 +108,8 @@ int main(int argc, char **argv)
     t.restart();
     for (int i = 0; i < rounds; ++i)
         dm.SaveTree();
-    std::printf("SaveTree on %d nodes: %.1f ms each (aim < 50 ms)\n",
-                dm.tree()->nodeCount(), double(t.elapsed()) / rounds);
+    std::printf("SaveTree on %d nodes: %.1f ms each (aim < 50 ms)\n", dm.tree()->nodeCount(),
+                double(t.elapsed()) / rounds);
 
     // Intake of 5,000 rows: from the signal file to the nodes shown, poll included.
     const int fresh = 5000;
@@ -128,8 +130,8 @@ int main(int argc, char **argv)
     // The intake alone, without the poll, on a tree that already holds every row.
     t.restart();
     dm.GetNewPages();
-    std::printf("an intake that finds nothing new on %d nodes: %lld ms\n",
-                dm.tree()->nodeCount(), t.elapsed());
+    std::printf("an intake that finds nothing new on %d nodes: %lld ms\n", dm.tree()->nodeCount(),
+                t.elapsed());
     t.restart();
     dm.SaveTree();
     std::printf("SaveTree on %d nodes: %lld ms\n", dm.tree()->nodeCount(), t.elapsed());

@@ -8,6 +8,7 @@
 //     --events    number of events of the large timeline (default 5000)
 //     --pictures  also write the sample timeline (a few dozen events over
 //                 several years) as PNG at two zoom levels, and the large one
+#include "platform/HeapTuning.h"
 #include "platform/timebar/TTimeBar.h"
 #include "timeline/TTimeLineDlg.h"
 #include "timeline/TTimeLineOptionsDlg.h"
@@ -189,6 +190,7 @@ void writePictures(const QString &dir)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     QApplication app(argc, argv);
     int count = 5000;
     QString pictures;

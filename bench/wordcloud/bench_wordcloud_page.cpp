@@ -6,6 +6,7 @@
 //
 //   bench_wordcloud_page [--runs N] [--png DOC.xml OUT.png [WxH]]
 //     --png  load a document into the editor and write what it shows
+#include "platform/HeapTuning.h"
 #include "wordcloud/TWordCloudEditor.h"
 #include "wordcloud/TzqCloudDocument.h"
 #include "wordcloud/TzqMtRandom.h"
@@ -85,6 +86,7 @@ int writePng(const QString &doc, const QString &png, const QSize &size)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

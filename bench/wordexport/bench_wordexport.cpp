@@ -3,6 +3,7 @@
 // writer (".rtf" and ".doc") and the DOCX through pandoc, with peak memory.
 // Usage: bench_wordexport [pages] [folder]
 #include "export/WordExport.h"
+#include "platform/HeapTuning.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -118,6 +119,7 @@ QString writeReport(const QString &folder, int pages)
 
 int main(int argc, char **argv)
 {
+    HeapTuning::keepPictureBuffersInHeap();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int pages = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;

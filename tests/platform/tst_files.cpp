@@ -1,5 +1,6 @@
 // INI files shared with the host, program paths, file copying, the
 // single-instance guard and the dialogs seam.
+#include "platform/HeapTuning.h"
 #include "platform/TessaryError.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/dialogs/QtDialogs.h"
@@ -9,6 +10,11 @@
 #include "platform/paths/Paths.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TestReport.h"
+
+#include <cstdlib>
+#if __has_include(<malloc.h>)
+#include <malloc.h>
+#endif
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,6 +49,32 @@ class TestFiles : public QObject
 {
     Q_OBJECT
 private slots:
+    // Buffers of a few megabytes come from the heap once the program's start
+    // has tuned it: making and dropping one maps nothing from the system.
+    void pictureBuffersComeFromTheHeap()
+    {
+#if __has_include(<malloc.h>) && defined(__GLIBC__)
+        HeapTuning::keepPictureBuffersInHeap();
+        for (const size_t size : {size_t(3) << 20, size_t(24) << 20}) {
+            const size_t mapped = mallinfo2().hblks;
+            char *buffer = static_cast<char *>(std::malloc(size));
+            QVERIFY(buffer);
+            buffer[size - 1] = 1;
+            const size_t whileHeld = mallinfo2().hblks;
+            std::free(buffer);
+            QCOMPARE(whileHeld, mapped);
+        }
+        // Beyond the threshold a block is still mapped on its own.
+        const size_t mapped = mallinfo2().hblks;
+        char *huge = static_cast<char *>(std::malloc(size_t(40) << 20));
+        QVERIFY(huge);
+        QCOMPARE(mallinfo2().hblks, mapped + 1);
+        std::free(huge);
+#else
+        QSKIP("The C library has no heap settings");
+#endif
+    }
+
     void iniEditsKeepForeignLines()
     {
         const QString path = testTempDir() + "/Host.KVB";
