@@ -22,32 +22,12 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
-#include <sqlite3.h>
 
 namespace {
 // Runs SQL on a report through a connection of its own, as a host would.
 QString sql(const QString &file, const QString &statement)
 {
-    sqlite3 *db = nullptr;
-    sqlite3_open(file.toUtf8().constData(), &db);
-    sqlite3_busy_timeout(db, 5000);
-    QString result;
-    char *error = nullptr;
-    sqlite3_exec(
-        db, statement.toUtf8().constData(),
-        [](void *out, int n, char **values, char **) {
-            for (int i = 0; i < n; ++i)
-                *static_cast<QString *>(out) +=
-                    QString::fromUtf8(values[i] ? values[i] : "NULL") + (i + 1 < n ? "|" : "\n");
-            return 0;
-        },
-        &result, &error);
-    if (error) {
-        result = QStringLiteral("error: ") + QString::fromUtf8(error);
-        sqlite3_free(error);
-    }
-    sqlite3_close(db);
-    return result.trimmed();
+    return StoreEngines::hostSql(file, statement);
 }
 
 QStringList captions(ReportNode *node)
