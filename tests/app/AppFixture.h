@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/TTessaryM.h"
-#include "platform/TessaryError.h"
-#include "platform/db/SqliteEngine.h"
 #include "app/TTreeView.h"
-#include "store/ReportTree.h"
+#include "platform/TessaryError.h"
+#include "platform/db/EngineFactory.h"
 #include "store/PageState.h"
+#include "store/ReportTree.h"
 #include "store/TDM.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -66,7 +66,7 @@ struct AppFixture
         PageModified = CommentModified = false;
         ShownItemIndex = QPersistentModelIndex();
         window = std::make_unique<TTessaryM>();
-        dm = std::make_unique<TDM>(window.get(), std::make_unique<SqliteEngine>());
+        dm = std::make_unique<TDM>(window.get(), EngineFactory::anyAddress());
         for (int s = 0; s < int(EditorSlot::None); ++s) {
             editors[s] = new FakeEditorForm;
             window->dockEditor(EditorSlot(s), editors[s], editors[s]);

@@ -9,7 +9,7 @@
 #include "export/StoredPages.h"
 #include "platform/db/DbEngine.h"
 #include "platform/db/DbTable.h"
-#include "platform/db/SqliteEngine.h"
+#include "platform/db/EngineFactory.h"
 #include "platform/grid/GridControl.h"
 #include "platform/grid/GridStream.h"
 #include "platform/wordproc/view/WPView.h"
@@ -39,7 +39,7 @@ private slots:
         PageModified = CommentModified = false;
         ShownItemIndex = QPersistentModelIndex();
         auto window = std::make_unique<TTessaryM>();
-        auto dm = std::make_unique<TDM>(window.get(), std::make_unique<SqliteEngine>());
+        auto dm = std::make_unique<TDM>(window.get(), EngineFactory::anyAddress());
         window->createEditors();
         dm->DBCreate(testTempDir() + "/find.sup");
 

@@ -149,7 +149,7 @@ private slots:
         PageModified = CommentModified = false;
         ShownItemIndex = QPersistentModelIndex();
         TTessaryM window;
-        TDM dm(&window, std::make_unique<SqliteEngine>());
+        TDM dm(&window, EngineFactory::anyAddress());
         window.createEditors();
         const QString dir = testTempDir();
         dm.DBCreate(dir + "/mixed.sup");

@@ -3,6 +3,7 @@
 #include "AppFixture.h"
 
 #include "app/MainActions.h"
+#include "platform/db/ReportAddress.h"
 #include "platform/ini/IniFile.h"
 #include "platform/paths/Paths.h"
 #include "store/PageKind.h"
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QToolBar>
+#include <QUuid>
 
 #include <QtTest>
 
@@ -107,7 +109,7 @@ private slots:
         ScriptedDialogsScope scripted;
         PageModified = CommentModified = false;
         TTessaryM window;
-        TDM dm(&window, std::make_unique<SqliteEngine>());
+        TDM dm(&window, EngineFactory::anyAddress());
         window.createEditors();
         MainActions *a = window.actions();
         // Commands of every editor made at start are bound and enabled.
@@ -132,6 +134,33 @@ private slots:
         QWidget *chart = window.editorForm(EditorSlot::Chart);
         QVERIFY(chart->findChildren<QToolBar *>(QStringLiteral("ChartBar")).isEmpty() ||
                 !chart->findChild<QToolBar *>(QStringLiteral("ChartBar"))->isVisibleTo(chart));
+    }
+
+    // A report on a server, named by its address, opens from the hand-over of
+    // a second copy and from the address field of File, Open alike.
+    void serverReportsOpenByAddress()
+    {
+        const QString server = qEnvironmentVariable("TESSARY_TEST_PG");
+        if (server.isEmpty())
+            QSKIP("No PostgreSQL server named: set TESSARY_TEST_PG (make test starts one)");
+        const QString address = ReportAddress::withReport(
+            server, "app_" + QUuid::createUuid().toString(QUuid::Id128).left(12));
+        QCOMPARE(runCli({"new", address}).exitCode, 0);
+        QCOMPARE(
+            runCli({"add", address, "--kind", "table", "--info", "a\tb\tShared table", "--stdin"},
+                   "{}")
+                .exitCode,
+            0);
+        AppFixture f;
+        f.dm->DBCreate(dir + "/local.sup");
+        f.window->requestOpen(address);
+        QTRY_VERIFY2(f.dm->databaseFileName() == address, qPrintable(f.dialogs->asked.join(" | ")));
+        QVERIFY(f.dm->tree()->findCaption("Shared table"));
+        f.dm->DBOpen(dir + "/local.sup");
+        f.dialogs->answer("open", address);
+        f.window->actions()->action("Save1")->trigger();
+        QVERIFY2(f.dm->databaseFileName() == address, qPrintable(f.dialogs->asked.join(" | ")));
+        QVERIFY(f.dm->tree()->findCaption("Shared table"));
     }
 
     void aHandOverWaitsForTheOpenDialog()
