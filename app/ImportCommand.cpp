@@ -62,9 +62,9 @@ void ImportCommand::importFiles(const QStringList &files)
     FileImport::Result result;
     {
         const WaitCursor wait;
-        FileImport import(*dm, m_window);
-        import.keepResponsive = true;
-        result = import.run(files, QPersistentModelIndex(tree->indexOf(under)));
+        FileImport importer(*dm, m_window);
+        importer.keepResponsive = true;
+        result = importer.run(files, QPersistentModelIndex(tree->indexOf(under)));
     }
     // The editors hold the last file's page, stored already: nothing of it is
     // stored again, and nothing at all for a node left without row.

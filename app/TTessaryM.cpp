@@ -617,6 +617,7 @@ void TTessaryM::FormActivate()
         guarded([this] { openStartReport(); });
     Panel2->setFixedWidth(Splitter1->sizes().value(0));
     CheckButtons();
+    emit startUpFinished();
 }
 
 void TTessaryM::restorePlacement()

@@ -107,6 +107,10 @@ public:
         }
     }
 
+signals:
+    // The first activation finished: the start report is open and its page shown.
+    void startUpFinished();
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;

@@ -191,21 +191,26 @@ int main(int argc, char **argv)
 
     int failed = 0;
     if (headless) {
-        QTimer::singleShot(0, &window, [&] {
-            QTextStream out(stdout);
-            ReportTree *tree = dm.tree();
-            ReportNode *shown = tree->selectedNode();
-            out << "Tessary opened \"" << dm.databaseFileName() << "\" (" << window.windowTitle()
-                << "): " << tree->nodeCount() << " nodes, showing \""
-                << (shown ? shown->text : QString()) << "\"\n";
-            out.flush();
-            if (parser.isSet(screenshot))
-                window.grab().save(parser.value(screenshot));
-            const bool opened = !dm.databaseFileName().isEmpty();
-            window.close();
-            failed = streamDialogs->errorCount() > 0 || !opened;
-            QCoreApplication::quit();
-        });
+        // After the start-up has shown its page: showing a page runs events,
+        // and the report is to describe the window as the user would see it.
+        QObject::connect(
+            &window, &TTessaryM::startUpFinished, &window,
+            [&] {
+                QTextStream out(stdout);
+                ReportTree *tree = dm.tree();
+                ReportNode *shown = tree->selectedNode();
+                out << "Tessary opened \"" << dm.databaseFileName() << "\" ("
+                    << window.windowTitle() << "): " << tree->nodeCount() << " nodes, showing \""
+                    << (shown ? shown->text : QString()) << "\"\n";
+                out.flush();
+                if (parser.isSet(screenshot))
+                    window.grab().save(parser.value(screenshot));
+                const bool opened = !dm.databaseFileName().isEmpty();
+                window.close();
+                failed = streamDialogs->errorCount() > 0 || !opened;
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
     }
     const int rc = app.exec();
     return rc != 0 ? rc : failed;

@@ -158,38 +158,43 @@ bool parseSize(const QString &text, QSize *size)
 
 } // namespace
 
+void printImportHelp(QTextStream &out)
+{
+    out << "usage: tessary-cli import REPORT FILE... [--folder NAME] [--comment TEXT]\n"
+           "                          [--signal]\n\n"
+           "Makes one page of REPORT from each FILE with the code of Tessary's import\n"
+           "command, and prints the page ids, one per line. The extension chooses the\n"
+           "page kind: an extension that occurs inside \".KCX.TEE\" makes a chart, inside\n"
+           "\".TAB.CSV.GRID2\" a table, inside \".BMP.WMF.JPG.JPEG.PNG\" a picture; else\n";
+    for (int kind = 0; kind <= PageKind::WordCloud; ++kind) {
+        const QStringList extensions = PageKind::importExtensions(kind);
+        if (!extensions.isEmpty())
+            out << "  " << PageKind::name(kind).leftJustified(10) << " "
+                << extensionList(extensions) << "\n";
+    }
+    out << "A \".txt\" file that holds timeline text makes a timeline; any other file\n"
+           "makes a document (empty when the document editor does not read its kind).\n"
+           "Each page is titled with its file name without the extension.\n"
+           "  --folder NAME  place the pages in the folder NAME under the root (made\n"
+           "                 when missing; PageInfo is the title); without it the rows\n"
+           "                 are left for Tessary, which places them under \"New items\"\n"
+           "                 when it next opens the report or is signalled (PageInfo is\n"
+           "                 two tabs and the title)\n"
+           "  --comment TEXT give every page this comment\n"
+           "  --signal       then create the intake signal file "
+        << TDM::signalFilePath()
+        << "\n\nEach file is one transaction. A file that cannot be read stops the\n"
+           "import with a message naming it; its row stays, empty, for the intake to\n"
+           "place (as Tessary's import command leaves it), and the pages made before it\n"
+           "stay. The report is opened as Tessary opens it: rows that no node of the\n"
+           "stored tree shows yet are placed under \"New items\".\n";
+}
+
 int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const CliArgs a(args, {"folder", "comment"}, {"help", "signal"});
     if (a.has("help")) {
-        out << "usage: tessary-cli import REPORT FILE... [--folder NAME] [--comment TEXT]\n"
-               "                          [--signal]\n\n"
-               "Makes one page of REPORT from each FILE with the code of Tessary's import\n"
-               "command, and prints the page ids, one per line. The extension chooses the\n"
-               "page kind: an extension that occurs inside \".KCX.TEE\" makes a chart, inside\n"
-               "\".TAB.CSV.GRID2\" a table, inside \".BMP.WMF.JPG.JPEG.PNG\" a picture; else\n";
-        for (int kind = 0; kind <= PageKind::WordCloud; ++kind) {
-            const QStringList extensions = PageKind::importExtensions(kind);
-            if (!extensions.isEmpty())
-                out << "  " << PageKind::name(kind).leftJustified(10) << " "
-                    << extensionList(extensions) << "\n";
-        }
-        out << "A \".txt\" file that holds timeline text makes a timeline; any other file\n"
-               "makes a document (empty when the document editor does not read its kind).\n"
-               "Each page is titled with its file name without the extension.\n"
-               "  --folder NAME  place the pages in the folder NAME under the root (made\n"
-               "                 when missing; PageInfo is the title); without it the rows\n"
-               "                 are left for Tessary, which places them under \"New items\"\n"
-               "                 when it next opens the report or is signalled (PageInfo is\n"
-               "                 two tabs and the title)\n"
-               "  --comment TEXT give every page this comment\n"
-               "  --signal       then create the intake signal file "
-            << TDM::signalFilePath()
-            << "\n\nEach file is one transaction. A file that cannot be read stops the\n"
-               "import with a message naming it; its row stays, empty, for the intake to\n"
-               "place (as Tessary's import command leaves it), and the pages made before it\n"
-               "stay. The report is opened as Tessary opens it: rows that no node of the\n"
-               "stored tree shows yet are placed under \"New items\".\n";
+        printImportHelp(out);
         return 0;
     }
     if (!a.ok())
@@ -215,45 +220,47 @@ int cmdImport(const QStringList &args, QTextStream &out, QTextStream &err)
         ReportTree &tree = *store.tree();
         under = QPersistentModelIndex(tree.indexOf(folderUnderRoot(tree, a.value("folder"))));
     }
-    FileImport import(store);
-    import.pageMade = [&](qint32 id) {
-        if (a.has("comment")) report.setComment(id, a.value("comment"));
-    out << id << "\n";
-};
-const FileImport::Result result = import.run(files, under);
-int rc = 0;
-if (!result.ok()) {
-    out.flush();
-    rc =
-        failure(err, "import",
-                QStringLiteral("%1: %2").arg(result.failedFile, result.reason) +
-                    (result.notImported > 0
-                         ? QStringLiteral(" (%1 more file(s) not imported)").arg(result.notImported)
-                         : QString()));
-    // Nobody looks at this tree: the node of the failed file goes, and
-    // its bare row is placed by the next intake like any unplaced row.
-    if (under.isValid()) {
-        ReportTree &tree = *store.tree();
-        if (ReportNode *folder = tree.node(under))
-            if (ReportNode *last =
-                    folder->childCount() ? folder->child(folder->childCount() - 1) : nullptr;
-                last && last->data == 0)
-                tree.deleteNode(last);
+    FileImport importer(store);
+    importer.pageMade = [&](qint32 id) {
+        if (a.has("comment"))
+            report.setComment(id, a.value("comment"));
+        out << id << "\n";
+    };
+    const FileImport::Result result = importer.run(files, under);
+    int rc = 0;
+    if (!result.ok()) {
+        out.flush();
+        rc = failure(
+            err, "import",
+            QStringLiteral("%1: %2").arg(result.failedFile, result.reason) +
+                (result.notImported > 0
+                     ? QStringLiteral(" (%1 more file(s) not imported)").arg(result.notImported)
+                     : QString()));
+        // Nobody looks at this tree: the node of the failed file goes, and
+        // its bare row is placed by the next intake like any unplaced row.
+        if (under.isValid()) {
+            ReportTree &tree = *store.tree();
+            if (ReportNode *folder = tree.node(under))
+                if (ReportNode *last =
+                        folder->childCount() ? folder->child(folder->childCount() - 1) : nullptr;
+                    last && last->data == 0)
+                    tree.deleteNode(last);
+        }
     }
-}
-const bool made = !result.ids.isEmpty();
-// A server tells every open Tessary itself; a file report has the signal file.
-const bool announce = made && a.has("signal") && store.engine().deliversAnnouncements();
-if (announce)
-    store.engine().announceRowsAdded();
-report.close();
-if (made && a.has("signal") && !announce) {
-    QFile signal(TDM::signalFilePath());
-    if (!signal.open(QIODevice::WriteOnly | QIODevice::Append))
-        return failure(err, "import",
-                       QStringLiteral("cannot create the signal file %1").arg(signal.fileName()));
-}
-return rc;
+    const bool made = !result.ids.isEmpty();
+    // A server tells every open Tessary itself; a file report has the signal file.
+    const bool announce = made && a.has("signal") && store.engine().deliversAnnouncements();
+    if (announce)
+        store.engine().announceRowsAdded();
+    report.close();
+    if (made && a.has("signal") && !announce) {
+        QFile signal(TDM::signalFilePath());
+        if (!signal.open(QIODevice::WriteOnly | QIODevice::Append))
+            return failure(
+                err, "import",
+                QStringLiteral("cannot create the signal file %1").arg(signal.fileName()));
+    }
+    return rc;
 }
 
 int cmdSave(const QStringList &args, QTextStream &out, QTextStream &err)

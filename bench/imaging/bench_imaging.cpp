@@ -306,9 +306,9 @@ int main(int argc, char **argv)
     QElapsedTimer t;
     t.start();
     const double cpu = cpuMs();
-    FileImport import(dm, &host);
+    FileImport importer(dm, &host);
     const FileImport::Result result =
-        import.run(files, QPersistentModelIndex(tree.indexOf(folder)));
+        importer.run(files, QPersistentModelIndex(tree.indexOf(folder)));
     std::printf("Import of %d small files (pictures 320 x 240 PNG and JPEG, CSV tables, text "
                 "documents) into a folder: %.0f ms wall, %.0f ms cpu (%.2f ms wall each)%s\n",
                 small, t.nsecsElapsed() / 1e6, cpuMs() - cpu,

@@ -1,6 +1,9 @@
 // The real program as a process: it opens the report named on its command
 // line, takes the host's rows, hands a second start over to the first, and
 // stores the tree when it is told to end.
+#include "platform/db/EngineFactory.h"
+#include "store/ReportTree.h"
+#include "store/StoreHost.h"
 #include "store/TDM.h"
 #include "tests/support/TestReport.h"
 
@@ -8,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 
 #include <QtTest>
@@ -70,6 +74,48 @@ private slots:
                  runCli({"tree", other}).out.constData());
         // The window's placement was written to the user's settings.
         QVERIFY(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orvane/Tessary.INI"));
+    }
+
+    // The quick look (--quit-after-open --screenshot) describes and pictures
+    // the window once its page is shown, not while it is being shown.
+    void theQuickLookShowsTheSelectedPage()
+    {
+        const QString dir = testTempDir();
+        const QString file = dir + "/look.sup";
+        const QString red = dir + "/red.png";
+        QImage picture(240, 160, QImage::Format_RGB32);
+        picture.fill(QColor(255, 0, 0));
+        QVERIFY(picture.save(red));
+        QCOMPARE(runCli({"new", file}).exitCode, 0);
+        const CliResult imported = runCli({"import", file, red, "--folder", "Pictures"});
+        QVERIFY2(imported.exitCode == 0, imported.err.constData());
+        {
+            StoreHost host;
+            TDM dm(&host, EngineFactory::anyAddress());
+            dm.DBOpen(file);
+            ReportNode *node = dm.tree()->findCaption("red");
+            QVERIFY(node);
+            dm.tree()->selectNode(node);
+            dm.SaveTree();
+            dm.CloseFile();
+        }
+        const QString shot = dir + "/look.png";
+        QProcess app;
+        app.start(qEnvironmentVariable("TESSARY_APP"),
+                  {"--quit-after-open", "--screenshot", shot, file});
+        QVERIFY(app.waitForFinished(60000));
+        QCOMPARE(app.exitCode(), 0);
+        QVERIFY(app.readAllStandardOutput().contains("showing \"red\""));
+        QImage window(shot);
+        QVERIFY(!window.isNull());
+        window = window.convertToFormat(QImage::Format_RGB32);
+        int redPixels = 0;
+        for (int y = 0; y < window.height(); ++y) {
+            const QRgb *line = reinterpret_cast<const QRgb *>(window.constScanLine(y));
+            for (int x = 0; x < window.width(); ++x)
+                redPixels += qRed(line[x]) > 240 && qGreen(line[x]) < 15 && qBlue(line[x]) < 15;
+        }
+        QVERIFY2(redPixels >= 240 * 160 / 2, qPrintable(QString::number(redPixels)));
     }
 
     void aQuitRequestEndsTheProgramWhateverIsOpen()

@@ -274,10 +274,10 @@ private slots:
         const int commitsBefore = counting->commits;
         const int postsBefore = counting->postsOutside;
 
-        FileImport import(*dm, host.get());
+        FileImport importer(*dm, host.get());
         const FileImport::Result r =
-            import.run({dir + "/results.kcx", dir + "/Answers.csv", dir + "/photo.jpeg"},
-                       QPersistentModelIndex(tree.indexOf(folder)));
+            importer.run({dir + "/results.kcx", dir + "/Answers.csv", dir + "/photo.jpeg"},
+                         QPersistentModelIndex(tree.indexOf(folder)));
         QVERIFY(r.ok());
         QCOMPARE(r.ids.size(), 3);
         // Each file is one transaction, nothing is written outside them.
@@ -326,10 +326,10 @@ private slots:
         writeFile(dir + "/later.png", "never read");
         const QStringList before = storedTree(file);
 
-        FileImport import(*dm, host.get());
+        FileImport importer(*dm, host.get());
         const FileImport::Result r =
-            import.run({dir + "/first.png", dir + "/broken.png", dir + "/later.png"},
-                       QPersistentModelIndex(tree.indexOf(tree.root())));
+            importer.run({dir + "/first.png", dir + "/broken.png", dir + "/later.png"},
+                         QPersistentModelIndex(tree.indexOf(tree.root())));
         QVERIFY(!r.ok());
         QCOMPARE(r.ids.size(), 1);
         QCOMPARE(r.failed, 1);
@@ -388,57 +388,51 @@ private slots:
         writeFile(dir + "/Wave 1.csv", "a,b\r\n");
         writeFile(dir + "/Logo.png", "png");
         const int nodes = dm->tree()->nodeCount();
-        FileImport import(*dm, host.get());
+        FileImport importer(*dm, host.get());
         QList<qint32> made;
-        import.pageMade = [&made](qint32 id) { made << id;
-    };
-    const FileImport::Result r =
-        import.run({dir + "/Wave 1.csv", dir + "/Logo.png"}, QPersistentModelIndex());
-    QVERIFY(r.ok());
-    QCOMPARE(made, r.ids);
-    QCOMPARE(dm->tree()->nodeCount(), nodes);
-    const QMap<qint32, Row> rows = rowsOf(file);
-    QCOMPARE(rows.value(r.ids[0]).info, QString("\t\tWave 1"));
-    QCOMPARE(rows.value(r.ids[1]).kind, int(PageKind::Picture));
-    dm->GetNewPages();
-    const ReportNode *group = dm->tree()->findCaption(TDM::newItemsCaption());
-    QVERIFY(group && group->childCount() == 2);
-    QCOMPARE(group->child(0)->text, QString("Wave 1"));
-    QCOMPARE(group->child(1)->text, QString("Logo"));
-}
+        importer.pageMade = [&made](qint32 id) { made << id; };
+        const FileImport::Result r =
+            importer.run({dir + "/Wave 1.csv", dir + "/Logo.png"}, QPersistentModelIndex());
+        QVERIFY(r.ok());
+        QCOMPARE(made, r.ids);
+        QCOMPARE(dm->tree()->nodeCount(), nodes);
+        const QMap<qint32, Row> rows = rowsOf(file);
+        QCOMPARE(rows.value(r.ids[0]).info, QString("\t\tWave 1"));
+        QCOMPARE(rows.value(r.ids[1]).kind, int(PageKind::Picture));
+        dm->GetNewPages();
+        const ReportNode *group = dm->tree()->findCaption(TDM::newItemsCaption());
+        QVERIFY(group && group->childCount() == 2);
+        QCOMPARE(group->child(0)->text, QString("Wave 1"));
+        QCOMPARE(group->child(1)->text, QString("Logo"));
+    }
 
     void aClosedReportStopsTheImport()
-{
-    writeFile(dir + "/a.csv", "a\r\n");
-    ReportTree &tree = *dm->tree();
-    FileImport import(*dm, host.get());
-    // The report goes away after the first page (as a quit during the
-    // import's events would take it).
-    import.pageMade = [this](qint32) { dm->CloseFile();
-};
-const FileImport::Result r = import.run({dir + "/a.csv", dir + "/a.csv", dir + "/a.csv"},
-                                        QPersistentModelIndex(tree.indexOf(tree.root())));
-QVERIFY(!r.ok());
-QVERIFY(r.stopped);
-QCOMPARE(r.ids.size(), 1);
-QCOMPARE(r.notImported, 2);
-QVERIFY(r.message().contains("2 file(s)"));
-QCOMPARE(dm->AppendFile(dir + "/a.csv", nullptr), -1);
-}
+    {
+        writeFile(dir + "/a.csv", "a\r\n");
+        ReportTree &tree = *dm->tree();
+        FileImport importer(*dm, host.get());
+        // The report goes away after the first page (as a quit during the
+        // import's events would take it).
+        importer.pageMade = [this](qint32) { dm->CloseFile(); };
+        const FileImport::Result r = importer.run({dir + "/a.csv", dir + "/a.csv", dir + "/a.csv"},
+                                                  QPersistentModelIndex(tree.indexOf(tree.root())));
+        QVERIFY(!r.ok());
+        QVERIFY(r.stopped);
+        QCOMPARE(r.ids.size(), 1);
+        QCOMPARE(r.notImported, 2);
+        QVERIFY(r.message().contains("2 file(s)"));
+        QCOMPARE(dm->AppendFile(dir + "/a.csv", nullptr), -1);
+    }
 
 private:
-FakeEditor &editor(int kind)
-{
-    return editors[int(editorSlotForKind(kind))];
-}
-std::unique_ptr<FakeStoreHost> host;
-std::unique_ptr<TDM> dm;
-CountingEngine *counting = nullptr;
-FakeEditor editors[int(EditorSlot::None)];
-QString dir;
-QString file;
-}
-;
+    FakeEditor &editor(int kind) { return editors[int(editorSlotForKind(kind))]; }
+    std::unique_ptr<FakeStoreHost> host;
+    std::unique_ptr<TDM> dm;
+    CountingEngine *counting = nullptr;
+    FakeEditor editors[int(EditorSlot::None)];
+    QString dir;
+    QString file;
+};
 
 TESSARY_TEST(TestImport)
 #include "tst_import.moc"
