@@ -36,6 +36,9 @@ TatDiagram::TatDiagram(QWidget *parent) : QGraphicsView(parent), m_scene(new Dia
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundBrush(Qt::white);
     SetMode(Mode::Select);
+    // Moving a scroll bar is the user's own scrolling.
+    for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { m_showStart = false; });
 }
 
 TatDiagram::~TatDiagram() = default;
@@ -79,6 +82,7 @@ void TatDiagram::Clear()
 void TatDiagram::SetZoom(int percent)
 {
     percent = std::clamp(percent, MinZoom, MaxZoom);
+    m_showStart = false;
     const bool changed = percent != m_zoom;
     m_zoom = percent;
     const double scale = percent / 100.0;
@@ -220,8 +224,29 @@ void TatDiagram::setDocument(const DiagramDocument &doc)
     QCoreApplication::sendPostedEvents(m_scene, QEvent::MetaCall);
     m_pageLayout = doc.page;
     SetZoom(doc.zoom);
+    m_showStart = true;
+    showDiagramStart();
+}
+
+void TatDiagram::showDiagramStart()
+{
     const QRectF r = m_scene->diagramRect();
-    ensureVisible(r.isNull() ? QRectF() : QRectF(r.topLeft(), QSizeF(1, 1)), 10, 10);
+    if (r.isNull())
+        return;
+    const QRectF view = mapToScene(viewport()->rect()).boundingRect();
+    const qreal margin = 10.0 / qMax(0.01, transform().m11());
+    const QPointF start = r.topLeft() - QPointF(margin, margin);
+    // While the view's own scrolling is told of this, it is not the user's.
+    const bool keep = m_showStart;
+    centerOn(start + QPointF(view.width() / 2, view.height() / 2));
+    m_showStart = keep;
+}
+
+void TatDiagram::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    if (m_showStart)
+        showDiagramStart();
 }
 
 QByteArray TatDiagram::SaveToStream() const
@@ -289,6 +314,7 @@ void TatDiagram::CopyAsMetafile()
 
 void TatDiagram::mousePressEvent(QMouseEvent *event)
 {
+    m_showStart = false;
     emit Click();
     if (m_mode == Mode::ZoomRect && event->button() == Qt::LeftButton) {
         if (!m_zoomBand)
@@ -356,6 +382,7 @@ bool TatDiagram::event(QEvent *event)
 
 void TatDiagram::wheelEvent(QWheelEvent *event)
 {
+    m_showStart = false;
     event->accept();
 }
 
@@ -419,6 +446,7 @@ void TatDiagram::selectNeighbour(int step)
 
 void TatDiagram::keyPressEvent(QKeyEvent *event)
 {
+    m_showStart = false;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const double step = ctrl ? 10 : 1;

@@ -122,8 +122,12 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Scrolls so that the diagram's top-left corner is at the top-left of the
+    // view, with a small margin.
+    void showDiagramStart();
     QList<DiagramBlock *> selectedBlocks() const;
     void moveSelection(double dx, double dy);
     void resizeSelection(double dw, double dh);
@@ -139,4 +143,7 @@ private:
     bool m_zoomDragging = false;
     bool m_overviewDrawing = true;
     DiagramOverview m_overview;
+    // A diagram just loaded shows its start at whatever size the view takes
+    // on until the user first scrolls, zooms or clicks.
+    bool m_showStart = false;
 };

@@ -360,3 +360,40 @@ void TestDiagramCanvas::sampleRendersWell()
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(svg);
 }
+
+// A diagram far from the origin and larger than the view is shown from its
+// top-left corner, also when the view is laid out after the load; once the
+// user has scrolled, a later resize leaves the view where the user put it.
+void TestDiagramCanvas::aLoadedDiagramShowsItsStart()
+{
+    DiagramDocument doc = makeDiagram(30, {{0, 29}});
+    for (int i = 0; i < doc.blocks.size(); ++i) {
+        doc.blocks[i].left = 3000 + (i % 6) * 400;
+        doc.blocks[i].top = 2000 + (i / 6) * 300;
+    }
+    TatDiagram view;
+    view.resize(120, 90); // as a view is before its window is laid out
+    view.setDocument(doc);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto startInView = [&] {
+        const QRectF r = view.scene()->itemsBoundingRect();
+        return view.mapFromScene(r.topLeft());
+    };
+    view.resize(700, 500);
+    QCoreApplication::processEvents();
+    QPoint start = startInView();
+    QVERIFY2(start.x() >= 0 && start.x() <= 30 && start.y() >= 0 && start.y() <= 30,
+             qPrintable(QStringLiteral("%1,%2").arg(start.x()).arg(start.y())));
+    // The user scrolls: a resize keeps the place the user scrolled to.
+    view.horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int scrolled = view.horizontalScrollBar()->value();
+    view.resize(650, 480);
+    QCoreApplication::processEvents();
+    QVERIFY(startInView().x() < -100);
+    QVERIFY(std::abs(view.horizontalScrollBar()->value() - scrolled) < 60);
+    // A new load shows the start again.
+    view.setDocument(doc);
+    start = startInView();
+    QVERIFY(start.x() >= 0 && start.x() <= 30 && start.y() >= 0 && start.y() <= 30);
+}

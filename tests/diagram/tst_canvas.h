@@ -17,4 +17,5 @@ private slots:
     void svgRenderingHoldsBlocks();
     void pageSettingsAndPrint();
     void sampleRendersWell();
+    void aLoadedDiagramShowsItsStart();
 };
