@@ -14,7 +14,7 @@ inline int twips(double pixels)
     return int(std::lround(std::clamp(pixels, -2112.0, 2112.0) * 15.0));
 }
 
-// Appends a control word with its numeric parameter, e.g. "\\fs24".
+// Appends a control word with its numeric parameter, e.g. "\fs24".
 inline void appendNumber(QByteArray &out, const char *word, long long value)
 {
     out += '\\';

@@ -14,7 +14,7 @@
 #include <cmath>
 
 // Paragraphs and what they hold: paragraph formats, runs of characters with their
-// formats, text as \\uN with code-page fallbacks, and pictures.
+// formats, text as \uN with code-page fallbacks, and pictures.
 
 using namespace RtfOutput;
 
