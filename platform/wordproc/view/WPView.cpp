@@ -1,29 +1,15 @@
+// The word-processor control: construction, character styles, paragraphs, lists, and
+// find and replace. Tables, pictures and links, and printing and the clipboard, have
+// files of their own.
 #include "platform/wordproc/view/WPView.h"
 
-#include "platform/TessaryError.h"
-#include "platform/wordproc/DocumentForm.h"
-#include "platform/wordproc/RtfReader.h"
-#include "platform/wordproc/RtfWriter.h"
 #include "platform/wordproc/view/WPLanguage.h"
-#include "platform/wordproc/view/WPTables.h"
-#include "platform/wordproc/view/WPViewLog.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QImageReader>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QPageSize>
-#include <QPrinter>
 #include <QTextBlock>
-#include <QTextDocumentFragment>
 #include <QTextList>
-#include <QTextTable>
 
 namespace {
-const char kRtfMime[] = "text/rtf";
-const char kRtfMimeAlt[] = "application/rtf";
-
 bool isNumbered(QTextListFormat::Style style)
 {
     return style < QTextListFormat::ListSquare;
@@ -331,133 +317,6 @@ void WPView::changeLevel(int delta)
     emit paragraphChanged();
 }
 
-// --- tables ---------------------------------------------------------------
-
-void WPView::createTable(int rows, int columns, bool withBorders)
-{
-    QTextCursor c = textCursor();
-    WPTables::createTable(c, rows, columns, withBorders);
-    setTextCursor(c);
-}
-
-#define WP_TABLE_OP(name, call)                                                                    \
-    bool WPView::name()                                                                            \
-    {                                                                                              \
-        QTextCursor c = textCursor();                                                              \
-        if (!WPTables::call(c))                                                                    \
-            return false;                                                                          \
-        setTextCursor(c);                                                                          \
-        return true;                                                                               \
-    }
-WP_TABLE_OP(insertRow, insertRow)
-WP_TABLE_OP(deleteRow, deleteRow)
-WP_TABLE_OP(selectRow, selectRow)
-WP_TABLE_OP(insertColumn, insertColumn)
-WP_TABLE_OP(deleteColumn, deleteColumn)
-WP_TABLE_OP(selectColumn, selectColumn)
-#undef WP_TABLE_OP
-
-bool WPView::setCellBorders(int sides, bool on)
-{
-    QTextCursor c = textCursor();
-    return WPTables::setBorders(c, sides, on ? 1 : 0);
-}
-
-bool WPView::toggleCellBorders(int sides)
-{
-    QTextCursor c = textCursor();
-    return WPTables::toggleBorders(c, sides);
-}
-
-bool WPView::inTable() const
-{
-    return textCursor().currentTable() != nullptr;
-}
-
-// --- pictures and links ---------------------------------------------------
-
-void WPView::insertPicture(const QString &fileName)
-{
-    QImageReader reader(fileName);
-    reader.setAutoTransform(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw TessaryError(tr("Cannot read the picture %1: %2.")
-                               .arg(QFileInfo(fileName).fileName(), reader.errorString()));
-    insertImage(image, QFileInfo(fileName).completeBaseName());
-}
-
-void WPView::insertImage(const QImage &image, const QString &baseName)
-{
-    if (image.isNull())
-        return;
-    // A name of its own in the document, so that two pictures never share one.
-    QString name;
-    do {
-        name = QStringLiteral("picture%1-%2.png")
-                   .arg(++m_imageCount)
-                   .arg(baseName.isEmpty() ? QStringLiteral("image") : baseName);
-    } while (document()->resource(QTextDocument::ImageResource, QUrl(name)).isValid());
-    document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat format;
-    format.setName(name);
-    // Wide pictures are shown at most as wide as the page's text.
-    const qreal maxWidth = m_page.layout.paintRectPixels(96).width();
-    if (image.width() > maxWidth) {
-        format.setWidth(maxWidth);
-        format.setHeight(image.height() * maxWidth / image.width());
-    } else {
-        format.setWidth(image.width());
-        format.setHeight(image.height());
-    }
-    textCursor().insertImage(format);
-}
-
-void WPView::insertHyperlink(const QString &url, const QString &text)
-{
-    if (url.isEmpty())
-        return;
-    QTextCharFormat format = currentCharFormat();
-    format.setAnchor(true);
-    format.setAnchorHref(url);
-    format.setForeground(QColor(0, 0, 255));
-    format.setFontUnderline(true);
-    QTextCursor c = textCursor();
-    c.beginEditBlock();
-    if (!text.isEmpty() || !c.hasSelection())
-        c.insertText(text.isEmpty() ? url : text, format);
-    else
-        c.mergeCharFormat(format);
-    // Typing after the link is plain text again.
-    QTextCharFormat plain = format;
-    plain.setAnchor(false);
-    plain.clearProperty(QTextFormat::AnchorHref);
-    plain.clearForeground();
-    plain.setFontUnderline(false);
-    c.endEditBlock();
-    setTextCursor(c);
-    setCurrentCharFormat(plain);
-}
-
-void WPView::mouseMoveEvent(QMouseEvent *event)
-{
-    QTextEdit::mouseMoveEvent(event);
-    const bool overLink = !anchorAt(event->pos()).isEmpty();
-    viewport()->setCursor(overLink && (event->modifiers() & Qt::ControlModifier)
-                              ? Qt::PointingHandCursor
-                              : Qt::IBeamCursor);
-}
-
-void WPView::mouseReleaseEvent(QMouseEvent *event)
-{
-    // Ctrl+click follows a link; a plain click places the caret in it for editing.
-    const QString href = anchorAt(event->pos());
-    QTextEdit::mouseReleaseEvent(event);
-    if (!href.isEmpty() && (event->modifiers() & Qt::ControlModifier) &&
-        event->button() == Qt::LeftButton)
-        QDesktopServices::openUrl(QUrl(href));
-}
-
 // --- find and replace -----------------------------------------------------
 
 bool WPView::findNext(const QString &text, QTextDocument::FindFlags flags)
@@ -507,101 +366,4 @@ int WPView::replaceAll(const QString &text, const QString &replacement,
     }
     edit.endEditBlock();
     return count;
-}
-
-// --- page set-up and printing ---------------------------------------------
-
-void WPView::setPageSettings(const PageSettings &settings)
-{
-    m_page = settings;
-    emit paragraphChanged(); // the ruler shows the margins
-}
-
-void WPView::printDocument(QPrinter *printer) const
-{
-    printer->setPageLayout(m_page.layout);
-    printer->setFullPage(false);
-    document()->print(printer);
-}
-
-void WPView::writePdf(const QString &fileName) const
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setCreator(QStringLiteral("Tessary"));
-    printDocument(&printer);
-    if (!QFileInfo(fileName).exists() || QFileInfo(fileName).size() == 0)
-        throw TessaryError(tr("Cannot write the file %1.").arg(fileName));
-}
-
-// --- clipboard --------------------------------------------------------------
-
-void WPView::copyImageResources(const QTextDocument *from, QTextDocument *to)
-{
-    for (QTextBlock b = from->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (!f.isImageFormat())
-                continue;
-            const QUrl name(f.toImageFormat().name());
-            if (to->resource(QTextDocument::ImageResource, name).isValid())
-                continue;
-            const QVariant image =
-                const_cast<QTextDocument *>(from)->resource(QTextDocument::ImageResource, name);
-            if (image.isValid())
-                to->addResource(QTextDocument::ImageResource, name, image);
-        }
-    }
-}
-
-QMimeData *WPView::createMimeDataFromSelection() const
-{
-    const QTextCursor cursor = textCursor();
-    auto *data = new QMimeData;
-    if (!cursor.hasSelection())
-        return data;
-    QTextDocument part;
-    part.setDefaultFont(document()->defaultFont());
-    QTextCursor(&part).insertFragment(cursor.selection());
-    copyImageResources(document(), &part);
-    // Line and paragraph separators of the selection become plain new lines.
-    data->setText(part.toPlainText());
-    data->setHtml(QString::fromUtf8(DocumentForm::save(&part)));
-    data->setData(QString::fromLatin1(kRtfMime), RtfWriter::write(&part));
-    return data;
-}
-
-bool WPView::canInsertFromMimeData(const QMimeData *source) const
-{
-    return source->hasFormat(QString::fromLatin1(kRtfMime)) ||
-           source->hasFormat(QString::fromLatin1(kRtfMimeAlt)) ||
-           QTextEdit::canInsertFromMimeData(source);
-}
-
-void WPView::insertFromMimeData(const QMimeData *source)
-{
-    // HTML first (it keeps everything this control makes), then RTF from other
-    // word processors, then what QTextEdit takes (plain text, pictures).
-    if (!source->hasHtml()) {
-        QByteArray rtf = source->data(QString::fromLatin1(kRtfMime));
-        if (rtf.isEmpty())
-            rtf = source->data(QString::fromLatin1(kRtfMimeAlt));
-        if (!rtf.isEmpty()) {
-            QTextDocument part;
-            QStringList warnings;
-            RtfReader::read(rtf, &part, &warnings);
-            if (!warnings.isEmpty())
-                qCDebug(lcWPView) << "pasted RTF:" << warnings;
-            copyImageResources(&part, document());
-            textCursor().insertFragment(QTextDocumentFragment(&part));
-            ensureCursorVisible();
-            return;
-        }
-    }
-    if (source->hasImage() && !source->hasHtml()) {
-        insertImage(qvariant_cast<QImage>(source->imageData()));
-        return;
-    }
-    QTextEdit::insertFromMimeData(source);
 }
