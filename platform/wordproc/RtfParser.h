@@ -151,10 +151,13 @@ private:
     QTextCharFormat charFormat(const CharState &ch);
     void assignList(RtfModel::Paragraph &paragraph, const ParaState &para);
     void recogniseTypedMarker(RtfModel::Paragraph &paragraph, const ParaState &para);
+
+    // tables of fonts, styles and colours, and pictures
     void addPicture();
     void commitFont();
     void commitStyle();
     QColor colour(int index) const;
+
     void warnOnce(const QString &text);
 
     GroupState &state() { return m_stack.back(); }
