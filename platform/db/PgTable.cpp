@@ -209,18 +209,11 @@ void PgTable::append()
 void PgTable::edit()
 {
     ensureOpen();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     // Inside a transaction the row is locked until it ends, and read afresh
     // once the lock is held, so that what is compared and written is current.
     if (m_conn->inTransaction) {
-        const PgResult r = m_conn->exec(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = $1 FOR UPDATE")
-                                            .arg(m_qualified, m_idColumn),
-                                        {PgParam::number(m_rowId)});
-        if (r.rows() == 0)
-            throw EngineError(QCoreApplication::translate(
-                                  "Database", "%1: the record was deleted by another user")
-                                  .arg(m_table));
+        readCurrentRow(QStringLiteral("1"), QStringLiteral(" FOR UPDATE"));
         m_row.clear();
     }
     m_state = State::Edit;
@@ -291,9 +284,8 @@ void PgTable::post()
         // A write of one field's stored form keeps the digest of what it
         // wrote, with the row version the write made.
         PgConnection::KeptDigest kept;
-        if (m_buffer.size() == 1 &&
-            m_buffer.cbegin().value().metaType() ==
-                QMetaType::fromType<VariantTable::StoredForm>()) {
+        if (m_buffer.size() == 1 && m_buffer.cbegin().value().metaType() ==
+                                        QMetaType::fromType<VariantTable::StoredForm>()) {
             const QByteArray b = m_buffer.cbegin().value().value<VariantTable::StoredForm>().bytes;
             kept = {true,
                     m_table,
@@ -310,9 +302,7 @@ void PgTable::post()
                              .arg(params.size()),
                          params);
         if (r.rows() == 0)
-            throw EngineError(QCoreApplication::translate(
-                                  "Database", "%1: the record was deleted by another user")
-                                  .arg(m_table));
+            throwRowDeleted();
         if (kept.valid) {
             kept.version = r.value(0, 0);
             m_conn->keptDigest = kept;
@@ -323,11 +313,21 @@ void PgTable::post()
     gotoRowId(row);
 }
 
+PgResult PgTable::readCurrentRow(const QString &columns, const QString &suffix,
+                                 bool binaryResult) const
+{
+    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1%4")
+                                        .arg(columns, m_qualified, m_idColumn, suffix),
+                                    {PgParam::number(m_rowId)}, binaryResult);
+    if (r.rows() == 0)
+        throwRowDeleted();
+    return r;
+}
+
 void PgTable::deleteRow()
 {
     ensureOpen();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     m_conn->keptDigest.valid = false;
     m_conn->exec(QStringLiteral("DELETE FROM %1 WHERE %2 = $1").arg(m_qualified, m_idColumn),
                  {PgParam::number(m_rowId)});
@@ -346,18 +346,11 @@ QVariant PgTable::value(const QString &name) const
         return m_buffer.value(key);
     if (m_state == State::Insert)
         return QVariant();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())
         return *cached;
-    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = $1")
-                                        .arg(pgQuote(f.name), m_qualified, m_idColumn),
-                                    {PgParam::number(m_rowId)});
-    if (r.rows() == 0)
-        throw EngineError(
-            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
-                .arg(m_table));
+    const PgResult r = readCurrentRow(pgQuote(f.name));
     const QVariant v = columnValue(r, 0, 0, f);
     m_row.insert(key, v);
     return v;
@@ -384,25 +377,18 @@ QByteArray PgTable::storedBytes(const QString &name, bool *compressed) const
     const FieldDef &f = field(name);
     if (compressed)
         *compressed = false;
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     // In binary form: a BYTEA value comes as its bytes, not hex-escaped;
     // the row version comes as the four bytes of a transaction id.
-    const PgResult r = m_conn->exec(QStringLiteral("SELECT %1, xmin FROM %2 WHERE %3 = $1")
-                                        .arg(pgQuote(f.name), m_qualified, m_idColumn),
-                                    {PgParam::number(m_rowId)}, true);
-    if (r.rows() == 0)
-        throw EngineError(
-            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
-                .arg(m_table));
+    const PgResult r = readCurrentRow(pgQuote(f.name) + QStringLiteral(", xmin"), QString(), true);
     const QByteArray bytes = r.isNull(0, 0) ? QByteArray() : r.value(0, 0);
-    m_conn->keptDigest = {true,
-                          m_table,
-                          f.name,
-                          m_rowId,
-                          versionText(r.value(0, 1)),
-                          bytes.isEmpty() ? QByteArray()
-                                          : QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
+    m_conn->keptDigest = {
+        true,
+        m_table,
+        f.name,
+        m_rowId,
+        versionText(r.value(0, 1)),
+        bytes.isEmpty() ? QByteArray() : QCryptographicHash::hash(bytes, QCryptographicHash::Md5)};
     if (compressed)
         *compressed = !bytes.isEmpty() && f.compressionLevel > 0;
     return bytes;
@@ -412,33 +398,20 @@ QByteArray PgTable::storedDigest(const QString &name) const
 {
     ensureOpen();
     const FieldDef &f = field(name);
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     const PgConnection::KeptDigest &kept = m_conn->keptDigest;
     const bool mayKeep =
         kept.valid && kept.rowId == m_rowId && kept.table == m_table && kept.field == f.name;
     if (mayKeep) {
         // Only the row version travels; the value is digested again only
         // when the row changed since.
-        const PgResult v = m_conn->exec(
-            QStringLiteral("SELECT xmin FROM %1 WHERE %2 = $1").arg(m_qualified, m_idColumn),
-            {PgParam::number(m_rowId)});
-        if (v.rows() == 0)
-            throw EngineError(QCoreApplication::translate(
-                                  "Database", "%1: the record was deleted by another user")
-                                  .arg(m_table));
+        const PgResult v = readCurrentRow(QStringLiteral("xmin"));
         if (v.value(0, 0) == kept.version)
             return kept.digest;
     }
     const PgResult r =
-        m_conn->exec(QStringLiteral("SELECT CASE WHEN octet_length(%1) > 0 THEN md5(%1) END, xmin "
-                                    "FROM %2 WHERE %3 = $1")
-                         .arg(pgQuote(f.name), m_qualified, m_idColumn),
-                     {PgParam::number(m_rowId)});
-    if (r.rows() == 0)
-        throw EngineError(
-            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
-                .arg(m_table));
+        readCurrentRow(QStringLiteral("CASE WHEN octet_length(%1) > 0 THEN md5(%1) END, xmin")
+                           .arg(pgQuote(f.name)));
     const QByteArray digest = r.isNull(0, 0) ? QByteArray() : QByteArray::fromHex(r.value(0, 0));
     m_conn->keptDigest = {true, m_table, f.name, m_rowId, r.value(0, 1), digest};
     return digest;

@@ -8,6 +8,7 @@
 #include <memory>
 
 struct PgConnection;
+class PgResult;
 
 // A cursor on one table of an PostgreSQL report (see DbTable). It keeps only the
 // current row's id: every move reads the row afresh, integer fields at once,
@@ -36,6 +37,10 @@ public:
 
 private:
     void ensureOpen() const;
+    // Reads columns of the current row (the statement ends with suffix);
+    // throws when another connection deleted the row.
+    PgResult readCurrentRow(const QString &columns, const QString &suffix = QString(),
+                            bool binaryResult = false) const;
     // Moves to the first row whose id is greater than after (or equal to at, when given).
     bool moveTo(const QString &condition, qint64 id) override;
     QVariant value(const QString &field) const override;

@@ -214,8 +214,7 @@ void SqliteTable::append()
 void SqliteTable::edit()
 {
     ensureOpen();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     m_state = State::Edit;
     m_buffer.clear();
 }
@@ -290,9 +289,7 @@ void SqliteTable::post()
         if (m_state == State::Insert)
             row = sqlite3_last_insert_rowid(m_conn->db);
         else if (sqlite3_changes(m_conn->db) == 0)
-            throw EngineError(QCoreApplication::translate(
-                                  "Database", "%1: the record was deleted by another user")
-                                  .arg(m_table));
+            throwRowDeleted();
     }
     if (kept.valid) {
         kept.dataVersion = m_conn->dataVersion();
@@ -306,8 +303,7 @@ void SqliteTable::post()
 void SqliteTable::deleteRow()
 {
     ensureOpen();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     m_conn->keptDigest.valid = false;
     sqlite3_stmt *s = m_conn->prepare(
         QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
@@ -333,8 +329,7 @@ QVariant SqliteTable::value(const QString &name) const
         return m_buffer.value(key);
     if (m_state == State::Insert)
         return QVariant();
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     const auto cached = m_row.constFind(key);
     if (cached != m_row.cend())
         return *cached;
@@ -344,9 +339,7 @@ QVariant SqliteTable::value(const QString &name) const
     sqlite3_bind_int64(s, 1, m_rowId);
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
-        throw EngineError(
-            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
-                .arg(m_table));
+        throwRowDeleted();
     if (rc != SQLITE_ROW)
         m_conn->fail(QCoreApplication::translate("Database", "Cannot read table %1").arg(m_table));
     const QVariant v = columnValue(s, 0, f);
@@ -375,17 +368,14 @@ QByteArray SqliteTable::storedBytes(const QString &name, bool *compressed) const
     const FieldDef &f = field(name);
     if (compressed)
         *compressed = false;
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     sqlite3_stmt *s = m_conn->prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                           .arg(quoteIdentifier(f.name), quoteIdentifier(m_table)));
     StatementScope scope(s);
     sqlite3_bind_int64(s, 1, m_rowId);
     const int rc = sqlite3_step(s);
     if (rc == SQLITE_DONE)
-        throw EngineError(
-            QCoreApplication::translate("Database", "%1: the record was deleted by another user")
-                .arg(m_table));
+        throwRowDeleted();
     if (rc != SQLITE_ROW)
         m_conn->fail(QStringLiteral("Cannot read table %1").arg(m_table));
     const int type = sqlite3_column_type(s, 0);
@@ -411,8 +401,7 @@ QByteArray SqliteTable::storedDigest(const QString &name) const
 {
     ensureOpen();
     const FieldDef &f = field(name);
-    if (!m_hasRow)
-        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+    requireRow();
     const SqliteConnection::KeptDigest &kept = m_conn->keptDigest;
     if (kept.valid && kept.rowId == m_rowId && kept.table == m_table && kept.field == f.name &&
         kept.dataVersion == m_conn->dataVersion())

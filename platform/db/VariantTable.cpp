@@ -116,3 +116,16 @@ void VariantTable::setStoredBytes(const QString &f, const QByteArray &stored)
 {
     setValue(f, QVariant::fromValue(StoredForm{stored}));
 }
+
+void VariantTable::requireRow() const
+{
+    if (!m_hasRow)
+        throw EngineError(QCoreApplication::translate("Database", "No current record"));
+}
+
+void VariantTable::throwRowDeleted() const
+{
+    throw EngineError(
+        QCoreApplication::translate("Database", "%1: the record was deleted by another user")
+            .arg(m_table));
+}

@@ -61,6 +61,10 @@ protected:
     virtual QVariant value(const QString &field) const = 0;
     // Sets a field of the row being edited or inserted.
     virtual void setValue(const QString &field, const QVariant &v) = 0;
+    // Throws EngineError when the cursor is on no row.
+    void requireRow() const;
+    // The current row is gone: another connection deleted it.
+    [[noreturn]] void throwRowDeleted() const;
 
     QString m_table;
     FieldDefs m_fields;
