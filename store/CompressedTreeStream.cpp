@@ -9,14 +9,15 @@
 #include <zlib.h>
 
 namespace {
-// Leaves per run at most; a run also ends after a leaf whose address says so
+// Leaves per run at most; a run also ends after a leaf whose page id says so
 // (about one in 256), so that inserting or removing a leaf changes the runs
-// around it only, not every run after it.
+// around it only, not every run after it. Page ids are unique and do not
+// change when a page is renamed or moved; the hash spreads consecutive ids.
 constexpr size_t kMaxLeaves = 1024;
 
 bool endsRun(const ReportNode *leaf)
 {
-    return (qHash(quintptr(leaf)) & 255) == 0;
+    return (qHash(leaf->data) & 255) == 0;
 }
 
 const QByteArray &comma()

@@ -12,9 +12,9 @@ struct z_stream_s;
 // The tree stream of a report as the zlib stream its outline row holds, made
 // again after every change of the tree without compressing the whole tree
 // again. The stream is cut into runs of leaves, each with the bytes of the
-// folders that stand before it; a run ends after a leaf whose address says
-// so (about one in 256), so that inserting or removing a node changes the
-// runs around it only. Each run is compressed on its own, ending with a full
+// folders that stand before it; a run ends after a leaf whose data word (its
+// page id) says so (about one in 256), so that inserting or removing a node
+// changes the runs around it only, and the same tree is always cut alike. Each run is compressed on its own, ending with a full
 // flush, so that its compressed bytes stand alone and can be reused as long
 // as its bytes are the same: a run is reused only when the text, kind, data
 // word and colours of every one of its leaves and the folder bytes between
